@@ -1,0 +1,22 @@
+// LoadStringA over the string table that the library was linked with.
+#include "platform/posix/string_resources.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/posix/this_module.h"
+
+int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax) {
+    if (buffer == nullptr || bufferMax <= 0) {
+        return 0;
+    }
+    // Only this library holds the table; any other module has no such string.
+    const char *text = instance != nullptr && instance == ThisModule() ? ModuleString(id) : nullptr;
+    const size_t kept =
+        text == nullptr ? 0 : std::min(std::strlen(text), static_cast<size_t>(bufferMax - 1));
+    if (kept > 0) {
+        std::memcpy(buffer, text, kept);
+    }
+    buffer[kept] = '\0';
+    return static_cast<int>(kept);
+}
