@@ -3,6 +3,7 @@
 #include "host/host_api.h"
 #include "plugin/module_handle.h"
 #include "plugin/plugin_info.h"
+#include "settings/settings.h"
 
 // noexcept throughout: nothing may unwind into the host's frames.
 
@@ -12,6 +13,7 @@ int WINAPI OmbrelPlugin_Init() noexcept {
     }
     FindModuleHandle();
     RegisterPlugin();
+    LoadSettings();
     return 1;
 }
 

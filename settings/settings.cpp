@@ -1,0 +1,77 @@
+#include "settings/settings.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "platform/windows_api.h"
+#include "settings/unescape.h"
+
+PluginSettings Settings;
+
+namespace {
+
+constexpr const char *FileName = "plugins\\dovrink.ini";
+constexpr DWORD ValueSize = 254;
+constexpr std::int32_t DefaultPageLines = 30;
+constexpr std::int32_t FewestPageLines = 5;
+
+void ReadKeywords(const char *path) {
+    for (int i = 0; i < KeywordCount; ++i) {
+        char key[16];
+        std::snprintf(key, sizeof key, "keyword%d", i);
+        char value[ValueSize];
+        GetPrivateProfileStringA(SettingsSection, key, "", value, ValueSize, path);
+        if (value[0] == '\0') {
+            continue;
+        }
+        UnescapeLineBreaks(value);
+        try {
+            Settings.KeywordList.emplace_back(value);
+        } catch (const std::bad_alloc &) {
+            // Out of memory: this keyword is skipped, like any other work that cannot be done.
+        }
+    }
+}
+
+void ReadSeparator() {
+    char value[ValueSize];
+    GetPrivateProfileStringA(SettingsSection, "separator", "=========", value, ValueSize,
+                             RelativeSettingsPath);
+    try {
+        Settings.SeparatorText = std::string("\n") + value;
+    } catch (const std::bad_alloc &) {
+        Settings.SeparatorText.clear();
+    }
+}
+
+void ReadPageLines() {
+    const auto lines = static_cast<std::int32_t>(
+        GetPrivateProfileIntA(SettingsSection, "line", DefaultPageLines, RelativeSettingsPath));
+    Settings.PageLines = lines < FewestPageLines ? DefaultPageLines : lines;
+}
+
+} // namespace
+
+bool KeywordFilePath(char (&path)[SettingsPathSize]) {
+    const DWORD length = GetModuleFileNameA(nullptr, path, SettingsPathSize - 1);
+    if (length == 0 || length >= SettingsPathSize - 1) {
+        return false;
+    }
+    const char *lastBackslash = std::strrchr(path, '\\');
+    const size_t folderLength = lastBackslash != nullptr ? lastBackslash + 1 - path : length;
+    if (folderLength + std::strlen(FileName) >= SettingsPathSize) {
+        return false;
+    }
+    std::memcpy(path + folderLength, FileName, std::strlen(FileName) + 1);
+    return true;
+}
+
+void LoadSettings() {
+    char path[SettingsPathSize];
+    if (KeywordFilePath(path)) {
+        ReadKeywords(path);
+    }
+    ReadSeparator();
+    ReadPageLines();
+}

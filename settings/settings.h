@@ -1,0 +1,31 @@
+#pragma once
+// What the user configures in plugins\dovrink.ini, read once during initialisation.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct PluginSettings {
+    // Keywords that open the sections to show, escapes expanded, in key order; never empty ones.
+    std::vector<std::string> KeywordList;
+    // A line feed and the separator value: the text that ends a section.
+    std::string SeparatorText;
+    // Line feeds per message box; at least 5 once read.
+    std::int32_t PageLines = 30;
+};
+
+// One instance for the whole module, from load to unload.
+extern PluginSettings Settings;
+
+constexpr const char *SettingsSection = "dovrink";
+// Separator and page length resolve against the current directory.
+constexpr const char *RelativeSettingsPath = ".\\plugins\\dovrink.ini";
+// keyword0 to keyword8.
+constexpr int KeywordCount = 9;
+constexpr unsigned SettingsPathSize = 512;
+
+// The settings file beside the host executable, where the keywords are read. False when the
+// host's path, or the path with the file name appended, does not fit: the file counts as missing.
+bool KeywordFilePath(char (&path)[SettingsPathSize]);
+
+// Reads the settings file into Settings. The keyword list is only appended to.
+void LoadSettings();
