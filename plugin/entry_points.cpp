@@ -4,6 +4,7 @@
 #include "plugin/module_handle.h"
 #include "plugin/plugin_info.h"
 #include "settings/settings.h"
+#include "viewer/view_update.h"
 
 // noexcept throughout: nothing may unwind into the host's frames.
 
@@ -19,7 +20,12 @@ int WINAPI OmbrelPlugin_Init() noexcept {
 
 int WINAPI OmbrelPlugin_Exit() noexcept { return 1; }
 
-void WINAPI OmbrelPlugin_OnUpdateView() noexcept {}
+void WINAPI OmbrelPlugin_OnUpdateView() noexcept {
+    // After a failed initialisation the host table is incomplete: nothing may be called.
+    if (HostApiComplete()) {
+        HandleViewUpdate();
+    }
+}
 
 void WINAPI OmbrelPlugin_OnActivate(DWORD, DWORD, DWORD) noexcept {}
 

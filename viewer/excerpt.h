@@ -1,0 +1,10 @@
+#pragma once
+#include <cstdint>
+
+// The distance from the keyword's first occurrence in the body to the start of the separator
+// that follows it, or 0 when either is missing. With `out`, also writes the excerpt there: the
+// distance less one bytes from the keyword on, and a NUL.
+std::int32_t CutExcerpt(const char *body, const char *keyword, char *out);
+
+// Shows the excerpt of every keyword in turn, until the user cancels.
+void ShowExcerpts(const char *body);
