@@ -1,0 +1,69 @@
+#include "preview/host_exports.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+std::string MessageOnView;
+HMODULE PluginHandle = nullptr;
+bool Registered = false;
+
+// The stand-in host's own version, for plugins that ask.
+constexpr DWORD HostVersion = 0x0100;
+
+// Copies text into at most `size` bytes with its terminator; the count of bytes written before it.
+int CopyText(const std::string &text, DWORD size, char *buffer) {
+    if (size == 0 || buffer == nullptr) {
+        return 0;
+    }
+    const size_t kept = std::min<size_t>(text.size(), size - 1);
+    std::memcpy(buffer, text.data(), kept);
+    buffer[kept] = '\0';
+    return static_cast<int>(kept);
+}
+
+// A text field of the record: up to its first NUL, never past the field.
+std::string Field(const unsigned char *record, size_t offset, size_t size) {
+    const auto *text = reinterpret_cast<const char *>(record + offset);
+    return std::string(text, strnlen(text, size));
+}
+
+} // namespace
+
+void SetMessageOnView(const std::string &body) { MessageOnView = body; }
+
+void SetPluginHandle(HMODULE plugin) { PluginHandle = plugin; }
+
+bool PluginRegistered() { return Registered; }
+
+// The preview has no menus, windows or headers: these exist because plugins test for them.
+int WINAPI AppendMenu() { return 0; }
+int WINAPI DeleteMenu() { return 0; }
+HWND WINAPI GetMainWindow() { return nullptr; }
+HWND WINAPI GetPostmanWindow() { return nullptr; }
+DWORD WINAPI GetHeaderTextLength() { return 1; }
+int WINAPI GetHeaderText(DWORD size, char *buffer) { return CopyText("", size, buffer); }
+
+// The count includes the terminator, so the plugin's buffer of that size holds the whole body.
+DWORD WINAPI GetBodyTextLength() { return static_cast<DWORD>(MessageOnView.size() + 1); }
+
+int WINAPI GetBodyText(DWORD size, char *buffer) { return CopyText(MessageOnView, size, buffer); }
+
+// Read by offset, as a host built elsewhere would see the record's bytes.
+int WINAPI RegisterPluginInfo(HINSTANCE plugin, void *info) {
+    const auto *record = static_cast<const unsigned char *>(info);
+    std::uint32_t size;
+    std::memcpy(&size, record, sizeof size);
+    std::printf("Registered: name \"%s\", version \"%s\", author \"%s\"\n"
+                "            a %u-byte record, from %s\n\n",
+                Field(record, 4, 64).c_str(), Field(record, 68, 16).c_str(),
+                Field(record, 84, 32).c_str(), static_cast<unsigned>(size),
+                plugin == PluginHandle ? "the loaded library's own handle" : "an unknown handle");
+    Registered = true;
+    return 1;
+}
+
+DWORD WINAPI GetVersion() { return HostVersion; }

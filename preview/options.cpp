@@ -1,0 +1,96 @@
+#include "preview/options.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <strings.h>
+
+#include "platform/posix/code_page.h"
+
+namespace {
+
+bool ValidAnswers(const std::string &list) {
+    std::istringstream words(list);
+    for (std::string word; std::getline(words, word, ',');) {
+        const bool known =
+            strcasecmp(word.c_str(), "ok") == 0 || strcasecmp(word.c_str(), "o") == 0 ||
+            strcasecmp(word.c_str(), "cancel") == 0 || strcasecmp(word.c_str(), "c") == 0;
+        if (!known) {
+            return false;
+        }
+    }
+    return !list.empty();
+}
+
+bool KnownCodePage(const std::string &number) {
+    char *end = nullptr;
+    const unsigned long value = std::strtoul(number.c_str(), &end, 10);
+    return !number.empty() && *end == '\0' && FindCodePage(static_cast<UINT>(value)) != nullptr;
+}
+
+} // namespace
+
+bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, std::string &error) {
+    help = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool takesValue =
+            arg == "--plugin" || arg == "--host-dir" || arg == "--codepage" || arg == "--answers";
+        if (takesValue && i + 1 == argc) {
+            error = arg + " needs a value";
+            return false;
+        }
+        if (arg == "-h" || arg == "--help") {
+            help = true;
+        } else if (arg == "--settings") {
+            options.ShowSettings = true;
+        } else if (arg == "--plugin") {
+            options.PluginPath = argv[++i];
+        } else if (arg == "--host-dir") {
+            options.HostDir = argv[++i];
+        } else if (arg == "--codepage") {
+            options.CodePage = argv[++i];
+            if (!KnownCodePage(options.CodePage)) {
+                error =
+                    "unknown code page " + options.CodePage + " (known: " + KnownCodePages() + ")";
+                return false;
+            }
+        } else if (arg == "--answers") {
+            options.Answers = argv[++i];
+            if (!ValidAnswers(options.Answers)) {
+                error = "--answers takes a comma-separated list of ok and cancel";
+                return false;
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return false;
+        } else {
+            options.MessageFiles.push_back(arg);
+        }
+    }
+    return true;
+}
+
+std::string UsageText(const char *program) {
+    return std::string("Usage: ") + program + R"( [options] [message-file...]
+
+Loads the Dovrink plugin as the mail client does, hands it each saved message
+body in turn as the message on view, and shows its message boxes here.
+
+  --host-dir DIR  the folder that plays the mail client's own folder: the
+                  keywords come from DIR/plugins/dovrink.ini (default: the
+                  folder of this program). The separator and the page length
+                  come from plugins/dovrink.ini under the current directory.
+  --codepage N    the ANSI code page of the Windows system to preview
+                  (default 932, Shift_JIS; known: )" +
+           KnownCodePages() + R"()
+  --answers LIST  answers to the boxes in order, such as ok,ok,cancel; every
+                  later box gets OK (default: asked at a terminal, else OK)
+  --settings      print the settings as the plugin reads them, with warnings
+  --plugin FILE   the plugin library (default: libdovrink.so beside this program)
+  -h, --help      this text
+
+A message file holds one body as the mail client has it: 8-bit text in the
+code page, lines ending in CR LF.
+)";
+}
