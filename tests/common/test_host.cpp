@@ -1,0 +1,84 @@
+#include "test_host.h"
+
+#include <algorithm>
+#include <cstring>
+
+HostCalls Calls;
+
+namespace {
+
+std::string MessageOnView;
+DWORD ReportedLength = 0;
+bool LengthOverridden = false;
+bool Unterminated = false;
+
+constexpr size_t RecordSize = 116;
+
+} // namespace
+
+void SetMessageOnView(const std::string &body) {
+    MessageOnView = body;
+    LengthOverridden = false;
+}
+
+void SetReportedLength(DWORD reportedLength) {
+    ReportedLength = reportedLength;
+    LengthOverridden = true;
+}
+
+void SetUnterminatedFetches() { Unterminated = true; }
+
+void ResetHost() {
+    Calls = HostCalls{};
+    Unterminated = false;
+    SetMessageOnView("");
+}
+
+// Known to the plugin by the host function names (exported under them by the Windows test host's
+// .def files); named apart here so that they do not clash with system functions of those names.
+extern "C" {
+
+int WINAPI HostAppendMenu() { return 0; }
+int WINAPI HostDeleteMenu() { return 0; }
+HWND WINAPI HostGetMainWindow() { return nullptr; }
+HWND WINAPI HostGetPostmanWindow() { return nullptr; }
+DWORD WINAPI HostGetHeaderTextLength() { return 1; }
+
+int WINAPI HostGetHeaderText(DWORD size, char *buffer) {
+    if (size > 0) {
+        buffer[0] = '\0';
+    }
+    return 0;
+}
+
+DWORD WINAPI HostGetBodyTextLength() {
+    ++Calls.BodyLengthCalls;
+    return LengthOverridden ? ReportedLength : static_cast<DWORD>(MessageOnView.size() + 1);
+}
+
+int WINAPI HostGetBodyText(DWORD size, char *buffer) {
+    Calls.BodyTextSizes.push_back(size);
+    if (Unterminated) {
+        const size_t kept = std::min<size_t>(MessageOnView.size(), size);
+        std::memcpy(buffer, MessageOnView.data(), kept);
+        return static_cast<int>(kept);
+    }
+    if (size == 0) {
+        return 0;
+    }
+    const size_t kept = std::min<size_t>(MessageOnView.size(), size - 1);
+    std::memcpy(buffer, MessageOnView.data(), kept);
+    buffer[kept] = '\0';
+    return static_cast<int>(kept);
+}
+
+int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, void *info) {
+    ++Calls.Registrations;
+    Calls.RegisteredHandle = plugin;
+    const auto *bytes = static_cast<const unsigned char *>(info);
+    Calls.Record.assign(bytes, bytes + RecordSize);
+    return 1;
+}
+
+DWORD WINAPI HostGetVersion() { return 0x0100; }
+}

@@ -1,0 +1,83 @@
+// The code page and the terminal: what the stand-ins make of 8-bit text.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/posix/code_page.h"
+#include "platform/posix/environment.h"
+#include "platform/posix/terminal_box.h"
+
+namespace {
+
+class InCodePage : public ::testing::Test {
+  protected:
+    static void Use(const char *codePage) { setenv(CodePageVariable, codePage, 1); }
+    void TearDown() override { unsetenv(CodePageVariable); }
+};
+
+TEST_F(InCodePage, LeadBytesComeFromTheChosenCodePage) {
+    const struct {
+        const char *chosen;
+        UINT acp;
+        UINT maxCharSize;
+        BYTE firstRange[2];
+    } cases[] = {{"932", 932, 2, {0x81, 0x9F}},
+                 {"1252", 1252, 1, {0, 0}},
+                 {"936", 936, 2, {0x81, 0xFE}},
+                 {"12345", 1252, 1, {0, 0}},
+                 {"", 1252, 1, {0, 0}}};
+    for (const auto &c : cases) {
+        Use(c.chosen);
+        EXPECT_EQ(GetACP(), c.acp) << c.chosen;
+        CPINFO info;
+        ASSERT_TRUE(GetCPInfo(CP_ACP, &info));
+        EXPECT_EQ(info.MaxCharSize, c.maxCharSize) << c.chosen;
+        EXPECT_EQ(info.LeadByte[0], c.firstRange[0]) << c.chosen;
+        EXPECT_EQ(info.LeadByte[1], c.firstRange[1]) << c.chosen;
+    }
+}
+
+TEST_F(InCodePage, TextIsConvertedForTheTerminal) {
+    Use("932");
+    EXPECT_EQ(AnsiToUtf8("\x95\x5C\x8E\xA6 ok"), "表示 ok");
+    EXPECT_TRUE(IsAnsiText("\x95\x5C\x8E\xA6"));
+    EXPECT_EQ(AnsiToUtf8("a\x81 b\x81"), "a\xEF\xBF\xBD b\xEF\xBF\xBD")
+        << "lead bytes without a second";
+    EXPECT_FALSE(IsAnsiText("\xE7\x89\xB9\xE9\x9B\x86")) << "UTF-8 read as Shift_JIS";
+    Use("1252");
+    EXPECT_EQ(AnsiToUtf8("caf\xE9"), "café");
+}
+
+TEST(TerminalLines, LineBreaksSplitAndControlCharactersCannotSteerTheTerminal) {
+    const std::pair<const char *, std::vector<std::string>> cases[] = {
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"end\r\n", {"end", ""}},
+        {"\x1b[2Jgone\x07", {"\xEF\xBF\xBD[2Jgone\xEF\xBF\xBD"}},
+        {"tab\tkept \xC2\x9B"
+         "c1",
+         {"tab\tkept \xEF\xBF\xBD"
+          "c1"}},
+    };
+    for (const auto &[text, lines] : cases) {
+        EXPECT_EQ(TerminalLines(text), lines) << text;
+    }
+}
+
+TEST_F(InCodePage, ProfileValuesKeepWholeCharactersAndReadMarksAsText) {
+    Use("932");
+    std::ofstream("cut.ini", std::ios::binary) << "[dovrink]\r\nk=\x95\x5C\x95\x5C\x95\x5C\r\n";
+    char value[6];
+    EXPECT_EQ(GetPrivateProfileStringA("dovrink", "k", "", value, sizeof value, ".\\cut.ini"), 4u);
+    EXPECT_STREQ(value, "\x95\x5C\x95\x5C") << "the third character does not fit whole";
+
+    std::ofstream("bom.ini", std::ios::binary) << "\xEF\xBB\xBF[dovrink]\r\nk=v\r\n";
+    char read[8];
+    EXPECT_EQ(GetPrivateProfileStringA("dovrink", "k", "none", read, sizeof read, ".\\bom.ini"),
+              4u);
+    EXPECT_STREQ(read, "none") << "the mark spoils the section line";
+    std::remove("cut.ini");
+    std::remove("bom.ini");
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+#include "fake_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <strings.h>
+
+#include "host/host_api.h"
+#include "message_boxes.h"
+#include "platform/posix/environment.h"
+#include "plugin/module_handle.h"
+#include "plugin/resource_ids.h"
+#include "plugin_under_test.h"
+#include "settings/settings.h"
+#include "test_host.h"
+
+FakeSystem System;
+
+namespace {
+
+char HostModuleToken;
+char PluginModuleToken;
+
+extern "C" {
+int WINAPI HostAppendMenu();
+int WINAPI HostDeleteMenu();
+HWND WINAPI HostGetMainWindow();
+HWND WINAPI HostGetPostmanWindow();
+DWORD WINAPI HostGetHeaderTextLength();
+int WINAPI HostGetHeaderText(DWORD size, char *buffer);
+DWORD WINAPI HostGetBodyTextLength();
+int WINAPI HostGetBodyText(DWORD size, char *buffer);
+int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, void *info);
+DWORD WINAPI HostGetVersion();
+}
+
+template <typename Function> FARPROC Export(Function function) {
+    return reinterpret_cast<FARPROC>(function);
+}
+
+const std::map<std::string, FARPROC> HostExports = {
+    {"AppendMenu", Export(HostAppendMenu)},
+    {"DeleteMenu", Export(HostDeleteMenu)},
+    {"GetMainWindow", Export(HostGetMainWindow)},
+    {"GetPostmanWindow", Export(HostGetPostmanWindow)},
+    {"GetHeaderTextLength", Export(HostGetHeaderTextLength)},
+    {"GetHeaderText", Export(HostGetHeaderText)},
+    {"GetBodyTextLength", Export(HostGetBodyTextLength)},
+    {"GetBodyText", Export(HostGetBodyText)},
+    {"RegisterPluginInfo", Export(HostRegisterPluginInfo)},
+    {"GetVersion", Export(HostGetVersion)},
+};
+
+bool Answering = false;
+std::deque<int> Answers;
+std::vector<ShownBox> Boxes;
+
+} // namespace
+
+const HMODULE FakeHostModule = &HostModuleToken;
+const HMODULE FakePluginModule = &PluginModuleToken;
+
+void ResetFakeSystem() {
+    System = FakeSystem{{},
+                        FakePluginModule,
+                        {{IDS_PLUGIN_NAME, TEXT_PLUGIN_NAME},
+                         {IDS_PLUGIN_AUTHOR, TEXT_PLUGIN_AUTHOR},
+                         {IDS_PLUGIN_VERSION, TEXT_PLUGIN_VERSION}},
+                        {}};
+}
+
+HMODULE GetModuleHandleA(LPCSTR moduleName) {
+    if (moduleName == nullptr) {
+        return FakeHostModule;
+    }
+    System.ModuleNamesAsked.emplace_back(moduleName);
+    return strcasecmp(moduleName, "dovrink") == 0 ? FakePluginModule : nullptr;
+}
+
+FARPROC GetProcAddress(HMODULE module, LPCSTR procName) {
+    const auto missing =
+        std::find(System.MissingExports.begin(), System.MissingExports.end(), procName);
+    const auto found = HostExports.find(procName);
+    if (module != FakeHostModule || missing != System.MissingExports.end() ||
+        found == HostExports.end()) {
+        return nullptr;
+    }
+    return found->second;
+}
+
+int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax) {
+    const auto found = System.Strings.find(id);
+    if (instance != FakePluginModule || found == System.Strings.end()) {
+        return 0;
+    }
+    const size_t kept = std::min(found->second.size(), static_cast<size_t>(bufferMax - 1));
+    std::memcpy(buffer, found->second.data(), kept);
+    buffer[kept] = '\0';
+    return static_cast<int>(kept);
+}
+
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    EXPECT_TRUE(Answering) << "a box that no test expected: " << text;
+    EXPECT_EQ(owner, nullptr);
+    EXPECT_EQ(type, MB_OKCANCEL);
+    Boxes.push_back({caption, text});
+    if (Answers.empty()) {
+        return IDOK;
+    }
+    const int answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+}
+
+BoxAnswerer::BoxAnswerer(std::vector<int> answers) {
+    Answers.assign(answers.begin(), answers.end());
+    Boxes.clear();
+    Answering = true;
+}
+
+BoxAnswerer::~BoxAnswerer() { Answering = false; }
+
+const std::vector<ShownBox> &BoxAnswerer::Shown() const { return Boxes; }
+
+// A fresh load: the module-wide data as the loader leaves it, then the load notification.
+PluginUnderTest::PluginUnderTest()
+    : Module(FakePluginModule), Init(OmbrelPlugin_Init), Exit(OmbrelPlugin_Exit),
+      OnUpdateView(OmbrelPlugin_OnUpdateView), OnActivate(OmbrelPlugin_OnActivate),
+      OnNewPostmanInstance(OmbrelPlugin_OnNewPostmanInstance),
+      OnDeletePostmanInstance(OmbrelPlugin_OnDeletePostmanInstance),
+      GetPluginVersion(OmbrelPlugin_GetPluginVersion) {
+    HostApi = HostFunctions{};
+    Settings = PluginSettings{};
+    ModuleHandle = nullptr;
+    OnProcessAttach(System.AttachHandle);
+}
+
+PluginUnderTest::~PluginUnderTest() = default;
+
+void UseCodePage(UINT codePage) { setenv(CodePageVariable, std::to_string(codePage).c_str(), 1); }

@@ -1,0 +1,87 @@
+// What LoadSettings makes of a settings file, read through the POSIX stand-ins.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/posix/environment.h"
+#include "plugin_under_test.h"
+#include "scenario.h"
+#include "settings/settings.h"
+#include "settings/unescape.h"
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        UseCodePage(932);
+        Settings = PluginSettings{};
+    }
+    void TearDown() override { WriteSettings(HostFolder(), ""); }
+
+    static void Load(const std::vector<std::string> &lines) {
+        WriteSettings(HostFolder(), SettingsText(lines));
+        LoadSettings();
+    }
+};
+
+TEST_F(SettingsFile, WithoutAFileTheDefaultsHold) {
+    LoadSettings();
+    EXPECT_TRUE(Settings.KeywordList.empty());
+    EXPECT_EQ(Settings.SeparatorText, "\n=========");
+    EXPECT_EQ(Settings.PageLines, 30);
+}
+
+TEST_F(SettingsFile, EscapesBecomeLineBreaksEvenAfterADoubleByteCharacter) {
+    // "表" is 0x95 0x5C: its second byte and a following "n" make an escape too.
+    Load({"[dovrink]", "keyword0=A\\nB", "keyword1=\\nA\\n\\nB\\", "keyword2=\x95\x5Cn\x95\x5C",
+          "separator=a\\nb"});
+    EXPECT_EQ(Settings.KeywordList,
+              (std::vector<std::string>{"A\r\nB", "\r\nA\r\n\r\nB\\", "\x95\r\n\x95\x5C"}));
+    EXPECT_EQ(Settings.SeparatorText, "\na\\nb") << "the separator is not unescaped";
+}
+
+TEST_F(SettingsFile, ValuesAreCutTo253Bytes) {
+    Load({"[dovrink]", "keyword0=" + std::string(300, 'k'), "separator=" + std::string(300, 's')});
+    EXPECT_EQ(Settings.KeywordList, std::vector<std::string>{std::string(253, 'k')});
+    EXPECT_EQ(Settings.SeparatorText, "\n" + std::string(253, 's'));
+}
+
+TEST_F(SettingsFile, KeywordListIsOnlyAppendedTo) {
+    Load({"[dovrink]", "keyword0=first", "keyword8=last", "keyword9=never"});
+    LoadSettings();
+    EXPECT_EQ(Settings.KeywordList, (std::vector<std::string>{"first", "last", "first", "last"}));
+}
+
+TEST_F(SettingsFile, HostPathTooLongForTheFileNameMeansNoKeywords) {
+    Load({"[dovrink]", "keyword0=from the host folder", "line=7"});
+    const std::string saved = std::getenv(HostDirVariable);
+    // 491 gives a folder of 493 bytes with both backslashes: the host's path fits the buffer, the
+    // folder with "plugins\dovrink.ini" and a terminator (513 bytes) does not. 600 cuts the path.
+    for (const size_t length : {491, 600}) {
+        setenv(HostDirVariable, ("/" + std::string(length, 'x')).c_str(), 1);
+        Settings = PluginSettings{};
+        LoadSettings();
+        EXPECT_TRUE(Settings.KeywordList.empty()) << length;
+        EXPECT_EQ(Settings.PageLines, 7) << "the current directory's file is still read";
+    }
+    setenv(HostDirVariable, saved.c_str(), 1);
+}
+
+TEST(UnescapeLineBreaks, ExpandsEveryEscapeInOnePass) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"", ""},
+        {"\\", "\\"},
+        {"\\n", "\r\n"},
+        {"\\\\nn", "\\\r\nn"},
+        {"a\\nb\\nc", "a\r\nb\r\nc"},
+        {"\\N", "\\N"},
+    };
+    for (const auto &[text, expanded] : cases) {
+        std::string buffer = text;
+        UnescapeLineBreaks(buffer.data());
+        EXPECT_EQ(buffer, expanded) << text;
+    }
+}
+
+} // namespace
