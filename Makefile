@@ -1,6 +1,8 @@
 # The front door: `make run` builds and runs the preview tool on the bundled example issue;
 # `make test` installs what is missing, builds both targets and runs every test.
 
+MAKEFLAGS += --no-print-directory
+
 EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.txt letter.txt
 
 .PHONY: run test deps build-linux build-win32 bench format tidy clean
