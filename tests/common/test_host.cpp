@@ -34,8 +34,8 @@ void ResetHost() {
     SetMessageOnView("");
 }
 
-// Known to the plugin by the host function names (exported under them by the Windows test host's
-// .def files); named apart here so that they do not clash with system functions of those names.
+// Exported under the host function names by the Windows test host's .def files; named apart here
+// so that they do not clash with system functions of those names.
 extern "C" {
 
 int WINAPI HostAppendMenu() { return 0; }

@@ -25,3 +25,17 @@ void SetUnterminatedFetches();
 
 // Forgets every call and the message on view.
 void ResetHost();
+
+// The ten host functions, known to the plugin by the names without "Host".
+extern "C" {
+int WINAPI HostAppendMenu();
+int WINAPI HostDeleteMenu();
+HWND WINAPI HostGetMainWindow();
+HWND WINAPI HostGetPostmanWindow();
+DWORD WINAPI HostGetHeaderTextLength();
+int WINAPI HostGetHeaderText(DWORD size, char *buffer);
+DWORD WINAPI HostGetBodyTextLength();
+int WINAPI HostGetBodyText(DWORD size, char *buffer);
+int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, void *info);
+DWORD WINAPI HostGetVersion();
+}

@@ -24,19 +24,6 @@ namespace {
 char HostModuleToken;
 char PluginModuleToken;
 
-extern "C" {
-int WINAPI HostAppendMenu();
-int WINAPI HostDeleteMenu();
-HWND WINAPI HostGetMainWindow();
-HWND WINAPI HostGetPostmanWindow();
-DWORD WINAPI HostGetHeaderTextLength();
-int WINAPI HostGetHeaderText(DWORD size, char *buffer);
-DWORD WINAPI HostGetBodyTextLength();
-int WINAPI HostGetBodyText(DWORD size, char *buffer);
-int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, void *info);
-DWORD WINAPI HostGetVersion();
-}
-
 template <typename Function> FARPROC Export(Function function) {
     return reinterpret_cast<FARPROC>(function);
 }

@@ -7,7 +7,6 @@
 #include "plugin_under_test.h"
 #include "scenario.h"
 #include "settings/settings.h"
-#include "settings/unescape.h"
 
 namespace {
 
@@ -66,22 +65,6 @@ TEST_F(SettingsFile, HostPathTooLongForTheFileNameMeansNoKeywords) {
         EXPECT_EQ(Settings.PageLines, 7) << "the current directory's file is still read";
     }
     setenv(HostDirVariable, saved.c_str(), 1);
-}
-
-TEST(UnescapeLineBreaks, ExpandsEveryEscapeInOnePass) {
-    const std::pair<const char *, const char *> cases[] = {
-        {"", ""},
-        {"\\", "\\"},
-        {"\\n", "\r\n"},
-        {"\\\\nn", "\\\r\nn"},
-        {"a\\nb\\nc", "a\r\nb\r\nc"},
-        {"\\N", "\\N"},
-    };
-    for (const auto &[text, expanded] : cases) {
-        std::string buffer = text;
-        UnescapeLineBreaks(buffer.data());
-        EXPECT_EQ(buffer, expanded) << text;
-    }
 }
 
 } // namespace
