@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <strings.h>
 #include <vector>
 
 #include "platform/posix/code_page.h"
@@ -114,10 +115,19 @@ struct Report {
         if (!ReadIniFile(PosixPath(windowsPath), file)) {
             return;
         }
-        for (int i = KeywordCount; i < KeywordCount + 100; ++i) {
-            const std::string key = "keyword" + std::to_string(i);
-            if (FindIniEntry(file, SettingsSection, key.c_str()) != nullptr) {
-                Warnings.push_back(key + " is never read: only keyword0 to keyword8 count.");
+        const IniSection *section = FindIniSection(file, SettingsSection);
+        if (section == nullptr) {
+            return;
+        }
+        for (const IniEntry &entry : section->Entries) {
+            const std::string name = entry.Name;
+            // Only "keyword0" to "keyword8" are asked for: a longer number ("keyword9",
+            // "keyword08") is a key that nothing reads.
+            const bool numbered = name.size() > 7 && strncasecmp(name.c_str(), "keyword", 7) == 0 &&
+                                  name.find_first_not_of("0123456789", 7) == std::string::npos;
+            const bool read = name.size() == 8 && name[7] < '0' + KeywordCount;
+            if (numbered && !read) {
+                Warnings.push_back(name + " is never read: only keyword0 to keyword8 count.");
             }
         }
     }

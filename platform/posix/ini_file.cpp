@@ -99,20 +99,27 @@ bool ReadIniFile(const std::string &posixPath, IniFile &file) {
     return readWhole;
 }
 
-const IniEntry *FindIniEntry(const IniFile &file, const char *section, const char *key) {
-    const std::string wantedSection = Trimmed(section, section + std::strlen(section));
-    const std::string wantedKey = Trimmed(key, key + std::strlen(key));
+const IniSection *FindIniSection(const IniFile &file, const char *section) {
+    const std::string wanted = Trimmed(section, section + std::strlen(section));
+    // Only the first section of a name counts; a repeated header is never searched.
     for (const IniSection &candidate : file) {
-        if (!SameName(candidate.Name, wantedSection)) {
-            continue;
+        if (SameName(candidate.Name, wanted)) {
+            return &candidate;
         }
-        // Only the first section of a name counts; a repeated header is never searched.
-        for (const IniEntry &entry : candidate.Entries) {
-            if (SameName(entry.Name, wantedKey)) {
-                return &entry;
-            }
-        }
+    }
+    return nullptr;
+}
+
+const IniEntry *FindIniEntry(const IniFile &file, const char *section, const char *key) {
+    const IniSection *found = FindIniSection(file, section);
+    if (found == nullptr) {
         return nullptr;
+    }
+    const std::string wanted = Trimmed(key, key + std::strlen(key));
+    for (const IniEntry &entry : found->Entries) {
+        if (SameName(entry.Name, wanted)) {
+            return &entry;
+        }
     }
     return nullptr;
 }

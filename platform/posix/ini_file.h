@@ -22,6 +22,10 @@ IniFile ParseIniText(const std::string &text);
 // False when the file cannot be read.
 bool ReadIniFile(const std::string &posixPath, IniFile &file);
 
+// The first section of that name (not compared by case, blanks around it ignored); null when
+// there is none.
+const IniSection *FindIniSection(const IniFile &file, const char *section);
+
 // The first entry of that name in the first section of that name (neither compared by case,
 // blanks around them ignored); null when there is none.
 const IniEntry *FindIniEntry(const IniFile &file, const char *section, const char *key);
