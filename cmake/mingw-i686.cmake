@@ -9,3 +9,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# SSE2 is the baseline the vector scans rely on. A host may call in with a stack aligned to four
+# bytes only, so functions that keep vectors on the stack realign it themselves.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mstackrealign")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mstackrealign")

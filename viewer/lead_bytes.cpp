@@ -3,6 +3,8 @@
 #include "platform/windows_api.h"
 
 bool LeadBytes[256];
+LeadByteRange LeadByteRanges[MaxLeadByteRanges];
+int LeadByteRangeCount = 0;
 
 namespace {
 
@@ -14,6 +16,7 @@ void LoadLeadBytes() {
     for (bool &lead : LeadBytes) {
         lead = false;
     }
+    LeadByteRangeCount = 0;
     CPINFO info;
     DoubleByte = GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
     if (!DoubleByte) {
@@ -21,8 +24,13 @@ void LoadLeadBytes() {
     }
     // Ranges come as pairs of first and last byte, ended by a zero pair.
     for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
-        for (int byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte) {
+        const BYTE first = info.LeadByte[i];
+        const BYTE last = info.LeadByte[i + 1];
+        for (int byte = first; byte <= last; ++byte) {
             LeadBytes[byte] = true;
+        }
+        if (first <= last && LeadByteRangeCount < MaxLeadByteRanges) {
+            LeadByteRanges[LeadByteRangeCount++] = {first, last};
         }
     }
 }

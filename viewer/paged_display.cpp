@@ -4,18 +4,29 @@
 #include <cstring>
 
 #include "platform/windows_api.h"
+#include "viewer/find_byte.h"
 
 namespace {
 
-// The text less its first ExcerptSkip bytes, or its empty end when it is shorter.
-const char *Skipped(const char *text) {
-    for (int i = 0; i < ExcerptSkip && *text != '\0'; ++i) {
-        ++text;
+// The caption: the keyword less its first ExcerptSkip bytes, or its empty end when it is shorter.
+const char *Caption(const char *keyword) {
+    for (int i = 0; i < ExcerptSkip && *keyword != '\0'; ++i) {
+        ++keyword;
     }
-    return text;
+    return keyword;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// True when the bytes from `text` to `end` hold anything but blanks and line breaks.
+bool HasInk(const char *text, const char *end) {
+    for (; text < end; ++text) {
+        if (!IsBlank(*text)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // True unless the user pressed Cancel; a box that could not be shown counts as OK.
 bool Ask(const char *text, const char *caption) {
@@ -39,43 +50,44 @@ bool ShowPage(const char *page, const char *cut, size_t bufferSize, const char *
 
 } // namespace
 
-bool ShowPaged(const char *excerpt, const char *keyword, std::int32_t maxLines) {
-    const char *caption = Skipped(keyword);
-    const char *page = Skipped(excerpt);
-    if (*page == '\0') {
+bool ShowPaged(const char *excerpt, size_t length, const char *keyword, std::int32_t maxLines) {
+    const char *caption = Caption(keyword);
+    const char *end = excerpt + length;
+    const char *page = excerpt + (length < ExcerptSkip ? length : ExcerptSkip);
+    if (page == end) {
         return true;
     }
-    const char *cut = nullptr;     // start of the page's last empty line
-    const char *lastInk = nullptr; // last byte that is not blank, to judge the remainder
+    const char *scan = page;   // first byte of the page not examined yet
+    const char *cut = nullptr; // start of the page's last empty line
     std::int32_t lineFeeds = 0;
-    for (size_t i = 0; page[i] != '\0'; ++i) {
-        if (!IsBlank(page[i])) {
-            lastInk = page + i;
+    for (;;) {
+        const char *lineFeed = scan + FindByte(scan, static_cast<size_t>(end - scan), '\n');
+        if (lineFeed == end) {
+            break;
         }
-        if (page[i] != '\n') {
-            continue;
-        }
-        if (page[i + 1] == '\r' || page[i + 1] == '\n') {
-            cut = page + i + 1;
+        scan = lineFeed + 1;
+        // The terminator after a last line feed makes no empty line.
+        if (scan < end && (*scan == '\r' || *scan == '\n')) {
+            cut = scan;
         }
         if (++lineFeeds <= maxLines) {
             continue;
         }
         // Full: cut at the last empty line, else at this line feed, which opens the next page.
         if (cut == nullptr) {
-            cut = page + i;
+            cut = lineFeed;
         }
-        if (!ShowPage(page, cut, i + 2, caption)) {
+        if (!ShowPage(page, cut, static_cast<size_t>(lineFeed - page) + 2, caption)) {
             return false;
         }
         // The scan goes on at the new page's second byte: its first was seen already.
         page = cut;
-        i = 0;
+        scan = page + 1;
         lineFeeds = 0;
         cut = nullptr;
     }
     // The rest gets a box of its own unless it is only blanks and line breaks.
-    if (lastInk != nullptr && lastInk >= page) {
+    if (HasInk(page, end)) {
         return Ask(page, caption);
     }
     return true;

@@ -1,21 +1,32 @@
 #include "viewer/view_update.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #include "host/host_api.h"
 #include "viewer/excerpt.h"
+#include "viewer/find_byte.h"
+#include "viewer/find_text.h"
 
 namespace {
 
 // 79 bytes of body and a terminator.
 constexpr DWORD ProbeSize = 80;
 
-// Fetches the body into the buffer and terminates it there, whatever the host wrote.
+// Excerpt distances are signed 32-bit, and no 32-bit process holds a larger body anyway.
+constexpr DWORD LargestBody = INT32_MAX;
+
+// Fetches the body into the buffer and terminates it there. The buffer is cleared first, so that
+// bytes the host did not write read as the end of the text, not as stale memory.
 void FetchBody(DWORD size, char *buffer) {
+    std::memset(buffer, 0, size);
     HostApi.GetBodyText(size, buffer);
     buffer[size - 1] = '\0';
 }
+
+// The length of the text in a fetched buffer: up to its first NUL.
+size_t TextLength(const char *buffer, DWORD size) { return FindByte(buffer, size, '\0'); }
 
 } // namespace
 
@@ -31,7 +42,8 @@ void HandleViewUpdate() {
         return;
     }
     FetchBody(probeSize, probe);
-    if (std::strstr(probe, IssueMarker) == nullptr) {
+    if (FindBytes(probe, TextLength(probe, probeSize), IssueMarker) == nullptr ||
+        length > LargestBody) {
         std::free(probe);
         return;
     }
@@ -41,6 +53,6 @@ void HandleViewUpdate() {
         return;
     }
     FetchBody(length, body);
-    ShowExcerpts(body);
+    ShowExcerpts(body, TextLength(body, length));
     std::free(body);
 }

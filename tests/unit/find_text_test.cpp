@@ -54,7 +54,7 @@ TEST(FindText, MatchesStartOnCharacterBoundaries) {
     for (const Search &s : Searches) {
         UseCodePage(s.codePage);
         LoadLeadBytes();
-        const char *match = FindText(s.text, s.pattern);
+        const char *match = FindText(s.text, std::strlen(s.text), s.pattern);
         EXPECT_EQ(match == nullptr ? -1 : static_cast<int>(match - s.text), s.found)
             << s.codePage << ": \"" << s.pattern << "\" in \"" << s.text << "\"";
     }
@@ -67,7 +67,7 @@ TEST(FindText, ReadsNothingPastTheTerminator) {
     for (const std::string text : {"\x83", "a\x83", "abc", ""}) {
         auto *copy = static_cast<char *>(std::malloc(text.size() + 1));
         std::memcpy(copy, text.c_str(), text.size() + 1);
-        EXPECT_EQ(FindText(copy, "\x83\x41"), nullptr);
+        EXPECT_EQ(FindText(copy, text.size(), "\x83\x41"), nullptr);
         std::free(copy);
     }
 }

@@ -43,7 +43,7 @@ TEST(ShowPaged, CutsPagesAndSkipsBlankRemainders) {
         auto *excerpt = static_cast<char *>(std::malloc(size));
         std::memcpy(excerpt, p.excerpt, size);
         BoxAnswerer boxes;
-        EXPECT_TRUE(ShowPaged(excerpt, p.keyword, p.maxLines)) << p.excerpt;
+        EXPECT_TRUE(ShowPaged(excerpt, size - 1, p.keyword, p.maxLines)) << p.excerpt;
         EXPECT_EQ(boxes.Shown(), p.boxes) << p.excerpt;
         std::free(excerpt);
     }
@@ -54,7 +54,8 @@ TEST(ShowPaged, CancelOnAnyPageStopsThePaging) {
         std::vector<int> answers(cancelled, IDOK);
         answers.push_back(IDCANCEL);
         BoxAnswerer boxes(answers);
-        EXPECT_FALSE(ShowPaged("### 1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13", "### K", 5));
+        const char *excerpt = "### 1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13";
+        EXPECT_FALSE(ShowPaged(excerpt, std::strlen(excerpt), "### K", 5));
         EXPECT_EQ(boxes.Shown().size(), cancelled + 1);
     }
 }
