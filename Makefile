@@ -29,8 +29,8 @@ build-win32:
 
 bench:
 	cmake --preset linux-release -DDOVRINK_BENCH=ON > /dev/null
-	cmake --build --preset linux-release --target viewer_bench
-	build/linux-release/bin/viewer_bench
+	cmake --build --preset linux-release --target viewer_bench update_count
+	bench/run-bench.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,154 +1,204 @@
-// How the excerpt viewer's scans grow with the body: each against a reference in the same run.
-// Prints, after Google Benchmark's own table, the ratios that matter:
-//   FindText in Shift_JIS against strstr on the same bytes (the price of double-byte awareness),
-//   and the time for a body four times larger against the smaller one (4.0 is linear), also for
-//   the text that makes a double-byte search work hardest.
+// The excerpt viewer against its anchors, same text and same pattern in the same run: glibc's
+// memmem, nine memmem passes and a memchr pass for a whole update, and the literal reading of
+// FindText and ShowPaged. After Google Benchmark's own table it prints every target with its
+// ratio, from medians of five runs, and writes the figures to a JSON file
+// ($DOVRINK_BENCH_JSON, viewer-bench.json by default).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 
-#include "platform/posix/environment.h"
-#include "platform/windows_api.h"
+#include "bench_host.h"
+#include "counting_heap.h"
+#include "literal_viewer.h"
+#include "mail_text.h"
 #include "settings/settings.h"
+#include "targets.h"
 #include "viewer/excerpt.h"
 #include "viewer/find_text.h"
-#include "viewer/lead_bytes.h"
 #include "viewer/paged_display.h"
-
-// Boxes are answered at once: only the paging is measured.
-int MessageBoxA(HWND, LPCSTR, LPCSTR, UINT) { return IDOK; }
+#include "viewer/view_update.h"
 
 namespace {
 
-constexpr size_t MiB = 1 << 20;
+// The first block of an update: 79 bytes of body and a terminator.
+constexpr size_t ProbeBlock = 80;
 
-// Shift_JIS prose with CR LF line ends and a paragraph break every ten lines, `size` bytes long,
-// then the keyword's section and the separator.
-std::string Issue(size_t size) {
-    const std::string line = "\x90\xEC\x89\x88\x82\xA2\x82\xCC\x8C\xC3\x82\xA2\x91\x71\x8C\xC9 "
-                             "\x95\x5C\x8E\xA6 text 0123456789\r\n";
-    std::string body = "Weekly Vesk\r\n";
-    for (size_t lines = 0; body.size() < size; ++lines) {
-        body += lines % 10 == 9 ? "\r\n" : line;
-    }
-    return body + "### Notes\r\nthe end\r\n=========\r\n";
+size_t SizeOf(const benchmark::State &state) { return static_cast<size_t>(state.range(0)); }
+
+void Processed(benchmark::State &state, size_t bytes) {
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
 
-void UseCodePage(const char *codePage) {
-    setenv(CodePageVariable, codePage, 1);
-    LoadLeadBytes();
-    Settings.SeparatorText = "\n=========";
+// The 12-byte pattern of a search figure: absent, or a keyword present near the end.
+const char *PatternOf(const char *which) {
+    return std::strcmp(which, "absent") == 0 ? AbsentKeyword : BenchKeywords()[6].c_str();
 }
 
-void FindTextIn(benchmark::State &state, const char *codePage) {
-    UseCodePage(codePage);
-    const std::string body = Issue(static_cast<size_t>(state.range(0)));
+void BM_Memmem(benchmark::State &state, const char *which) {
+    const std::string &text = MailText(SizeOf(state));
+    const char *pattern = PatternOf(which);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FindText(body.c_str(), "### Notes"));
+        benchmark::DoNotOptimize(memmem(text.data(), text.size(), pattern, std::strlen(pattern)));
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * body.size()));
+    Processed(state, text.size());
 }
 
-void BM_StrstrReference(benchmark::State &state) {
-    const std::string body = Issue(static_cast<size_t>(state.range(0)));
+void BM_FindText(benchmark::State &state, const char *which) {
+    UseBenchSettings();
+    const std::string &text = MailText(SizeOf(state));
+    const char *pattern = PatternOf(which);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(std::strstr(body.c_str(), "### Notes"));
+        benchmark::DoNotOptimize(FindText(text.data(), text.size(), pattern));
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * body.size()));
+    Processed(state, text.size());
 }
 
-void BM_FindTextShiftJis(benchmark::State &state) { FindTextIn(state, "932"); }
-void BM_FindTextSingleByte(benchmark::State &state) { FindTextIn(state, "1252"); }
-
-// The worst case for double-byte awareness: every character is 0x88 0x9F, and the pattern
-// 0x9F 0x88 ... matches inside every pair of them, never on a boundary.
-void BM_FindTextMisaligned(benchmark::State &state) {
-    UseCodePage("932");
-    std::string body;
-    while (body.size() < static_cast<size_t>(state.range(0))) {
-        body += "\x88\x9F";
-    }
+void BM_HostileFindText(benchmark::State &state) {
+    UseBenchSettings();
+    const std::string &text = HostileText(SizeOf(state));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FindText(body.c_str(), "\x9F\x88\x9F\x88x"));
+        benchmark::DoNotOptimize(FindText(text.data(), text.size(), HostileKeyword));
     }
+    Processed(state, text.size());
 }
 
-void BM_CutExcerpt(benchmark::State &state) {
-    UseCodePage("932");
-    const std::string body = Issue(static_cast<size_t>(state.range(0)));
-    std::string excerpt(body.size(), '\0');
+void BM_HostileLiteralFindText(benchmark::State &state) {
+    UseBenchSettings();
+    const std::string &text = HostileText(SizeOf(state));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CutExcerpt(body.c_str(), "Weekly Vesk", excerpt.data()));
+        benchmark::DoNotOptimize(LiteralFindText(text.c_str(), HostileKeyword));
     }
+    Processed(state, text.size());
 }
 
+// What a whole update must beat by half: each keyword found by memmem, and one memchr pass.
+void BM_UpdateBaseline(benchmark::State &state) {
+    const std::string &text = MailText(SizeOf(state));
+    for (auto _ : state) {
+        for (const std::string &keyword : BenchKeywords()) {
+            benchmark::DoNotOptimize(
+                memmem(text.data(), text.size(), keyword.data(), keyword.size()));
+        }
+        benchmark::DoNotOptimize(std::memchr(text.data(), '\0', text.size()));
+    }
+    Processed(state, text.size());
+}
+
+void BM_HandleViewUpdate(benchmark::State &state) {
+    UseBenchSettings();
+    const std::string &text = MailText(SizeOf(state));
+    OfferBody(text);
+    for (auto _ : state) {
+        HandleViewUpdate();
+    }
+    Processed(state, text.size());
+}
+
+// The whole mail text as one excerpt, in pages of 30 lines.
 void BM_ShowPaged(benchmark::State &state) {
-    const std::string excerpt = Issue(static_cast<size_t>(state.range(0)));
+    const std::string &text = MailText(SizeOf(state));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ShowPaged(excerpt.c_str(), "### Notes", 30));
+        benchmark::DoNotOptimize(ShowPaged(text.c_str(), text.size(), "### K", 30));
     }
+    Processed(state, text.size());
+}
+
+void BM_LiteralShowPaged(benchmark::State &state) {
+    const std::string &text = MailText(SizeOf(state));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LiteralShowPaged(text.c_str(), "### K", 30));
+    }
+    Processed(state, text.size());
 }
 
 // Medians of five runs: this machine is shared, and single runs wander.
-void Sizes(benchmark::internal::Benchmark *benchmark) {
-    benchmark->Arg(MiB)->Arg(4 * MiB)->Repetitions(5)->ReportAggregatesOnly(true);
+void Repeated(benchmark::internal::Benchmark *benchmark) {
+    benchmark->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 }
 
-BENCHMARK(BM_StrstrReference)->Apply(Sizes);
-BENCHMARK(BM_FindTextShiftJis)->Apply(Sizes);
-BENCHMARK(BM_FindTextSingleByte)->Apply(Sizes);
-BENCHMARK(BM_FindTextMisaligned)->Apply(Sizes);
-BENCHMARK(BM_CutExcerpt)->Apply(Sizes);
-BENCHMARK(BM_ShowPaged)->Apply(Sizes);
+void AllSizes(benchmark::internal::Benchmark *benchmark) {
+    for (const size_t size : BenchSizes) {
+        benchmark->Arg(static_cast<int64_t>(size));
+    }
+    Repeated(benchmark);
+}
 
-// Keeps each benchmark's median time per iteration by name, for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
+// The literal paging re-measures the rest of the text at every byte: only the smallest size.
+void SmallestSize(benchmark::internal::Benchmark *benchmark) {
+    benchmark->Arg(static_cast<int64_t>(BenchSizes[0]));
+    Repeated(benchmark);
+}
+
+BENCHMARK_CAPTURE(BM_Memmem, absent, "absent")->Apply(AllSizes);
+BENCHMARK_CAPTURE(BM_FindText, absent, "absent")->Apply(AllSizes);
+BENCHMARK_CAPTURE(BM_Memmem, present, "present")->Apply(AllSizes);
+BENCHMARK_CAPTURE(BM_FindText, present, "present")->Apply(AllSizes);
+BENCHMARK(BM_HostileLiteralFindText)->Apply(AllSizes);
+BENCHMARK(BM_HostileFindText)->Apply(AllSizes);
+BENCHMARK(BM_UpdateBaseline)->Apply(AllSizes);
+BENCHMARK(BM_HandleViewUpdate)->Apply(AllSizes);
+BENCHMARK(BM_ShowPaged)->Apply(AllSizes);
+BENCHMARK(BM_LiteralShowPaged)->Apply(SmallestSize);
+
+// Keeps each benchmark's median time per iteration, by name and size.
+class MedianReporter : public benchmark::ConsoleReporter {
   public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+    explicit MedianReporter(Medians &medians) : ConsoleReporter(OO_Tabular), Kept(medians) {}
     void ReportRuns(const std::vector<Run> &runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                Times[run.run_name.function_name + "/" + run.run_name.args] =
+                Kept[run.run_name.function_name + "/" + run.run_name.args] =
                     run.GetAdjustedRealTime();
             }
         }
     }
-    // Prints numerator / denominator when both ran (a filter may have left either out).
-    void PrintRatio(const char *label, const std::string &numerator,
-                    const std::string &denominator) const {
-        const auto top = Times.find(numerator);
-        const auto bottom = Times.find(denominator);
-        if (top != Times.end() && bottom != Times.end()) {
-            std::printf("  %-52s %5.2f\n", label, top->second / bottom->second);
-        }
-    }
 
   private:
-    std::map<std::string, double> Times;
+    Medians &Kept;
 };
+
+// Held at the peak of one update, against the body, its largest excerpt and its largest page.
+HeapFigure MeasureHeap(size_t size) {
+    UseBenchSettings();
+    const std::string &text = MailText(size);
+    std::set<size_t> excerpts;
+    for (const std::string &keyword : BenchKeywords()) {
+        excerpts.insert(
+            static_cast<size_t>(CutExcerpt(text.c_str(), text.size(), keyword.c_str(), nullptr)));
+    }
+    OfferBody(text);
+    ResetHeapPeak();
+    HandleViewUpdate();
+    // Every block but the probe, the body and the excerpts is a page.
+    size_t largestPage = 0;
+    for (const size_t block : BlocksAsked()) {
+        const bool page = block != ProbeBlock && block != text.size() && excerpts.count(block) == 0;
+        if (page && block > largestPage) {
+            largestPage = block;
+        }
+    }
+    const size_t largestExcerpt = *excerpts.rbegin();
+    return {size, HeapPeak(), text.size() + largestExcerpt + largestPage};
+}
 
 } // namespace
 
 int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    Medians medians;
+    MedianReporter reporter(medians);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const std::string small = "/" + std::to_string(MiB);
-    const std::string large = "/" + std::to_string(4 * MiB);
-    std::printf("\nRatios of medians (same run):\n");
-    reporter.PrintRatio("FindText in Shift_JIS / strstr, 4 MiB", "BM_FindTextShiftJis" + large,
-                        "BM_StrstrReference" + large);
-    reporter.PrintRatio("FindText single-byte / strstr, 4 MiB", "BM_FindTextSingleByte" + large,
-                        "BM_StrstrReference" + large);
-    for (const std::string name :
-         {"BM_FindTextShiftJis", "BM_FindTextMisaligned", "BM_CutExcerpt", "BM_ShowPaged"}) {
-        reporter.PrintRatio((name + " 4 MiB / 1 MiB (4.00 is linear)").c_str(), name + large,
-                            name + small);
+    std::vector<HeapFigure> heap;
+    for (const size_t size : BenchSizes) {
+        heap.push_back(MeasureHeap(size));
     }
-    return 0;
+    const char *json = std::getenv("DOVRINK_BENCH_JSON");
+    const bool allMet = ReportTargets(medians, heap, json != nullptr ? json : "viewer-bench.json");
+    return allMet ? 0 : 1;
 }

@@ -1,9 +1,11 @@
 #include "viewer/excerpt.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "settings/settings.h"
+#include "viewer/find_each.h"
 #include "viewer/find_text.h"
 #include "viewer/paged_display.h"
 
@@ -15,8 +17,8 @@ struct Section {
     std::int32_t Distance;
 };
 
-Section FindSection(const char *body, size_t length, const char *keyword) {
-    const char *start = FindText(body, length, keyword);
+// The section that starts at the keyword's first occurrence, `start` (null when missing).
+Section SectionFrom(const char *body, size_t length, const char *start) {
     if (start == nullptr) {
         return {nullptr, 0};
     }
@@ -41,33 +43,46 @@ void CopySection(const Section &section, char *out) {
     out[kept] = '\0';
 }
 
+// Shows one section; false when the user cancelled.
+bool ShowSection(const Section &section, const char *keyword) {
+    auto *excerpt = static_cast<char *>(std::malloc(static_cast<size_t>(section.Distance)));
+    if (excerpt == nullptr) {
+        return true;
+    }
+    CopySection(section, excerpt);
+    const bool allOk =
+        ShowPaged(excerpt, static_cast<size_t>(section.Distance - 1), keyword, Settings.PageLines);
+    std::free(excerpt);
+    return allOk;
+}
+
 } // namespace
 
 std::int32_t CutExcerpt(const char *body, size_t length, const char *keyword, char *out) {
-    const Section section = FindSection(body, length, keyword);
+    const Section section = SectionFrom(body, length, FindText(body, length, keyword));
     if (section.Distance > 0 && out != nullptr) {
         CopySection(section, out);
     }
     return section.Distance;
 }
 
-void ShowExcerpts(const char *body, size_t length) {
-    for (const std::string &keyword : Settings.KeywordList) {
-        // Found once and copied from there: the body is searched once for each keyword.
-        const Section section = FindSection(body, length, keyword.c_str());
-        if (section.Distance <= 0) {
-            continue;
+void ShowExcerpts(const char *body, size_t size) {
+    const std::vector<std::string> &keywords = Settings.KeywordList;
+    // Every keyword of a group is found in one reading of the body, which also finds its end.
+    size_t length = size;
+    for (size_t group = 0; group < keywords.size(); group += MaxPatterns) {
+        const size_t count = std::min(keywords.size() - group, MaxPatterns);
+        const char *patterns[MaxPatterns];
+        const char *starts[MaxPatterns];
+        for (size_t i = 0; i < count; ++i) {
+            patterns[i] = keywords[group + i].c_str();
         }
-        auto *excerpt = static_cast<char *>(std::malloc(static_cast<size_t>(section.Distance)));
-        if (excerpt == nullptr) {
-            continue;
-        }
-        CopySection(section, excerpt);
-        const bool allOk = ShowPaged(excerpt, static_cast<size_t>(section.Distance - 1),
-                                     keyword.c_str(), Settings.PageLines);
-        std::free(excerpt);
-        if (!allOk) {
-            return;
+        length = FindEachText(body, length, patterns, count, starts);
+        for (size_t i = 0; i < count; ++i) {
+            const Section section = SectionFrom(body, length, starts[i]);
+            if (section.Distance > 0 && !ShowSection(section, patterns[i])) {
+                return;
+            }
         }
     }
 }

@@ -11,74 +11,95 @@ namespace {
 
 constexpr size_t BlockSize = 64;
 
-// The pattern's first and last byte, to sift 64 start positions at a time: a position stays a
-// candidate when both stand where they would in a match.
-struct Sieve {
+// A pattern and what its search has learnt so far. The pattern's first and last byte sift 64
+// start positions at a time: a position stays a candidate when both stand where they would in a
+// match.
+struct Search {
+    const char *Pattern;
+    size_t Length;
     __m128i First;
     __m128i Last;
-    size_t LastOffset;
+    CharCursor Cursor; // where characters start, in a double-byte code page
+    const char *Found;
 };
 
-std::uint64_t Candidates(const Sieve &sieve, const char *block) {
+Search StartSearch(const char *text, const char *pattern) {
+    const size_t length = std::strlen(pattern);
+    const char last = length > 0 ? pattern[length - 1] : '\0';
+    return {pattern, length, Broadcast(pattern[0]), Broadcast(last), CursorAt(text), nullptr};
+}
+
+// The sieve's verdict on the 64 starts from `block`, or 0 quickly when none passes.
+std::uint64_t Candidates(const Search &search, const char *block) {
+    const char *last = block + search.Length - 1;
+    __m128i both[BlockSize / VectorSize];
+    __m128i any = _mm_setzero_si128();
+    for (size_t part = 0; part < BlockSize / VectorSize; ++part) {
+        const size_t offset = part * VectorSize;
+        both[part] = _mm_and_si128(_mm_cmpeq_epi8(LoadBytes(block + offset), search.First),
+                                   _mm_cmpeq_epi8(LoadBytes(last + offset), search.Last));
+        any = _mm_or_si128(any, both[part]);
+    }
+    if (BitsOf(any) == 0) {
+        return 0;
+    }
     std::uint64_t bits = 0;
     for (size_t part = 0; part < BlockSize / VectorSize; ++part) {
-        const char *at = block + part * VectorSize;
-        const __m128i first = _mm_cmpeq_epi8(LoadBytes(at), sieve.First);
-        const __m128i last = _mm_cmpeq_epi8(LoadBytes(at + sieve.LastOffset), sieve.Last);
-        bits |= static_cast<std::uint64_t>(BitsOf(_mm_and_si128(first, last)))
-                << (part * VectorSize);
+        bits |= static_cast<std::uint64_t>(BitsOf(both[part])) << (part * VectorSize);
     }
     return bits;
 }
 
 // True when the bytes between the pattern's first and last match too.
-bool MiddleMatches(const char *at, const char *pattern, size_t patternLength) {
-    return patternLength <= 2 || std::memcmp(at + 1, pattern + 1, patternLength - 2) == 0;
+bool MiddleMatches(const Search &search, const char *at) {
+    return search.Length <= 2 || std::memcmp(at + 1, search.Pattern + 1, search.Length - 2) == 0;
 }
 
-const char *Search(const char *text, size_t length, const char *pattern, bool doubleByte) {
-    const size_t patternLength = std::strlen(pattern);
-    if (patternLength == 0) {
-        return doubleByte && length == 0 ? nullptr : text;
-    }
-    if (patternLength > length) {
-        return nullptr;
-    }
-    const size_t lastStart = length - patternLength;
-    const Sieve sieve{Broadcast(pattern[0]), Broadcast(pattern[patternLength - 1]),
-                      patternLength - 1};
-    CharCursor cursor = CursorAt(text);
-    size_t block = 0;
-    // Whole blocks while every byte that the sieve loads belongs to the text.
-    for (; block + BlockSize - 1 <= lastStart; block += BlockSize) {
-        std::uint64_t candidates = Candidates(sieve, text + block);
+// Seeks a match that starts from `from` up to before `to`; every such start has the whole
+// pattern inside the text.
+void SeekIn(Search &search, const char *from, const char *to, bool doubleByte) {
+    const char *block = from;
+    for (; to - block >= static_cast<std::ptrdiff_t>(BlockSize); block += BlockSize) {
+        std::uint64_t candidates = Candidates(search, block);
         if (candidates != 0 && doubleByte) {
-            candidates &= ~TrailingBytes(cursor, text + block);
+            candidates &= ~TrailingBytes(search.Cursor, block);
         }
         for (; candidates != 0; candidates &= candidates - 1) {
-            const char *at = text + block + static_cast<size_t>(LowestBit(candidates));
-            if (MiddleMatches(at, pattern, patternLength)) {
-                return at;
+            const char *at = block + LowestBit(candidates);
+            if (MiddleMatches(search, at)) {
+                search.Found = at;
+                return;
             }
         }
     }
-    for (size_t start = block; start <= lastStart; ++start) {
-        const char *at = text + start;
-        if (*at == pattern[0] && at[patternLength - 1] == pattern[patternLength - 1] &&
-            MiddleMatches(at, pattern, patternLength) &&
-            !(doubleByte && IsTrailingByte(cursor, at))) {
-            return at;
+    const char last = search.Pattern[search.Length - 1];
+    for (const char *at = block; at < to; ++at) {
+        if (*at == search.Pattern[0] && at[search.Length - 1] == last &&
+            MiddleMatches(search, at) && !(doubleByte && IsTrailingByte(search.Cursor, at))) {
+            search.Found = at;
+            return;
         }
     }
-    return nullptr;
+}
+
+const char *FindOne(const char *text, size_t length, const char *pattern, bool doubleByte) {
+    Search search = StartSearch(text, pattern);
+    if (search.Length == 0) {
+        return doubleByte && length == 0 ? nullptr : text;
+    }
+    if (search.Length > length) {
+        return nullptr;
+    }
+    SeekIn(search, text, text + (length - search.Length + 1), doubleByte);
+    return search.Found;
 }
 
 } // namespace
 
 const char *FindBytes(const char *text, size_t length, const char *pattern) {
-    return Search(text, length, pattern, false);
+    return FindOne(text, length, pattern, false);
 }
 
 const char *FindText(const char *text, size_t length, const char *pattern) {
-    return Search(text, length, pattern, IsDoubleByteCodePage());
+    return FindOne(text, length, pattern, IsDoubleByteCodePage());
 }

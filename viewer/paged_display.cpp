@@ -57,11 +57,12 @@ bool ShowPaged(const char *excerpt, size_t length, const char *keyword, std::int
     if (page == end) {
         return true;
     }
+    ByteScanner lineFeeds(end, '\n');
     const char *scan = page;   // first byte of the page not examined yet
     const char *cut = nullptr; // start of the page's last empty line
-    std::int32_t lineFeeds = 0;
+    std::int32_t lines = 0;
     for (;;) {
-        const char *lineFeed = scan + FindByte(scan, static_cast<size_t>(end - scan), '\n');
+        const char *lineFeed = lineFeeds.Next(scan);
         if (lineFeed == end) {
             break;
         }
@@ -70,7 +71,7 @@ bool ShowPaged(const char *excerpt, size_t length, const char *keyword, std::int
         if (scan < end && (*scan == '\r' || *scan == '\n')) {
             cut = scan;
         }
-        if (++lineFeeds <= maxLines) {
+        if (++lines <= maxLines) {
             continue;
         }
         // Full: cut at the last empty line, else at this line feed, which opens the next page.
@@ -83,7 +84,7 @@ bool ShowPaged(const char *excerpt, size_t length, const char *keyword, std::int
         // The scan goes on at the new page's second byte: its first was seen already.
         page = cut;
         scan = page + 1;
-        lineFeeds = 0;
+        lines = 0;
         cut = nullptr;
     }
     // The rest gets a box of its own unless it is only blanks and line breaks.

@@ -17,10 +17,9 @@ constexpr DWORD ProbeSize = 80;
 // Excerpt distances are signed 32-bit, and no 32-bit process holds a larger body anyway.
 constexpr DWORD LargestBody = INT32_MAX;
 
-// Fetches the body into the buffer and terminates it there. The buffer is cleared first, so that
-// bytes the host did not write read as the end of the text, not as stale memory.
+// Fetches the body into a cleared buffer, so that bytes the host did not write read as the end of
+// the text, not as stale memory, and terminates it.
 void FetchBody(DWORD size, char *buffer) {
-    std::memset(buffer, 0, size);
     HostApi.GetBodyText(size, buffer);
     buffer[size - 1] = '\0';
 }
@@ -37,7 +36,7 @@ void HandleViewUpdate() {
     }
     // length + 1, capped, without wrapping around at the top of the range.
     const DWORD probeSize = length < ProbeSize - 1 ? length + 1 : ProbeSize;
-    auto *probe = static_cast<char *>(std::malloc(probeSize));
+    auto *probe = static_cast<char *>(std::calloc(probeSize, 1));
     if (probe == nullptr) {
         return;
     }
@@ -47,12 +46,14 @@ void HandleViewUpdate() {
         std::free(probe);
         return;
     }
-    auto *body = static_cast<char *>(std::realloc(probe, length));
+    // A new cleared block rather than the probe's, enlarged: the C runtime hands out large
+    // blocks cleared already, which spares a pass over the body.
+    std::free(probe);
+    auto *body = static_cast<char *>(std::calloc(length, 1));
     if (body == nullptr) {
-        std::free(probe);
         return;
     }
     FetchBody(length, body);
-    ShowExcerpts(body, TextLength(body, length));
+    ShowExcerpts(body, length);
     std::free(body);
 }

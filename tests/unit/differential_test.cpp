@@ -11,6 +11,7 @@
 #include "message_boxes.h"
 #include "plugin_under_test.h"
 #include "viewer/char_starts.h"
+#include "viewer/find_each.h"
 #include "viewer/find_text.h"
 #include "viewer/lead_bytes.h"
 #include "viewer/paged_display.h"
@@ -81,6 +82,51 @@ TEST(Differential, FindTextAgreesWithTheLiteralWalk) {
             }
         }
     }
+}
+
+// Up to nine patterns at once, some of them alike, each as FindText would find it, in a buffer
+// that goes on after the text's NUL; with 32-byte vectors where the processor has them, and with
+// the 16-byte ones of the baseline.
+TEST(Differential, FindEachTextAgreesWithTheLiteralWalk) {
+    std::mt19937 random(9);
+    for (const bool wide : {true, false}) {
+        WideVectors = wide;
+        for (const UINT codePage : {932u, 1252u}) {
+            UseCodePage(codePage);
+            LoadLeadBytes();
+            for (const std::string &alphabet : Alphabets) {
+                for (size_t length = 0; length < 400; length += 1 + length / 50) {
+                    const std::string text = RandomText(random, alphabet, length);
+                    std::vector<std::string> patterns;
+                    const size_t count = 1 + random() % MaxPatterns;
+                    for (size_t k = 0; k < count; ++k) {
+                        patterns.push_back(random() % 8 == 0
+                                               ? std::string(random() % 2, 'a')
+                                               : RandomPattern(random, text, alphabet));
+                    }
+                    std::vector<const char *> pointers;
+                    for (const std::string &pattern : patterns) {
+                        pointers.push_back(pattern.c_str());
+                    }
+                    const std::string buffer =
+                        text + '\0' + RandomText(random, alphabet, random() % 100);
+                    auto *copy = static_cast<char *>(std::malloc(buffer.size()));
+                    std::memcpy(copy, buffer.data(), buffer.size());
+                    const char *found[MaxPatterns];
+                    ASSERT_EQ(FindEachText(copy, buffer.size(), pointers.data(), count, found),
+                              text.size());
+                    for (size_t k = 0; k < count; ++k) {
+                        const int offset =
+                            found[k] == nullptr ? -1 : static_cast<int>(found[k] - copy);
+                        ASSERT_EQ(offset, LiteralOffset(text, patterns[k]))
+                            << codePage << " length " << length << " pattern " << patterns[k];
+                    }
+                    std::free(copy);
+                }
+            }
+        }
+    }
+    WideVectors = true;
 }
 
 // Long runs of double-byte characters in which the pattern's bytes stand at every second byte:

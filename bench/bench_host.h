@@ -1,0 +1,9 @@
+#pragma once
+// A host for whole view updates in the benchmarks: the body comes from a string, the settings
+// are the benchmark keywords in code page 932, and every box is answered with OK at once.
+#include <string>
+
+void UseBenchSettings();
+
+// The body that the next view update fetches.
+void OfferBody(const std::string &body);

@@ -1,0 +1,133 @@
+#include "targets.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+struct Row {
+    std::string Figure;
+    std::string Size;
+    double Value;
+    std::string Target;
+    bool Met;
+};
+
+std::string SizeName(size_t size) {
+    return size >= MiB ? std::to_string(size / MiB) + " MiB" : std::to_string(size / KiB) + " KiB";
+}
+
+// numerator / denominator of two medians, when both ran (a filter may leave either out).
+bool Ratio(const Medians &medians, const std::string &numerator, const std::string &denominator,
+           double &ratio) {
+    const auto top = medians.find(numerator);
+    const auto bottom = medians.find(denominator);
+    if (top == medians.end() || bottom == medians.end()) {
+        return false;
+    }
+    ratio = top->second / bottom->second;
+    return true;
+}
+
+void AddAtLeast(std::vector<Row> &rows, const std::string &figure, size_t size, double value,
+                double least) {
+    char target[32];
+    std::snprintf(target, sizeof target, ">= %.2f", least);
+    rows.push_back({figure, SizeName(size), value, target, value >= least});
+}
+
+void AddAtMost(std::vector<Row> &rows, const std::string &figure, size_t size, double value,
+               double most) {
+    char target[32];
+    std::snprintf(target, sizeof target, "<= %.2f", most);
+    rows.push_back({figure, SizeName(size), value, target, value <= most});
+}
+
+void AddTimeRows(const Medians &medians, std::vector<Row> &rows) {
+    for (const size_t size : BenchSizes) {
+        const std::string at = "/" + std::to_string(size);
+        double ratio = 0;
+        for (const std::string which : {"absent", "present"}) {
+            if (Ratio(medians, "BM_Memmem/" + which + at, "BM_FindText/" + which + at, ratio)) {
+                AddAtLeast(rows, "FindText 932 " + which + ", x memmem throughput", size, ratio,
+                           1.0);
+            }
+        }
+        if (Ratio(medians, "BM_HostileLiteralFindText" + at, "BM_HostileFindText" + at, ratio)) {
+            AddAtLeast(rows, "FindText hostile, x literal throughput", size, ratio, 1.0);
+        }
+        if (Ratio(medians, "BM_HandleViewUpdate" + at, "BM_UpdateBaseline" + at, ratio)) {
+            AddAtMost(rows, "HandleViewUpdate, x time of 9 memmem + memchr", size, ratio, 0.5);
+        }
+        const auto paging = medians.find("BM_ShowPaged" + at);
+        if (paging != medians.end()) {
+            // Microseconds per iteration: bytes per microsecond / 1000 is GB/s.
+            AddAtLeast(rows, "ShowPaged, GB/s", size,
+                       static_cast<double>(size) / paging->second / 1e3, 2.0);
+        }
+        if (Ratio(medians, "BM_LiteralShowPaged" + at, "BM_ShowPaged" + at, ratio)) {
+            AddAtLeast(rows, "ShowPaged, x literal throughput", size, ratio, 1.0);
+        }
+    }
+}
+
+void AddHeapRows(const std::vector<HeapFigure> &heap, std::vector<Row> &rows) {
+    for (const HeapFigure &figure : heap) {
+        AddAtMost(rows, "Peak heap, x (body + largest excerpt + page)", figure.Size,
+                  static_cast<double>(figure.Peak) / static_cast<double>(figure.Bound), 1.0);
+    }
+}
+
+void AddInstructionRow(std::vector<Row> &rows) {
+    const char *counts = std::getenv("DOVRINK_UPDATE_INSTRUCTIONS");
+    double small = 0;
+    double large = 0;
+    if (counts != nullptr && std::sscanf(counts, "%lf %lf", &small, &large) == 2 && small > 0) {
+        rows.push_back({"HandleViewUpdate instructions, 64 MiB / 1 MiB", "64 MiB", large / small,
+                        "<= 66.00", large / small <= 66.0});
+    }
+}
+
+void Print(const std::vector<Row> &rows) {
+    std::printf("\n%-48s %8s %10s %9s\n", "Target", "Size", "Figure", "Needed");
+    for (const Row &row : rows) {
+        std::printf("%-48s %8s %10.2f %9s  %s\n", row.Figure.c_str(), row.Size.c_str(), row.Value,
+                    row.Target.c_str(), row.Met ? "met" : "NOT MET");
+    }
+}
+
+void WriteJson(const std::vector<Row> &rows, const char *path) {
+    FILE *file = std::fopen(path, "w");
+    if (file == nullptr) {
+        std::perror(path);
+        return;
+    }
+    std::fprintf(file, "[\n");
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        std::fprintf(file,
+                     "  {\"figure\": \"%s\", \"size\": \"%s\", \"value\": %.4f, \"target\": "
+                     "\"%s\", \"met\": %s}%s\n",
+                     row.Figure.c_str(), row.Size.c_str(), row.Value, row.Target.c_str(),
+                     row.Met ? "true" : "false", i + 1 < rows.size() ? "," : "");
+    }
+    std::fprintf(file, "]\n");
+    std::fclose(file);
+    std::printf("\nFigures written to %s\n", path);
+}
+
+} // namespace
+
+bool ReportTargets(const Medians &medians, const std::vector<HeapFigure> &heap, const char *path) {
+    std::vector<Row> rows;
+    AddTimeRows(medians, rows);
+    AddHeapRows(heap, rows);
+    AddInstructionRow(rows);
+    Print(rows);
+    WriteJson(rows, path);
+    bool allMet = true;
+    for (const Row &row : rows) {
+        allMet = allMet && row.Met;
+    }
+    return allMet;
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <cstddef>
+
+// How many patterns FindEachText takes at once: as many as there are keywords.
+constexpr size_t MaxPatterns = 9;
+
+// FindText for up to MaxPatterns patterns in the text at `buffer`, which ends at its first NUL or
+// after `size` bytes; the first occurrence of each goes to `found`, and the text's length is the
+// result. The text is read once, whatever the number of patterns, and its end is found on the
+// way: a whole view update costs about one search. Bytes after the text's end but inside the
+// buffer may be read.
+size_t FindEachText(const char *buffer, size_t size, const char *const *patterns, size_t count,
+                    const char **found);
+
+// Whether the sieve may use 32-byte vectors where the processor has them (AVX2); the 16-byte ones
+// of the baseline serve otherwise. Tests clear it to try the baseline on any processor.
+extern bool WideVectors;
