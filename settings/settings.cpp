@@ -68,6 +68,8 @@ bool KeywordFilePath(char (&path)[SettingsPathSize]) {
 }
 
 void LoadSettings() {
+    // A host that initialises the plugin again gets the file's keywords once, not twice.
+    Settings.KeywordList.clear();
     char path[SettingsPathSize];
     if (KeywordFilePath(path)) {
         ReadKeywords(path);

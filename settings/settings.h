@@ -27,5 +27,5 @@ constexpr unsigned SettingsPathSize = 512;
 // host's path, or the path with the file name appended, does not fit: the file counts as missing.
 bool KeywordFilePath(char (&path)[SettingsPathSize]);
 
-// Reads the settings file into Settings. The keyword list is only appended to.
+// Reads the settings file into Settings, in place of what an earlier call read.
 void LoadSettings();

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -21,10 +22,11 @@ std::string ProgramPath() {
 }
 
 std::string AbsoluteFolder(const char *folder) {
-    if (char *resolved = realpath(folder, nullptr)) {
-        std::string absolute = resolved;
-        std::free(resolved);
-        return absolute;
+    // Owned at once, so that the copy below running out of memory does not leak it.
+    const std::unique_ptr<char, decltype(&std::free)> resolved(realpath(folder, nullptr),
+                                                               &std::free);
+    if (resolved != nullptr) {
+        return resolved.get();
     }
     if (folder[0] == '/') {
         return folder;

@@ -1,5 +1,6 @@
 #pragma once
 // Answers the message boxes of the calling thread by itself, and keeps what each one showed.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,3 +22,7 @@ class BoxAnswerer {
 
     const std::vector<ShownBox> &Shown() const;
 };
+
+// Runs `work` once while the next box is open, as the host's own window messages run when the
+// box's modal loop dispatches them. The box is answered when the work is done.
+void WhileNextBoxIsOpen(std::function<void()> work);

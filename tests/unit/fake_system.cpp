@@ -43,6 +43,7 @@ const std::map<std::string, FARPROC> HostExports = {
 
 bool Answering = false;
 std::deque<int> Answers;
+std::function<void()> WorkWhileOpen;
 std::vector<ShownBox> Boxes;
 
 } // namespace
@@ -94,13 +95,20 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     EXPECT_EQ(owner, nullptr);
     EXPECT_EQ(type, MB_OKCANCEL);
     Boxes.push_back({caption, text});
-    if (Answers.empty()) {
-        return IDOK;
+    int answer = IDOK;
+    if (!Answers.empty()) {
+        answer = Answers.front();
+        Answers.pop_front();
     }
-    const int answer = Answers.front();
-    Answers.pop_front();
+    if (WorkWhileOpen) {
+        const std::function<void()> work = std::move(WorkWhileOpen);
+        WorkWhileOpen = nullptr;
+        work();
+    }
     return answer;
 }
+
+void WhileNextBoxIsOpen(std::function<void()> work) { WorkWhileOpen = std::move(work); }
 
 BoxAnswerer::BoxAnswerer(std::vector<int> answers) {
     Answers.assign(answers.begin(), answers.end());
@@ -108,7 +116,10 @@ BoxAnswerer::BoxAnswerer(std::vector<int> answers) {
     Answering = true;
 }
 
-BoxAnswerer::~BoxAnswerer() { Answering = false; }
+BoxAnswerer::~BoxAnswerer() {
+    Answering = false;
+    WorkWhileOpen = nullptr;
+}
 
 const std::vector<ShownBox> &BoxAnswerer::Shown() const { return Boxes; }
 

@@ -46,10 +46,10 @@ TEST_F(SettingsFile, ValuesAreCutTo253Bytes) {
     EXPECT_EQ(Settings.SeparatorText, "\n" + std::string(253, 's'));
 }
 
-TEST_F(SettingsFile, KeywordListIsOnlyAppendedTo) {
+TEST_F(SettingsFile, LoadingAgainReplacesTheKeywords) {
     Load({"[dovrink]", "keyword0=first", "keyword8=last", "keyword9=never"});
     LoadSettings();
-    EXPECT_EQ(Settings.KeywordList, (std::vector<std::string>{"first", "last", "first", "last"}));
+    EXPECT_EQ(Settings.KeywordList, (std::vector<std::string>{"first", "last"}));
 }
 
 TEST_F(SettingsFile, HostPathTooLongForTheFileNameMeansNoKeywords) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 
@@ -10,6 +11,42 @@ namespace {
 HHOOK Hook = nullptr;
 std::deque<int> Answers;
 std::vector<ShownBox> Boxes;
+std::function<void()> WorkWhileOpen;
+// Boxes seen and not yet destroyed: a box activates again when a box opened over it closes.
+std::vector<HWND> OpenBoxes;
+
+// A window of the test host's own, whose messages the box's modal loop dispatches.
+HWND WorkWindow = nullptr;
+constexpr UINT RunWork = WM_APP;
+
+void Click(HWND box, int answer) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+}
+
+// Runs the work while the box (wParam) is open, then answers it (lParam).
+LRESULT CALLBACK OnWorkMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != RunWork) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    const std::function<void()> work = std::move(WorkWhileOpen);
+    WorkWhileOpen = nullptr;
+    if (work) {
+        work();
+    }
+    Click(reinterpret_cast<HWND>(wParam), static_cast<int>(lParam));
+    return 0;
+}
+
+HWND MakeWorkWindow() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = OnWorkMessage;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "DovrinkTestHostWork";
+    RegisterClassA(&windowClass);
+    return CreateWindowA(windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                         windowClass.hInstance, nullptr);
+}
 
 // The static control that holds a message box's text.
 constexpr int MessageTextId = 0xFFFF;
@@ -33,19 +70,29 @@ bool IsMessageBox(HWND window) {
 }
 
 // Records the box as it activates and posts the click that will close it.
+// The box's text and its answer, once, when it first activates.
+void Answer(HWND box) {
+    Boxes.push_back({WindowText(box), MessageText(box)});
+    OpenBoxes.push_back(box);
+    int answer = IDOK;
+    if (!Answers.empty()) {
+        answer = Answers.front();
+        Answers.pop_front();
+    }
+    if (WorkWhileOpen) {
+        PostMessageA(WorkWindow, RunWork, reinterpret_cast<WPARAM>(box), answer);
+    } else {
+        Click(box, answer);
+    }
+}
+
 LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        auto *box = reinterpret_cast<HWND>(wParam);
-        if (IsMessageBox(box)) {
-            Boxes.push_back({WindowText(box), MessageText(box)});
-            int answer = IDOK;
-            if (!Answers.empty()) {
-                answer = Answers.front();
-                Answers.pop_front();
-            }
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
-        }
+    auto *window = reinterpret_cast<HWND>(wParam);
+    const auto open = std::find(OpenBoxes.begin(), OpenBoxes.end(), window);
+    if (code == HCBT_ACTIVATE && open == OpenBoxes.end() && IsMessageBox(window)) {
+        Answer(window);
+    } else if (code == HCBT_DESTROYWND && open != OpenBoxes.end()) {
+        OpenBoxes.erase(open);
     }
     return CallNextHookEx(Hook, code, wParam, lParam);
 }
@@ -55,12 +102,21 @@ LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
 BoxAnswerer::BoxAnswerer(std::vector<int> answers) {
     Answers.assign(answers.begin(), answers.end());
     Boxes.clear();
+    OpenBoxes.clear();
     Hook = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
 }
 
 BoxAnswerer::~BoxAnswerer() {
     UnhookWindowsHookEx(Hook);
     Hook = nullptr;
+    WorkWhileOpen = nullptr;
+}
+
+void WhileNextBoxIsOpen(std::function<void()> work) {
+    if (WorkWindow == nullptr) {
+        WorkWindow = MakeWorkWindow();
+    }
+    WorkWhileOpen = std::move(work);
 }
 
 const std::vector<ShownBox> &BoxAnswerer::Shown() const { return Boxes; }

@@ -1,0 +1,91 @@
+#include "failing_heap.h"
+
+#include <cstdlib>
+#include <new>
+
+extern "C" {
+void *__real_malloc(size_t size);
+void *__real_calloc(size_t count, size_t size);
+void *__real_realloc(void *block, size_t size);
+void __real_free(void *block);
+void *__wrap_malloc(size_t size);
+void *__wrap_calloc(size_t count, size_t size);
+void *__wrap_realloc(void *block, size_t size);
+void __wrap_free(void *block);
+}
+
+namespace {
+
+int HeapCountdown = 0;
+int HeapSeen = 0;
+int NewCountdown = 0;
+int NewSeenCount = 0;
+std::ptrdiff_t Held = 0;
+
+// True when this allocation is the one to fail.
+bool Fails(int &countdown, int &seen) {
+    ++seen;
+    return countdown > 0 && --countdown == 0;
+}
+
+} // namespace
+
+void FailHeapAllocation(int nth) {
+    HeapCountdown = nth;
+    HeapSeen = 0;
+}
+
+void FailNew(int nth) {
+    NewCountdown = nth;
+    NewSeenCount = 0;
+}
+
+int HeapAllocationsSeen() { return HeapSeen; }
+int NewsSeen() { return NewSeenCount; }
+std::ptrdiff_t HeapBlocksHeld() { return Held; }
+
+void *__wrap_malloc(size_t size) {
+    if (Fails(HeapCountdown, HeapSeen)) {
+        return nullptr;
+    }
+    void *block = __real_malloc(size);
+    Held += block != nullptr ? 1 : 0;
+    return block;
+}
+
+void *__wrap_calloc(size_t count, size_t size) {
+    if (Fails(HeapCountdown, HeapSeen)) {
+        return nullptr;
+    }
+    void *block = __real_calloc(count, size);
+    Held += block != nullptr ? 1 : 0;
+    return block;
+}
+
+void *__wrap_realloc(void *block, size_t size) {
+    if (Fails(HeapCountdown, HeapSeen)) {
+        return nullptr;
+    }
+    void *moved = __real_realloc(block, size);
+    Held += block == nullptr && moved != nullptr ? 1 : 0;
+    return moved;
+}
+
+void __wrap_free(void *block) {
+    Held -= block != nullptr ? 1 : 0;
+    __real_free(block);
+}
+
+void *operator new(size_t size) {
+    if (Fails(NewCountdown, NewSeenCount)) {
+        throw std::bad_alloc();
+    }
+    void *block = __real_malloc(size == 0 ? 1 : size);
+    if (block == nullptr) {
+        throw std::bad_alloc();
+    }
+    return block;
+}
+
+void operator delete(void *block) noexcept { __real_free(block); }
+void operator delete(void *block, size_t) noexcept { __real_free(block); }
