@@ -5,15 +5,21 @@ MAKEFLAGS += --no-print-directory
 
 EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.txt letter.txt
 
-.PHONY: run test deps build-linux build-win32 bench format tidy clean
+.PHONY: run test deps build-linux build-win32 build-fuzz build-memcheck bench fuzz format tidy clean
+
+# `make fuzz` runs every fuzz target for FUZZ_LIMIT: seconds, or runs=N executions.
+FUZZ_LIMIT ?= 60
+FUZZ_TARGETS = find_text cut_excerpt show_paged unescape settings view_update
 
 run:
 	cmake --preset linux-release > /dev/null
 	cmake --build --preset linux-release --target dovrink-preview
 	cd examples && ../build/linux-release/bin/dovrink-preview $(EXAMPLE_ARGS)
 
-test: deps build-linux build-win32
+test: deps build-linux build-win32 build-fuzz build-memcheck
 	ctest --preset linux
+	ctest --preset fuzz
+	ctest --preset memcheck
 	ctest --preset win32
 
 deps:
@@ -27,10 +33,25 @@ build-win32:
 	cmake --preset win32
 	cmake --build --preset win32
 
+build-fuzz:
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+build-memcheck:
+	cmake --preset memcheck
+	cmake --build --preset memcheck
+
 bench:
 	cmake --preset linux-release -DDOVRINK_BENCH=ON > /dev/null
 	cmake --build --preset linux-release --target viewer_bench update_count
 	bench/run-bench.sh
+
+fuzz: deps build-fuzz
+	for target in $(FUZZ_TARGETS); do \
+		echo "fuzz_$$target:"; \
+		tests/fuzz/run-fuzzer.sh build/fuzz/bin/fuzz_$$target tests/fuzz/corpus/$$target \
+			$(FUZZ_LIMIT) || exit 1; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,89 @@
+// The POSIX settings reader and LoadSettings on any file: answers fit their buffers, and the
+// settings stay within their bounds.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "fuzz_support.h"
+#include "platform/windows_api.h"
+#include "settings/settings.h"
+
+namespace {
+
+std::string SettingsFile;
+
+} // namespace
+
+// A host folder of our own with its plugins folder, also the current directory, where the
+// separator and the page length are read; in memory where the system has a place for it, since
+// every run writes the file.
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    char inMemory[] = "/dev/shm/dovrink-fuzz-settings-XXXXXX";
+    char onDisk[] = "/tmp/dovrink-fuzz-settings-XXXXXX";
+    char *folder = mkdtemp(inMemory) != nullptr ? inMemory : mkdtemp(onDisk);
+    if (folder == nullptr || chdir(folder) != 0) {
+        std::abort();
+    }
+    const std::string plugins = std::string(folder) + "/plugins";
+    if (mkdir(plugins.c_str(), 0700) != 0) {
+        std::abort();
+    }
+    setenv(HostDirVariable, folder, 1);
+    SettingsFile = plugins + "/dovrink.ini";
+    return 0;
+}
+
+namespace {
+
+// One query of the reader, as the settings make them, into a heap block of the size it is given.
+void QueryOnce(FuzzedDataProvider &input, const char *path) {
+    static const char *const Keys[] = {"keyword0", "keyword8", "separator", "line", "Keyword1"};
+    const std::string section =
+        input.ConsumeBool() ? SettingsSection : input.ConsumeRandomLengthString(8);
+    const char *key = Keys[input.ConsumeIntegralInRange<int>(0, 4)];
+    const auto size = input.ConsumeIntegralInRange<DWORD>(1, 300);
+    auto *value = static_cast<char *>(std::malloc(size));
+    const DWORD length =
+        GetPrivateProfileStringA(section.c_str(), key, "=========", value, size, path);
+    Check(length < size && std::strlen(value) == length);
+    std::free(value);
+    GetPrivateProfileIntA(section.c_str(), key, 30, path);
+}
+
+// The whole reading, and the bounds every setting keeps.
+void LoadAll() {
+    LoadSettings();
+    Check(Settings.KeywordList.size() <= KeywordCount);
+    for (const std::string &keyword : Settings.KeywordList) {
+        Check(!keyword.empty() && keyword.size() <= 253 && keyword.find('\0') == std::string::npos);
+    }
+    Check(Settings.SeparatorText.size() >= 1 && Settings.SeparatorText.size() <= 254 &&
+          Settings.SeparatorText[0] == '\n');
+    Check(Settings.PageLines >= 5);
+    // Nothing of this run stays held: libFuzzer takes blocks that outlive a run for leaks.
+    Settings = PluginSettings{};
+}
+
+} // namespace
+
+// Mostly single queries, which are quick; one run in eight reads all the settings (eleven queries).
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    UseFuzzedCodePage(input);
+    const bool whole = input.ConsumeIntegralInRange<int>(0, 7) == 0;
+    const std::string query = input.ConsumeRandomLengthString(16);
+    const std::string file = input.ConsumeRemainingBytesAsString();
+    FILE *out = std::fopen(SettingsFile.c_str(), "wb");
+    Check(out != nullptr);
+    std::fwrite(file.data(), 1, file.size(), out);
+    std::fclose(out);
+    if (whole) {
+        LoadAll();
+    } else {
+        FuzzedDataProvider queryInput(reinterpret_cast<const unsigned char *>(query.data()),
+                                      query.size());
+        QueryOnce(queryInput, RelativeSettingsPath);
+    }
+    return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// What the fuzz targets share: a code page chosen by the input, text in heap blocks of its exact
+// size (so that the sanitizer sees a read past it), and a check that stops the run on a finding.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/posix/environment.h"
+#include "viewer/lead_bytes.h"
+
+// A finding: libFuzzer keeps the input that led here.
+inline void Check(bool holds) {
+    if (!holds) {
+        __builtin_trap();
+    }
+}
+
+// Shift_JIS, a double-byte code page with lead bytes up to 0xFE, or a single-byte one.
+inline void UseFuzzedCodePage(FuzzedDataProvider &input) {
+    static const char *const CodePages[] = {"932", "936", "1252"};
+    setenv(CodePageVariable, CodePages[input.ConsumeIntegralInRange<int>(0, 2)], 1);
+    LoadLeadBytes();
+}
+
+// A string without NULs, as a C string holds it.
+inline std::string TextFrom(std::string bytes) {
+    bytes.resize(std::strlen(bytes.c_str()));
+    return bytes;
+}
+
+// The text and its terminator in a heap block of their size.
+class ExactCopy {
+  public:
+    explicit ExactCopy(const std::string &text)
+        : Bytes(static_cast<char *>(std::malloc(text.size() + 1))) {
+        std::memcpy(Bytes, text.c_str(), text.size() + 1);
+    }
+    ~ExactCopy() { std::free(Bytes); }
+    ExactCopy(const ExactCopy &) = delete;
+    ExactCopy &operator=(const ExactCopy &) = delete;
+    char *Bytes;
+};
+
+// The offset of a match in `text`, or -1.
+inline long OffsetIn(const char *text, const char *match) {
+    return match == nullptr ? -1 : static_cast<long>(match - text);
+}
