@@ -3,7 +3,7 @@
 
 MAKEFLAGS += --no-print-directory
 
-EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.txt letter.txt
+EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.eml letter.txt
 
 .PHONY: run test deps build-linux build-win32 build-fuzz build-memcheck bench fuzz format tidy clean
 

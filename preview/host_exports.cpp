@@ -10,6 +10,7 @@ namespace {
 std::string MessageOnView;
 HMODULE PluginHandle = nullptr;
 bool Registered = false;
+size_t Boxes = 0;
 
 // The stand-in host's own version, for plugins that ask.
 constexpr DWORD HostVersion = 0x0100;
@@ -38,6 +39,10 @@ void SetMessageOnView(const std::string &body) { MessageOnView = body; }
 void SetPluginHandle(HMODULE plugin) { PluginHandle = plugin; }
 
 bool PluginRegistered() { return Registered; }
+
+size_t BoxesShown() { return Boxes; }
+
+extern "C" void DovrinkWatchBox() { ++Boxes; }
 
 // The preview has no menus, windows or headers: these exist because plugins test for them.
 int WINAPI AppendMenu() { return 0; }

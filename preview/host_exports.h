@@ -13,6 +13,9 @@ void SetPluginHandle(HMODULE plugin);
 // True once the plugin has registered itself.
 bool PluginRegistered();
 
+// The boxes that the plugin has shown so far, as the terminal boxes report them.
+size_t BoxesShown();
+
 extern "C" {
 int WINAPI AppendMenu();
 int WINAPI DeleteMenu();
@@ -24,4 +27,6 @@ DWORD WINAPI GetBodyTextLength();
 int WINAPI GetBodyText(DWORD size, char *buffer);
 int WINAPI RegisterPluginInfo(HINSTANCE plugin, void *info);
 DWORD WINAPI GetVersion();
+// Not a host function: where the terminal message boxes report each box they show.
+void DovrinkWatchBox();
 }

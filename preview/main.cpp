@@ -8,8 +8,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/posix/code_page.h"
 #include "platform/posix/environment.h"
 #include "preview/host_exports.h"
+#include "preview/mail_body.h"
 #include "preview/options.h"
 #include "preview/plugin_library.h"
 #include "preview/settings_report.h"
@@ -27,12 +29,51 @@ std::string ProgramFolder() {
     return program.substr(0, program.rfind('/'));
 }
 
-bool ReadMessage(const std::string &file, std::string &body) {
+// Exit statuses, as --help explains them; 0 also when no message was given.
+constexpr int BoxShown = 0;
+constexpr int Failed = 1;
+constexpr int IssueWithoutBox = 3;
+constexpr int NoIssue = 4;
+
+bool ReadFile(const std::string &file, std::string &bytes) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    body = bytes.str();
+    std::ostringstream content;
+    content << in.rdbuf();
+    bytes = content.str();
     return static_cast<bool>(in);
+}
+
+// A message to show: its body as the mail client hands it over, and how it was made.
+struct Message {
+    std::string File;
+    std::string Body;
+    std::string Origin; // empty for a plain body
+};
+
+bool ReadMessage(const std::string &file, unsigned codePage, Message &message, std::string &error) {
+    std::string bytes;
+    if (!ReadFile(file, bytes)) {
+        error = "cannot read " + file;
+        return false;
+    }
+    message.File = file;
+    if (!LooksLikeMessage(file, bytes)) {
+        message.Body = bytes;
+        return true;
+    }
+    MailBody mail;
+    if (!ReadMailBody(bytes, FindCodePage(codePage)->IconvName, mail, error)) {
+        error = file + ": " + error;
+        return false;
+    }
+    message.Body = mail.Text;
+    message.Origin = "text/plain in " + mail.Charset + ", " + mail.Encoding;
+    if (mail.Unrepresentable > 0) {
+        message.Origin += "; " + std::to_string(mail.Unrepresentable) +
+                          " characters that code page " + std::to_string(codePage) +
+                          " cannot hold show as \"?\"";
+    }
+    return true;
 }
 
 // The plugin takes these from the environment, as a Windows program takes them from the system.
@@ -51,12 +92,12 @@ bool CarriesIssueMarker(const std::string &body) {
     return body.substr(0, 79).find(IssueMarker) != std::string::npos;
 }
 
-int Preview(const PreviewOptions &options, const std::vector<std::string> &bodies) {
+int Preview(const PreviewOptions &options, const std::vector<Message> &messages) {
     PluginLibrary plugin;
     std::string error;
     if (!LoadPluginLibrary(options.PluginPath, plugin, error)) {
         std::fprintf(stderr, "dovrink-preview: %s\n", error.c_str());
-        return 1;
+        return Failed;
     }
     SetPluginHandle(plugin.Handle);
     std::printf("Plugin %s, interface version 0x%X, code page %s\n\n", options.PluginPath.c_str(),
@@ -64,25 +105,35 @@ int Preview(const PreviewOptions &options, const std::vector<std::string> &bodie
     if (plugin.Init() == 0) {
         std::printf("Initialisation failed: the plugin does not accept this host.\n");
         UnloadPluginLibrary(plugin);
-        return 1;
+        return Failed;
     }
     if (options.ShowSettings) {
         PrintSettingsReport();
     }
-    for (size_t i = 0; i < bodies.size(); ++i) {
-        std::printf("Message %zu: %s (%zu bytes)\n\n", i + 1, options.MessageFiles[i].c_str(),
-                    bodies[i].size());
+    bool anyIssue = false;
+    for (size_t i = 0; i < messages.size(); ++i) {
+        const Message &message = messages[i];
+        std::printf("Message %zu: %s (%zu bytes", i + 1, message.File.c_str(), message.Body.size());
+        if (!message.Origin.empty()) {
+            std::printf(" of %s", message.Origin.c_str());
+        }
+        std::printf(")\n\n");
         std::fflush(stdout);
-        SetMessageOnView(bodies[i]);
+        SetMessageOnView(message.Body);
         plugin.OnUpdateView();
-        if (!CarriesIssueMarker(bodies[i])) {
+        if (CarriesIssueMarker(message.Body)) {
+            anyIssue = true;
+        } else {
             std::printf("  Not an issue: \"%s\" is not within its first 79 bytes.\n\n",
                         IssueMarker);
         }
     }
     plugin.Exit();
     UnloadPluginLibrary(plugin);
-    return 0;
+    if (BoxesShown() > 0 || messages.empty()) {
+        return BoxShown;
+    }
+    return anyIssue ? IssueWithoutBox : NoIssue;
 }
 
 } // namespace
@@ -101,14 +152,17 @@ int main(int argc, char **argv) {
         std::fputs(UsageText(argv[0]).c_str(), stdout);
         return 0;
     }
-    std::vector<std::string> bodies(options.MessageFiles.size());
-    for (size_t i = 0; i < bodies.size(); ++i) {
-        if (!ReadMessage(options.MessageFiles[i], bodies[i])) {
-            std::fprintf(stderr, "dovrink-preview: cannot read %s\n",
-                         options.MessageFiles[i].c_str());
-            return 1;
+    const auto codePage = static_cast<unsigned>(std::stoul(options.CodePage));
+    std::vector<Message> messages(options.MessageFiles.size());
+    for (size_t i = 0; i < messages.size(); ++i) {
+        if (!ReadMessage(options.MessageFiles[i], codePage, messages[i], error)) {
+            std::fprintf(stderr, "dovrink-preview: %s\n", error.c_str());
+            return Failed;
         }
     }
+    if (options.Batch && options.Answers.empty()) {
+        options.Answers = "ok";
+    }
     SetUpSystem(options);
-    return Preview(options, bodies);
+    return Preview(options, messages);
 }

@@ -42,6 +42,8 @@ bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, st
         }
         if (arg == "-h" || arg == "--help") {
             help = true;
+        } else if (arg == "--batch") {
+            options.Batch = true;
         } else if (arg == "--settings") {
             options.ShowSettings = true;
         } else if (arg == "--plugin") {
@@ -74,8 +76,15 @@ bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, st
 std::string UsageText(const char *program) {
     return std::string("Usage: ") + program + R"( [options] [message-file...]
 
-Loads the Dovrink plugin as the mail client does, hands it each saved message
-body in turn as the message on view, and shows its message boxes here.
+Loads the Dovrink plugin as the mail client does, hands it each message in turn
+as the message on view, and shows its message boxes here.
+
+A message file is a saved mail message (RFC 5322, such as a .eml file) or a
+plain body. Of a saved message the first text/plain part is taken, its
+transfer encoding (base64, quoted-printable) undone and its charset
+(ISO-2022-JP, Shift_JIS, UTF-8, ...) converted to the code page, as the mail
+client does; characters the code page cannot hold become "?", and their number
+is reported. A plain body is 8-bit text in the code page, lines ending in CR LF.
 
   --host-dir DIR  the folder that plays the mail client's own folder: the
                   keywords come from DIR/plugins/dovrink.ini (default: the
@@ -86,11 +95,24 @@ body in turn as the message on view, and shows its message boxes here.
            KnownCodePages() + R"()
   --answers LIST  answers to the boxes in order, such as ok,ok,cancel; every
                   later box gets OK (default: asked at a terminal, else OK)
+  --batch         never ask: answer with --answers, then OK; for scripts
   --settings      print the settings as the plugin reads them, with warnings
   --plugin FILE   the plugin library (default: libdovrink.so beside this program)
   -h, --help      this text
 
-A message file holds one body as the mail client has it: 8-bit text in the
-code page, lines ending in CR LF.
+Exit status: 0 when a box was shown (or no message was given), 3 when a message
+was an issue but no box was shown, 4 when no message was an issue, 1 on an
+error, 2 on a wrong option.
+
+Examples:
+  )" + program +
+           R"( --host-dir . weekly-vesk-42.txt
+      preview a saved body with the settings in ./plugins/dovrink.ini
+  )" + program +
+           R"( --batch --answers ok,cancel issue.eml
+      answer the first box with OK and the second with Cancel, without asking
+  )" + program +
+           R"( --batch issue.eml > boxes.txt; echo $?
+      keep the boxes in a file; 0 means the issue showed something
 )";
 }

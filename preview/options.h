@@ -9,6 +9,7 @@ struct PreviewOptions {
     std::string CodePage = "932";
     std::string Answers; // empty: asked at a terminal, else OK
     bool ShowSettings = false;
+    bool Batch = false; // never ask: the answers given, then OK
     std::vector<std::string> MessageFiles;
 };
 
