@@ -5,7 +5,8 @@ MAKEFLAGS += --no-print-directory
 
 EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.eml letter.txt
 
-.PHONY: run test deps build-linux build-win32 build-fuzz build-memcheck bench fuzz format tidy clean
+.PHONY: run test deps build-linux build-win32 build-fuzz build-memcheck bench fuzz screenshot \
+	format tidy clean
 
 # `make fuzz` runs every fuzz target for FUZZ_LIMIT: seconds, or runs=N executions.
 FUZZ_LIMIT ?= 60
@@ -52,6 +53,10 @@ fuzz: deps build-fuzz
 		tests/fuzz/run-fuzzer.sh build/fuzz/bin/fuzz_$$target tests/fuzz/corpus/$$target \
 			$(FUZZ_LIMIT) || exit 1; \
 	done
+
+# The user's guide's picture of a real message box, from the example issue under Wine.
+screenshot: deps build-win32
+	tools/screenshot/take.sh docs/message-box.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
