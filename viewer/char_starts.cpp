@@ -10,7 +10,7 @@ constexpr std::uint64_t OddBits = 0xAAAAAAAAAAAAAAAAULL;
 // Bit i set when block[i] can lead, for the 64 bytes from `block`.
 std::uint64_t LeadBits(const char *block) {
     std::uint64_t bits = 0;
-    for (int part = 0; part < 4; ++part) {
+    for (size_t part = 0; part < BlockSize / VectorSize; ++part) {
         const __m128i bytes = LoadBytes(block + part * VectorSize);
         __m128i leads = _mm_setzero_si128();
         for (int r = 0; r < LeadByteRangeCount; ++r) {
@@ -41,7 +41,7 @@ std::uint64_t TrailingBytes(CharCursor &cursor, const char *block) {
     bool trailsAfter = false;
     const std::uint64_t trails =
         TrailingBytesOf(LeadBits(block), IsTrailingByte(cursor, block), trailsAfter);
-    cursor = {block + 64, trailsAfter};
+    cursor = {block + BlockSize, trailsAfter};
     return trails;
 }
 

@@ -4,11 +4,9 @@
 
 namespace {
 
-constexpr size_t WindowSize = 64;
-
 std::uint64_t Matches(const char *window, __m128i wanted) {
     std::uint64_t bits = 0;
-    for (size_t part = 0; part < WindowSize / VectorSize; ++part) {
+    for (size_t part = 0; part < BlockSize / VectorSize; ++part) {
         const __m128i bytes = LoadBytes(window + part * VectorSize);
         bits |= static_cast<std::uint64_t>(BitsOf(_mm_cmpeq_epi8(bytes, wanted)))
                 << (part * VectorSize);
@@ -35,15 +33,15 @@ size_t FindByte(const char *text, size_t length, char byte) {
 
 const char *ByteScanner::Next(const char *from) {
     for (;;) {
-        if (Window != End && from >= Window && from < Window + WindowSize) {
+        if (Window != End && from >= Window && from < Window + BlockSize) {
             const std::uint64_t ahead = Bits & (~std::uint64_t{0} << (from - Window));
             if (ahead != 0) {
                 return Window + LowestBit(ahead);
             }
-            from = Window + WindowSize;
+            from = Window + BlockSize;
         }
         // The last bytes, too few for a window that stays inside the text, one by one.
-        if (static_cast<size_t>(End - from) < WindowSize) {
+        if (static_cast<size_t>(End - from) < BlockSize) {
             while (from < End && *from != Byte) {
                 ++from;
             }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr size_t BlockSize = 64;
-
 using PatternSet = std::uint16_t; // bit k for pattern k
 static_assert(MaxPatterns <= 16, "a pattern set holds a bit for each pattern");
 
@@ -76,23 +74,24 @@ const char *SiftSse2(const std::uint16_t *wanted, const char *block, const char 
     }
     const __m128i zero = _mm_setzero_si128();
     for (; limit - block > static_cast<std::ptrdiff_t>(BlockSize); block += BlockSize) {
-        __m128i even[4];
-        __m128i odd[4];
-        __m128i ends[4];
+        constexpr size_t Parts = BlockSize / VectorSize;
+        __m128i even[Parts];
+        __m128i odd[Parts];
+        __m128i ends[Parts];
         __m128i any = zero;
-        for (int part = 0; part < 4; ++part) {
-            const __m128i bytes = LoadBytes(block + part * 16);
+        for (size_t part = 0; part < Parts; ++part) {
+            const __m128i bytes = LoadBytes(block + part * VectorSize);
             even[part] = PairsAt<Count>(bytes, broadcast);
-            odd[part] = PairsAt<Count>(LoadBytes(block + part * 16 + 1), broadcast);
+            odd[part] = PairsAt<Count>(LoadBytes(block + part * VectorSize + 1), broadcast);
             ends[part] = _mm_cmpeq_epi8(bytes, zero);
             any = _mm_or_si128(any, _mm_or_si128(_mm_or_si128(even[part], odd[part]), ends[part]));
         }
         if (BitsOf(any) != 0) {
             pairs = 0;
             nuls = 0;
-            for (int part = 0; part < 4; ++part) {
-                pairs |= PairStarts(BitsOf(even[part]), BitsOf(odd[part])) << (part * 16);
-                nuls |= static_cast<std::uint64_t>(BitsOf(ends[part])) << (part * 16);
+            for (size_t part = 0; part < Parts; ++part) {
+                pairs |= PairStarts(BitsOf(even[part]), BitsOf(odd[part])) << (part * VectorSize);
+                nuls |= static_cast<std::uint64_t>(BitsOf(ends[part])) << (part * VectorSize);
             }
             return block;
         }

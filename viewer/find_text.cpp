@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr size_t BlockSize = 64;
-
 // A pattern and what its search has learnt so far. The pattern's first and last byte sift 64
 // start positions at a time: a position stays a candidate when both stand where they would in a
 // match.

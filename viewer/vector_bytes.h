@@ -3,9 +3,13 @@
 // 32-bit DLL is built for it too). Callers load only bytes that belong to the text.
 #include <emmintrin.h>
 
+#include <cstddef>
 #include <cstdint>
 
-constexpr int VectorSize = 16;
+constexpr size_t VectorSize = 16;
+
+// The bytes one 64-bit mask covers, one bit a byte: the step of the scans.
+constexpr size_t BlockSize = 64;
 
 inline __m128i LoadBytes(const char *at) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));

@@ -21,13 +21,7 @@ namespace {
 // Bytes that stress the double-byte rules: lead bytes of several code pages, bytes that only
 // trail, single-byte katakana, ASCII, and blanks and line breaks for the paging.
 const std::string Alphabets[] = {
-    "ab",
-    "\x81\x9F\xE0\xFC"
-    "a@",
-    "\x88\x9F",
-    "\x82\xA0\xA1\xDF\xFD\xFE\x40\x7F"
-    "A",
-    "a\n\r \t",
+    "ab",     "\x81\x9F\xE0\xFC@a", "\x88\x9F", "A\x82\xA0\xA1\xDF\xFD\xFE\x40\x7F", "a\n\r \t",
     "\n\n\r",
 };
 
@@ -105,23 +99,23 @@ TEST(Differential, FindEachTextAgreesWithTheLiteralWalk) {
                                                : RandomPattern(random, text, alphabet));
                     }
                     std::vector<const char *> pointers;
+                    pointers.reserve(patterns.size());
                     for (const std::string &pattern : patterns) {
                         pointers.push_back(pattern.c_str());
                     }
                     const std::string buffer =
                         text + '\0' + RandomText(random, alphabet, random() % 100);
-                    auto *copy = static_cast<char *>(std::malloc(buffer.size()));
-                    std::memcpy(copy, buffer.data(), buffer.size());
+                    // A heap block of the buffer's exact size.
+                    const std::vector<char> copy(buffer.begin(), buffer.end());
                     const char *found[MaxPatterns];
-                    ASSERT_EQ(FindEachText(copy, buffer.size(), pointers.data(), count, found),
+                    ASSERT_EQ(FindEachText(copy.data(), copy.size(), pointers.data(), count, found),
                               text.size());
                     for (size_t k = 0; k < count; ++k) {
                         const int offset =
-                            found[k] == nullptr ? -1 : static_cast<int>(found[k] - copy);
+                            found[k] == nullptr ? -1 : static_cast<int>(found[k] - copy.data());
                         ASSERT_EQ(offset, LiteralOffset(text, patterns[k]))
                             << codePage << " length " << length << " pattern " << patterns[k];
                     }
-                    std::free(copy);
                 }
             }
         }
