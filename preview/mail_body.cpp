@@ -1,5 +1,7 @@
 #include "preview/mail_body.h"
 
+#include "preview/iso_2022_jp.h"
+
 #include <gmime/gmime.h>
 #include <iconv.h>
 #include <strings.h>
@@ -186,10 +188,15 @@ bool ReadMailBody(const std::string &bytes, const std::string &ansiCharset, Mail
     if (body.Encoding.empty()) {
         body.Encoding = "7bit";
     }
+    std::string content = DecodedContent(part);
+    std::string from = IconvName(body.Charset);
+    if (strcasecmp(body.Charset.c_str(), "iso-2022-jp") == 0) {
+        content = Iso2022JpToCp932(content);
+        from = "CP932";
+    }
     std::string unicode;
     size_t unreadable = 0;
-    if (!Convert(DecodedContent(part), IconvName(body.Charset), "UTF-8", "\xEF\xBF\xBD", unicode,
-                 unreadable)) {
+    if (!Convert(content, from, "UTF-8", "\xEF\xBF\xBD", unicode, unreadable)) {
         error = "unknown charset " + body.Charset;
         return false;
     }
