@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <immintrin.h>
 
 #include "viewer/char_starts.h"
 #include "viewer/find_byte.h"
@@ -110,14 +109,6 @@ __attribute__((target("avx2"))) __m256i PairsAt(__m256i bytes, const __m256i *pa
     return any;
 }
 
-__attribute__((target("avx2"))) inline __m256i LoadWide(const char *at) {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(at));
-}
-
-__attribute__((target("avx2"))) inline std::uint32_t WideBitsOf(__m256i bytes) {
-    return static_cast<std::uint32_t>(_mm256_movemask_epi8(bytes));
-}
-
 // SiftSse2 with 32 bytes a compare.
 template <int Count>
 __attribute__((target("avx2"))) const char *SiftAvx2(const std::uint16_t *wanted, const char *block,
@@ -165,11 +156,7 @@ constexpr Sieve Avx2Sieves[MaxPatterns] = {SiftAvx2<1>, SiftAvx2<2>, SiftAvx2<3>
 
 // The widest sieve allowed and run by this processor.
 Sieve SieveFor(int pairCount) {
-    static const bool avx2 = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
-    }();
-    return (avx2 && WideVectors ? Avx2Sieves : Sse2Sieves)[pairCount - 1];
+    return (UseWideVectors() ? Avx2Sieves : Sse2Sieves)[pairCount - 1];
 }
 
 // The missing patterns whose bytes all stand at `at`, inside the text.
@@ -253,8 +240,6 @@ const char *Seek(Missing &missing, const char *buffer, const char *limit, bool d
 }
 
 } // namespace
-
-bool WideVectors = true;
 
 size_t FindEachText(const char *buffer, size_t size, const char *const *patterns, size_t count,
                     const char **found) {

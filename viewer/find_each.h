@@ -11,7 +11,3 @@ constexpr size_t MaxPatterns = 9;
 // buffer may be read.
 size_t FindEachText(const char *buffer, size_t size, const char *const *patterns, size_t count,
                     const char **found);
-
-// Whether the sieve may use 32-byte vectors where the processor has them (AVX2); the 16-byte ones
-// of the baseline serve otherwise. Tests clear it to try the baseline on any processor.
-extern bool WideVectors;

@@ -2,6 +2,7 @@
 // Sixteen bytes at a time with SSE2, the baseline of every processor the plugin runs on (the
 // 32-bit DLL is built for it too). Callers load only bytes that belong to the text.
 #include <emmintrin.h>
+#include <immintrin.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -31,3 +32,18 @@ inline __m128i InRange(__m128i bytes, unsigned char first, unsigned char last) {
 
 // Index of the lowest set bit; `bits` is not zero.
 inline int LowestBit(std::uint64_t bits) { return __builtin_ctzll(bits); }
+
+// Whether the scans may use 32-byte vectors (AVX2): when the processor has them and the switch
+// below allows it. Only code compiled for AVX2, behind this check, may use the Wide functions.
+bool UseWideVectors();
+
+// On unless a test clears it, to try the 16-byte baseline on any processor.
+extern bool WideVectors;
+
+__attribute__((target("avx2"))) inline __m256i LoadWide(const char *at) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i *>(at));
+}
+
+__attribute__((target("avx2"))) inline std::uint32_t WideBitsOf(__m256i bytes) {
+    return static_cast<std::uint32_t>(_mm256_movemask_epi8(bytes));
+}

@@ -3,6 +3,7 @@
 #include "literal_viewer.h"
 #include "viewer/find_each.h"
 #include "viewer/find_text.h"
+#include "viewer/vector_bytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     FuzzedDataProvider input(data, size);
