@@ -54,8 +54,8 @@ template <int Count> __m128i PairsAt(__m128i bytes, const __m128i *pairs) {
     return any;
 }
 
-// Positions of the pairs in the 16 bytes from `at`, where pairs at even and at odd offsets were
-// found: a 16-bit match sets two bits, and the lower one marks where the pair starts.
+// Where pairs start among the bytes of one compare, from the masks of the compares at even and at
+// odd offsets: a 16-bit match sets two bits, and the lower one marks where the pair starts.
 inline std::uint64_t PairStarts(std::uint32_t even, std::uint32_t odd) {
     constexpr std::uint32_t LowBytes = 0x55555555;
     return (even & LowBytes) | (odd & LowBytes) << 1;
