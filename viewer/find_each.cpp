@@ -212,13 +212,22 @@ const char *Seek(Missing &missing, const char *buffer, const char *limit, bool d
             end = block + LowestBit(nuls);
             pairs &= (nuls & (~nuls + 1)) - 1; // only starts before the NUL
         }
-        if (pairs != 0 && doubleByte) {
-            pairs &= ~TrailingBytes(cursor, block);
-        }
+        // Where characters start is worked out only for a block with a true byte match: most
+        // candidates fail on their bytes.
+        std::uint64_t trails = 0;
+        bool trailsKnown = !doubleByte;
         for (; pairs != 0; pairs &= pairs - 1) {
-            const char *at = block + LowestBit(pairs);
+            const int offset = LowestBit(pairs);
+            const char *at = block + offset;
             const PatternSet matches = MatchesAt(missing, at, end);
-            if (matches != 0 && Record(missing, matches, at)) {
+            if (matches == 0) {
+                continue;
+            }
+            if (!trailsKnown) {
+                trails = TrailingBytes(cursor, block);
+                trailsKnown = true;
+            }
+            if (((trails >> offset) & 1) == 0 && Record(missing, matches, at)) {
                 return nuls != 0 ? end : EndOfText(block, limit);
             }
         }
