@@ -3,16 +3,7 @@
 #include <cstdlib>
 #include <new>
 
-extern "C" {
-void *__real_malloc(size_t size);
-void *__real_calloc(size_t count, size_t size);
-void *__real_realloc(void *block, size_t size);
-void __real_free(void *block);
-void *__wrap_malloc(size_t size);
-void *__wrap_calloc(size_t count, size_t size);
-void *__wrap_realloc(void *block, size_t size);
-void __wrap_free(void *block);
-}
+#include "wrapped_heap.h"
 
 namespace {
 
