@@ -10,7 +10,7 @@ namespace {
 std::string MessageOnView;
 HMODULE PluginHandle = nullptr;
 bool Registered = false;
-size_t Boxes = 0;
+std::vector<ShownBox> Boxes;
 
 // The stand-in host's own version, for plugins that ask.
 constexpr DWORD HostVersion = 0x0100;
@@ -40,9 +40,15 @@ void SetPluginHandle(HMODULE plugin) { PluginHandle = plugin; }
 
 bool PluginRegistered() { return Registered; }
 
-size_t BoxesShown() { return Boxes; }
+std::vector<ShownBox> TakeShownBoxes() {
+    std::vector<ShownBox> boxes;
+    boxes.swap(Boxes);
+    return boxes;
+}
 
-extern "C" void DovrinkWatchBox() { ++Boxes; }
+extern "C" void DovrinkWatchBox(const char *caption, int cancelled) {
+    Boxes.push_back({caption != nullptr ? caption : "", cancelled != 0});
+}
 
 // The preview has no menus, windows or headers: these exist because plugins test for them.
 int WINAPI AppendMenu() { return 0; }

@@ -1,6 +1,7 @@
 #pragma once
 // The stand-in mail client's side of the plugin interface: the ten functions it exports by name.
 #include <string>
+#include <vector>
 
 #include "platform/windows_api.h"
 
@@ -13,8 +14,14 @@ void SetPluginHandle(HMODULE plugin);
 // True once the plugin has registered itself.
 bool PluginRegistered();
 
-// The boxes that the plugin has shown so far, as the terminal boxes report them.
-size_t BoxesShown();
+// A box as the terminal message boxes report it: its caption in the code page, and its answer.
+struct ShownBox {
+    std::string Caption;
+    bool Cancelled;
+};
+
+// The boxes that the plugin has shown since the last call, in order.
+std::vector<ShownBox> TakeShownBoxes();
 
 extern "C" {
 int WINAPI AppendMenu();
@@ -27,6 +34,6 @@ DWORD WINAPI GetBodyTextLength();
 int WINAPI GetBodyText(DWORD size, char *buffer);
 int WINAPI RegisterPluginInfo(HINSTANCE plugin, void *info);
 DWORD WINAPI GetVersion();
-// Not a host function: where the terminal message boxes report each box they show.
-void DovrinkWatchBox();
+// Not a host function: where the terminal message boxes report each box once answered.
+void DovrinkWatchBox(const char *caption, int cancelled);
 }

@@ -1,62 +1,150 @@
 #include "preview/iso_2022_jp.h"
 
+#include "preview/charset.h"
+
+#include <cstring>
+
 namespace {
 
-enum class Set { Ascii, Katakana, Kanji, Unknown };
+// What the bytes between escape sequences are. JisX0213 is plane 1 of JIS X 0213, which holds
+// JIS X 0208 and adds characters that code page 932 lacks; Foreign is a double-byte set that
+// code page 932 does not hold at all (JIS X 0212, plane 2 of JIS X 0213, GB 2312, KS C 5601).
+enum class Set { Ascii, Katakana, Kanji, JisX0213, Foreign };
 
-// The set that the escape sequence at `at` selects, and its length; 0 when there is none.
-size_t Escape(const std::string &text, size_t at, Set &set) {
-    static const struct {
-        const char *Sequence;
-        Set Selects;
-    } Known[] = {{"\x1B(B", Set::Ascii}, {"\x1B(J", Set::Ascii}, {"\x1B(I", Set::Katakana},
-                 {"\x1B$@", Set::Kanji}, {"\x1B$B", Set::Kanji}, {"\x1B$(", Set::Unknown}};
-    for (const auto &known : Known) {
-        const std::string sequence = known.Sequence;
-        if (text.compare(at, sequence.size(), sequence) == 0) {
-            set = known.Selects;
-            return sequence.size();
-        }
-    }
-    return 0;
-}
+struct EscapeSequence {
+    const char *Bytes;
+    bool Designates;  // false for announcers and G2 designations, which select nothing here
+    Set Selects;
+};
+
+const EscapeSequence Known[] = {
+    {"\x1B(B", true, Set::Ascii},     {"\x1B(J", true, Set::Ascii},
+    {"\x1B(H", true, Set::Ascii},     {"\x1B(I", true, Set::Katakana},
+    {"\x1B$@", true, Set::Kanji},     {"\x1B$B", true, Set::Kanji},
+    {"\x1B$(B", true, Set::Kanji},    {"\x1B$(@", true, Set::Kanji},
+    {"\x1B$(O", true, Set::JisX0213}, {"\x1B$(Q", true, Set::JisX0213},
+    {"\x1B$(D", true, Set::Foreign},  {"\x1B$(P", true, Set::Foreign},
+    {"\x1B$A", true, Set::Foreign},   {"\x1B$(C", true, Set::Foreign},
+    {"\x1B&@", false, Set::Ascii},    {"\x1B.A", false, Set::Ascii},
+    {"\x1B.F", false, Set::Ascii},
+};
+
+constexpr char Escape = 0x1B;
+constexpr char ShiftOut = 0x0E; // half-width katakana until ShiftIn
+constexpr char ShiftIn = 0x0F;
+constexpr char SingleShift2[] = "\x1BN"; // one character of the G2 set (ISO-2022-JP-2)
+
+bool InJisRange(unsigned char byte) { return byte >= 0x21 && byte <= 0x7E; }
 
 // The Shift_JIS bytes of the JIS X 0208 code `first` `second` (both 0x21 to 0x7E).
 void AppendShiftJis(unsigned first, unsigned second, std::string &out) {
     const unsigned lead = ((first + 1) >> 1) + (first <= 0x5E ? 0x70 : 0xB0);
-    unsigned trail = second + ((first & 1) != 0 ? (second >= 0x60 ? 0x20 : 0x1F) : 0x7E);
+    const unsigned trail = second + ((first & 1) != 0 ? (second >= 0x60 ? 0x20 : 0x1F) : 0x7E);
     out += static_cast<char>(lead);
     out += static_cast<char>(trail);
 }
 
-bool InJisRange(unsigned char byte) { return byte >= 0x21 && byte <= 0x7E; }
+// JIS X 0213 plane 1 agrees with JIS X 0208 (and with code page 932's row 13) in rows 1 to 13
+// and 16 to 84; its rows 14, 15 and 85 to 94 hold characters that code page 932 has elsewhere
+// or not at all, so they are not read.
+bool SharedWithCp932(unsigned first) {
+    const unsigned row = first - 0x20;
+    return row <= 13 || (row >= 16 && row <= 84);
+}
+
+class Decoder {
+  public:
+    explicit Decoder(std::string &utf8) : Utf8(utf8) {}
+
+    void Run(const std::string &text) {
+        for (size_t i = 0; i < text.size();) {
+            i += Step(text, i);
+        }
+        Flush();
+    }
+
+    size_t Unreadable = 0;
+
+  private:
+    // Reads one escape sequence, shift or character at `at`; returns its length.
+    size_t Step(const std::string &text, size_t at) {
+        if (text[at] == Escape) {
+            if (const size_t length = ReadEscape(text, at)) {
+                return length;
+            }
+        }
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (text[at] == ShiftOut || text[at] == ShiftIn) {
+            Shifted = text[at] == ShiftOut;
+            return 1;
+        }
+        // Line breaks pass in any set; so do 8-bit bytes, taken as code page 932.
+        if (byte == '\r' || byte == '\n' || byte >= 0x80) {
+            Cp932 += text[at];
+            return 1;
+        }
+        if (Shifted || Current == Set::Katakana) {
+            Cp932 += static_cast<char>(byte >= 0x21 && byte <= 0x5F ? byte | 0x80 : byte);
+            return 1;
+        }
+        if (Current == Set::Ascii || !InJisRange(byte)) {
+            Cp932 += text[at];
+            return 1;
+        }
+        const bool pair =
+            at + 1 < text.size() && InJisRange(static_cast<unsigned char>(text[at + 1]));
+        if (!pair) {
+            MarkUnreadable();
+            return 1;
+        }
+        if (Current == Set::Kanji || (Current == Set::JisX0213 && SharedWithCp932(byte))) {
+            AppendShiftJis(byte, static_cast<unsigned char>(text[at + 1]), Cp932);
+        } else {
+            MarkUnreadable();
+        }
+        return 2;
+    }
+
+    // The length of the escape sequence at `at`, taken into effect; 0 when none is known.
+    size_t ReadEscape(const std::string &text, size_t at) {
+        for (const EscapeSequence &escape : Known) {
+            const size_t length = std::strlen(escape.Bytes);
+            if (text.compare(at, length, escape.Bytes) == 0) {
+                if (escape.Designates) {
+                    Current = escape.Selects;
+                }
+                return length;
+            }
+        }
+        if (text.compare(at, 2, SingleShift2) == 0) {
+            // A Latin-1 or Greek character, which code page 932 does not hold.
+            MarkUnreadable();
+            return at + 2 < text.size() ? 3 : 2;
+        }
+        return 0;
+    }
+
+    void MarkUnreadable() {
+        Flush();
+        Utf8 += "\xEF\xBF\xBD";
+        ++Unreadable;
+    }
+
+    void Flush() {
+        Unreadable += Cp932ToUtf8(Cp932, Utf8);
+        Cp932.clear();
+    }
+
+    std::string &Utf8;
+    std::string Cp932; // read, not yet converted
+    Set Current = Set::Ascii;
+    bool Shifted = false;
+};
 
 } // namespace
 
-std::string Iso2022JpToCp932(const std::string &text) {
-    std::string out;
-    Set set = Set::Ascii;
-    for (size_t i = 0; i < text.size();) {
-        if (const size_t length = Escape(text, i, set)) {
-            i += length;
-            continue;
-        }
-        const auto byte = static_cast<unsigned char>(text[i]);
-        // Line breaks pass in any set.
-        if (byte == '\r' || byte == '\n' || set == Set::Ascii) {
-            out += text[i++];
-            continue;
-        }
-        if (set == Set::Katakana) {
-            out += static_cast<char>(InJisRange(byte) ? byte | 0x80 : byte);
-            ++i;
-        } else if (set == Set::Kanji && i + 1 < text.size() && InJisRange(byte) &&
-                   InJisRange(static_cast<unsigned char>(text[i + 1]))) {
-            AppendShiftJis(byte, static_cast<unsigned char>(text[i + 1]), out);
-            i += 2;
-        } else {
-            ++i;
-        }
-    }
-    return out;
+size_t Iso2022JpToUtf8(const std::string &text, std::string &utf8) {
+    Decoder decoder(utf8);
+    decoder.Run(text);
+    return decoder.Unreadable;
 }

@@ -4,7 +4,8 @@
 // decoder maps the JIS codes arithmetically onto code page 932 and leaves the rest to it.
 #include <string>
 
-// The text in code page 932: ASCII and JIS-Roman as they are, half-width katakana and JIS X 0208
-// characters at their Shift_JIS codes. The other sets (JIS X 0212 and 0213, which code page 932
-// does not hold) are dropped up to the next escape sequence.
-std::string Iso2022JpToCp932(const std::string &text);
+// Appends the text in UTF-8, read through code page 932: ASCII and JIS-Roman as they are,
+// half-width katakana (by ESC ( I or by SO and SI) and JIS X 0208 characters at their Shift_JIS
+// codes, including the variants' (-MS, -1, -2, -3) as far as code page 932 holds them. A
+// character of a set that code page 932 lacks becomes one U+FFFD; returns how many did.
+size_t Iso2022JpToUtf8(const std::string &text, std::string &utf8);

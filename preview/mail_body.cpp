@@ -1,12 +1,10 @@
 #include "preview/mail_body.h"
 
-#include "preview/iso_2022_jp.h"
+#include "preview/charset.h"
 
 #include <gmime/gmime.h>
-#include <iconv.h>
 #include <strings.h>
 
-#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -22,40 +20,75 @@ bool EndsWith(const std::string &text, const char *end) {
     return text.size() >= length && strcasecmp(text.c_str() + text.size() - length, end) == 0;
 }
 
-// A header field's name: printable ASCII up to a colon.
-bool IsFieldLine(const std::string &line) {
-    const size_t colon = line.find(':');
-    if (colon == 0 || colon == std::string::npos) {
-        return false;
-    }
-    for (size_t i = 0; i < colon; ++i) {
-        if (line[i] <= ' ' || line[i] > '~') {
-            return false;
-        }
-    }
-    return true;
+bool IsAttachment(GMimeObject *object) {
+    const char *disposition = g_mime_object_get_disposition(object);
+    return disposition != nullptr && strcasecmp(disposition, "attachment") == 0;
 }
 
-// The first text/plain part in document order that is not an attachment: in a
-// multipart/alternative, the plain one before the HTML one.
-GMimePart *FirstPlainPart(GMimeObject *object) {
+// The first part of `subtype` ("plain", "html") in document order that is no attachment: in a
+// multipart/alternative, the plain one before the HTML one. Attached messages are not entered.
+GMimePart *FirstTextPart(GMimeObject *object, const char *subtype) {
+    if (object == nullptr) {
+        return nullptr;
+    }
     if (GMIME_IS_MULTIPART(object)) {
         GMimeMultipart *multipart = GMIME_MULTIPART(object);
         for (int i = 0; i < g_mime_multipart_get_count(multipart); ++i) {
-            if (GMimePart *part = FirstPlainPart(g_mime_multipart_get_part(multipart, i))) {
+            if (GMimePart *part = FirstTextPart(g_mime_multipart_get_part(multipart, i), subtype)) {
                 return part;
             }
         }
         return nullptr;
     }
-    if (!GMIME_IS_PART(object) || GMIME_IS_MESSAGE_PART(object)) {
+    if (!GMIME_IS_PART(object) || IsAttachment(object)) {
         return nullptr;
     }
     GMimeContentType *type = g_mime_object_get_content_type(object);
-    const bool plain = g_mime_content_type_is_type(type, "text", "plain");
-    const char *disposition = g_mime_object_get_disposition(object);
-    const bool attached = disposition != nullptr && strcasecmp(disposition, "attachment") == 0;
-    return plain && !attached ? GMIME_PART(object) : nullptr;
+    const bool wanted = type != nullptr && g_mime_content_type_is_type(type, "text", subtype);
+    return wanted ? GMIME_PART(object) : nullptr;
+}
+
+// The first message attached to `object` (a forwarded issue), or null.
+GMimeMessage *FirstAttachedMessage(GMimeObject *object) {
+    if (object != nullptr && GMIME_IS_MESSAGE_PART(object)) {
+        return g_mime_message_part_get_message(GMIME_MESSAGE_PART(object));
+    }
+    if (object == nullptr || !GMIME_IS_MULTIPART(object)) {
+        return nullptr;
+    }
+    GMimeMultipart *multipart = GMIME_MULTIPART(object);
+    for (int i = 0; i < g_mime_multipart_get_count(multipart); ++i) {
+        if (GMimeMessage *message = FirstAttachedMessage(g_mime_multipart_get_part(multipart, i))) {
+            return message;
+        }
+    }
+    return nullptr;
+}
+
+// The part the client shows as the message's text, and what the user should know about it.
+GMimePart *ChooseTextPart(GMimeMessage *message, MailBody &body) {
+    GMimeObject *root = g_mime_message_get_mime_part(message);
+    if (GMimePart *plain = FirstTextPart(root, "plain")) {
+        body.Part = "text/plain";
+        return plain;
+    }
+    if (GMimePart *html = FirstTextPart(root, "html")) {
+        body.Part = "text/html";
+        body.Note = "HTML only: its source is handed over as the text, tags and all, as a client "
+                    "without an HTML view shows it";
+        return html;
+    }
+    GMimeMessage *attached = FirstAttachedMessage(root);
+    if (attached == nullptr) {
+        return nullptr;
+    }
+    GMimePart *plain = FirstTextPart(g_mime_message_get_mime_part(attached), "plain");
+    if (plain != nullptr) {
+        body.Part = "text/plain of the attached message";
+        body.Note = "forwarded as an attachment: the attached message's text is taken, which a "
+                    "client shows only once the attachment is opened";
+    }
+    return plain;
 }
 
 // The part's bytes with the transfer encoding undone.
@@ -67,50 +100,18 @@ std::string DecodedContent(GMimePart *part) {
     Owned<GMimeStream> out(g_mime_stream_mem_new());
     g_mime_data_wrapper_write_to_stream(content, out.get());
     GByteArray *bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(out.get()));
-    return std::string(reinterpret_cast<const char *>(bytes->data), bytes->len);
+    return bytes == nullptr ? std::string()
+                            : std::string(reinterpret_cast<const char *>(bytes->data), bytes->len);
 }
 
-// What iconv calls the charset. Windows reads Shift_JIS mail as code page 932, which holds a few
-// more characters than the standard.
-std::string IconvName(const std::string &charset) {
-    if (strcasecmp(charset.c_str(), "shift_jis") == 0 ||
-        strcasecmp(charset.c_str(), "x-sjis") == 0) {
-        return "CP932";
-    }
-    return g_mime_charset_iconv_name(charset.c_str());
+std::string Parameter(GMimePart *part, const char *name) {
+    const char *value = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), name);
+    return value != nullptr ? value : "";
 }
 
-// Converts `text` from one charset to another. A sequence that cannot be read or written becomes
-// `replacement`, and counts.
-bool Convert(const std::string &text, const std::string &from, const std::string &to,
-             const char *replacement, std::string &out, size_t &replaced) {
-    iconv_t converter = iconv_open(to.c_str(), from.c_str());
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        return false;
-    }
-    char *in = const_cast<char *>(text.data());
-    size_t inLeft = text.size();
-    char chunk[4096];
-    while (inLeft > 0) {
-        char *written = chunk;
-        size_t room = sizeof chunk;
-        const size_t result = iconv(converter, &in, &inLeft, &written, &room);
-        out.append(chunk, static_cast<size_t>(written - chunk));
-        if (result == static_cast<size_t>(-1) && errno != E2BIG) {
-            // One character of UTF-8 (its lead byte and continuation bytes), or one byte.
-            size_t skip = 1;
-            while (from == "UTF-8" && skip < inLeft && (in[skip] & 0xC0) == 0x80) {
-                ++skip;
-            }
-            in += skip;
-            inLeft -= skip;
-            out += replacement;
-            ++replaced;
-        }
-    }
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    iconv_close(converter);
-    return true;
+std::string EncodingName(GMimePart *part) {
+    const char *name = g_mime_content_encoding_to_string(g_mime_part_get_content_encoding(part));
+    return name != nullptr && *name != '\0' ? name : "7bit";
 }
 
 // Every line break as CR LF, as a Windows mail client keeps text.
@@ -130,7 +131,28 @@ std::string WithCrLf(const std::string &text) {
     return out;
 }
 
+void InitialiseGMime() {
+    static const bool initialised = [] {
+        g_mime_init();
+        return true;
+    }();
+    (void)initialised;
+}
+
 } // namespace
+
+bool IsFieldLine(const std::string &line) {
+    const size_t colon = line.find(':');
+    if (colon == 0 || colon == std::string::npos) {
+        return false;
+    }
+    for (size_t i = 0; i < colon; ++i) {
+        if (line[i] <= ' ' || line[i] > '~') {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool LooksLikeMessage(const std::string &fileName, const std::string &bytes) {
     if (EndsWith(fileName, ".eml")) {
@@ -165,11 +187,8 @@ bool LooksLikeMessage(const std::string &fileName, const std::string &bytes) {
 
 bool ReadMailBody(const std::string &bytes, const std::string &ansiCharset, MailBody &body,
                   std::string &error) {
-    static const bool initialised = [] {
-        g_mime_init();
-        return true;
-    }();
-    (void)initialised;
+    InitialiseGMime();
+    body = MailBody{};
     Owned<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(bytes.data(), bytes.size()));
     Owned<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     Owned<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), nullptr));
@@ -177,33 +196,25 @@ bool ReadMailBody(const std::string &bytes, const std::string &ansiCharset, Mail
         error = "not a mail message";
         return false;
     }
-    GMimePart *part = FirstPlainPart(g_mime_message_get_mime_part(message.get()));
+    const char *subject = g_mime_message_get_subject(message.get());
+    body.Subject = subject != nullptr ? subject : "";
+    GMimePart *part = ChooseTextPart(message.get(), body);
     if (part == nullptr) {
-        error = "no text/plain part";
+        error = "no text part (neither text/plain nor text/html) to show";
         return false;
     }
-    const char *charset = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), "charset");
-    body.Charset = charset != nullptr ? charset : "us-ascii";
-    body.Encoding = g_mime_content_encoding_to_string(g_mime_part_get_content_encoding(part));
-    if (body.Encoding.empty()) {
-        body.Encoding = "7bit";
+    body.Encoding = EncodingName(part);
+    if (strcasecmp(Parameter(part, "format").c_str(), "flowed") == 0 && body.Note.empty()) {
+        body.Note = "format=flowed: its lines are handed over as sent, not rejoined";
     }
-    std::string content = DecodedContent(part);
-    std::string from = IconvName(body.Charset);
-    if (strcasecmp(body.Charset.c_str(), "iso-2022-jp") == 0) {
-        content = Iso2022JpToCp932(content);
-        from = "CP932";
-    }
-    std::string unicode;
-    size_t unreadable = 0;
-    if (!Convert(content, from, "UTF-8", "\xEF\xBF\xBD", unicode, unreadable)) {
-        error = "unknown charset " + body.Charset;
+    DecodedText text;
+    if (!DecodeText(DecodedContent(part), Parameter(part, "charset"), text, error)) {
         return false;
     }
-    // What could not be read shows as U+FFFD, which no ANSI code page holds: it counts below.
+    body.Charset = text.ReadAs;
+    // What could not be read is U+FFFD by now, which no ANSI code page holds: it counts here.
     std::string ansi;
-    body.Unrepresentable = 0;
-    if (!Convert(unicode, "UTF-8", ansiCharset, "?", ansi, body.Unrepresentable)) {
+    if (!EncodeUtf8(text.Utf8, ansiCharset, ansi, body.Unrepresentable)) {
         error = "no converter for " + ansiCharset;
         return false;
     }

@@ -2,22 +2,28 @@
 // loads dovrink.dll, and shows what the plugin would show for saved messages.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 #include "platform/posix/code_page.h"
 #include "platform/posix/environment.h"
+#include "preview/explanation.h"
 #include "preview/host_exports.h"
 #include "preview/mail_body.h"
+#include "preview/mailbox.h"
 #include "preview/options.h"
 #include "preview/plugin_library.h"
+#include "preview/run_summary.h"
 #include "preview/settings_report.h"
-#include "viewer/view_update.h"
+#include "settings/settings.h"
+#include "viewer/lead_bytes.h"
 
 namespace {
+
+constexpr int Failed = 1;
+constexpr int WrongOption = 2;
 
 std::string ProgramFolder() {
     char path[4096];
@@ -29,49 +35,40 @@ std::string ProgramFolder() {
     return program.substr(0, program.rfind('/'));
 }
 
-// Exit statuses, as --help explains them; 0 also when no message was given.
-constexpr int BoxShown = 0;
-constexpr int Failed = 1;
-constexpr int IssueWithoutBox = 3;
-constexpr int NoIssue = 4;
-
-bool ReadFile(const std::string &file, std::string &bytes) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    bytes = content.str();
-    return static_cast<bool>(in);
-}
-
 // A message to show: its body as the mail client hands it over, and how it was made.
 struct Message {
-    std::string File;
     std::string Body;
-    std::string Origin; // empty for a plain body
+    std::string Origin;  // empty for a plain body
+    std::string Subject; // UTF-8
+    std::string Note;    // what the client would do differently, or empty
 };
 
-bool ReadMessage(const std::string &file, unsigned codePage, Message &message, std::string &error) {
-    std::string bytes;
-    if (!ReadFile(file, bytes)) {
-        error = "cannot read " + file;
+bool ReadMessage(const SavedMessage &saved, unsigned codePage, Message &message,
+                 std::string &error) {
+    if (!saved.Error.empty()) {
+        error = saved.Error;
         return false;
     }
-    message.File = file;
-    if (!LooksLikeMessage(file, bytes)) {
-        message.Body = bytes;
+    if (!LooksLikeMessage(saved.Name, saved.Bytes)) {
+        if (std::memchr(saved.Bytes.data(), '\0', saved.Bytes.size()) != nullptr) {
+            error = "is neither a saved message nor a text body (it holds NUL bytes)";
+            return false;
+        }
+        message.Body = saved.Bytes;
         return true;
     }
     MailBody mail;
-    if (!ReadMailBody(bytes, FindCodePage(codePage)->IconvName, mail, error)) {
-        error = file + ": " + error;
+    if (!ReadMailBody(saved.Bytes, FindCodePage(codePage)->IconvName, mail, error)) {
         return false;
     }
     message.Body = mail.Text;
-    message.Origin = "text/plain in " + mail.Charset + ", " + mail.Encoding;
+    message.Subject = mail.Subject;
+    message.Note = mail.Note;
+    message.Origin = mail.Part + " in " + mail.Charset + ", " + mail.Encoding;
     if (mail.Unrepresentable > 0) {
         message.Origin += "; " + std::to_string(mail.Unrepresentable) +
-                          " characters that code page " + std::to_string(codePage) +
-                          " cannot hold show as \"?\"";
+                          " characters that could not be read or that code page " +
+                          std::to_string(codePage) + " cannot hold show as \"?\"";
     }
     return true;
 }
@@ -87,12 +84,60 @@ void SetUpSystem(const PreviewOptions &options) {
     }
 }
 
-// Where the plugin looks for the marker; only to explain why nothing was shown.
-bool CarriesIssueMarker(const std::string &body) {
-    return body.substr(0, 79).find(IssueMarker) != std::string::npos;
+// Subjects come from the sender: no control character reaches the terminal.
+std::string Printable(const std::string &utf8) {
+    std::string shown = utf8;
+    for (char &c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = ' ';
+        }
+    }
+    return shown;
 }
 
-int Preview(const PreviewOptions &options, const std::vector<Message> &messages) {
+void PrintHeading(size_t number, const SavedMessage &saved, const Message &message) {
+    std::printf("Message %zu: %s (%zu bytes", number, saved.Name.c_str(), message.Body.size());
+    if (!message.Origin.empty()) {
+        std::printf(" of %s", message.Origin.c_str());
+    }
+    std::printf(")\n");
+    if (!message.Subject.empty()) {
+        std::printf("  Subject: %s\n", Printable(message.Subject).c_str());
+    }
+    if (!message.Note.empty()) {
+        std::printf("  Note: %s\n", message.Note.c_str());
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+// Shows one message as the message on view, and says why when nothing showed.
+void ShowMessage(const PluginLibrary &plugin, const Message &message, bool explain,
+                 RunSummary &summary) {
+    SetMessageOnView(message.Body);
+    plugin.OnUpdateView();
+    const std::vector<ShownBox> boxes = TakeShownBoxes();
+    if (!IsIssue(message.Body)) {
+        std::printf("  %s\n\n", DescribeNoIssue(message.Body).c_str());
+        summary.AddOther(boxes.size());
+        return;
+    }
+    const std::vector<KeywordOutcome> outcomes = ExplainIssue(message.Body, boxes);
+    summary.AddIssue(outcomes, boxes.size());
+    if (!boxes.empty() && !explain) {
+        return;
+    }
+    std::printf(boxes.empty() ? "  An issue, but no box was shown:\n" : "  Keywords:\n");
+    if (outcomes.empty()) {
+        std::printf("    no keywords are set\n");
+    }
+    for (size_t i = 0; i < outcomes.size(); ++i) {
+        std::printf("    %s\n", DescribeOutcome(Settings.KeywordList[i], outcomes[i]).c_str());
+    }
+    std::printf("\n");
+}
+
+int Preview(const PreviewOptions &options, const std::vector<SavedMessage> &saved) {
     PluginLibrary plugin;
     std::string error;
     if (!LoadPluginLibrary(options.PluginPath, plugin, error)) {
@@ -107,38 +152,34 @@ int Preview(const PreviewOptions &options, const std::vector<Message> &messages)
         UnloadPluginLibrary(plugin);
         return Failed;
     }
+    // The tool's own reading of the settings and the code page, for its explanations.
+    LoadLeadBytes();
+    LoadSettings();
     if (options.ShowSettings) {
         PrintSettingsReport();
     }
-    bool anyIssue = false;
-    for (size_t i = 0; i < messages.size(); ++i) {
-        const Message &message = messages[i];
-        std::printf("Message %zu: %s (%zu bytes", i + 1, message.File.c_str(), message.Body.size());
-        if (!message.Origin.empty()) {
-            std::printf(" of %s", message.Origin.c_str());
+    const auto codePage = static_cast<unsigned>(std::stoul(options.CodePage));
+    RunSummary summary;
+    for (size_t i = 0; i < saved.size(); ++i) {
+        Message message;
+        if (!ReadMessage(saved[i], codePage, message, error)) {
+            std::printf("Message %zu: %s: %s; skipped\n\n", i + 1, saved[i].Name.c_str(),
+                        error.c_str());
+            ++summary.Unreadable;
+            continue;
         }
-        std::printf(")\n\n");
-        std::fflush(stdout);
-        SetMessageOnView(message.Body);
-        plugin.OnUpdateView();
-        if (CarriesIssueMarker(message.Body)) {
-            anyIssue = true;
-        } else {
-            std::printf("  Not an issue: \"%s\" is not within its first 79 bytes.\n\n",
-                        IssueMarker);
-        }
+        PrintHeading(i + 1, saved[i], message);
+        ShowMessage(plugin, message, options.Explain, summary);
     }
     plugin.Exit();
     UnloadPluginLibrary(plugin);
-    if (BoxesShown() > 0 || messages.empty()) {
-        return BoxShown;
+    if (saved.size() > 1) {
+        summary.Print();
     }
-    return anyIssue ? IssueWithoutBox : NoIssue;
+    return summary.ExitStatus();
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+int Run(int argc, char **argv) {
     PreviewOptions options;
     options.PluginPath = ProgramFolder() + "/libdovrink.so";
     bool help = false;
@@ -146,23 +187,30 @@ int main(int argc, char **argv) {
     if (!ParseOptions(argc, argv, options, help, error)) {
         std::fprintf(stderr, "dovrink-preview: %s\n\n%s", error.c_str(),
                      UsageText(argv[0]).c_str());
-        return 2;
+        return WrongOption;
     }
     if (help) {
         std::fputs(UsageText(argv[0]).c_str(), stdout);
         return 0;
     }
-    const auto codePage = static_cast<unsigned>(std::stoul(options.CodePage));
-    std::vector<Message> messages(options.MessageFiles.size());
-    for (size_t i = 0; i < messages.size(); ++i) {
-        if (!ReadMessage(options.MessageFiles[i], codePage, messages[i], error)) {
-            std::fprintf(stderr, "dovrink-preview: %s\n", error.c_str());
-            return Failed;
-        }
+    std::vector<SavedMessage> saved;
+    for (const std::string &path : options.MessageFiles) {
+        FindSavedMessages(path, saved);
     }
     if (options.Batch && options.Answers.empty()) {
         options.Answers = "ok";
     }
     SetUpSystem(options);
-    return Preview(options, messages);
+    return Preview(options, saved);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception &failure) {
+        std::fprintf(stderr, "dovrink-preview: %s\n", failure.what());
+        return Failed;
+    }
 }

@@ -44,6 +44,8 @@ bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, st
             help = true;
         } else if (arg == "--batch") {
             options.Batch = true;
+        } else if (arg == "--explain") {
+            options.Explain = true;
         } else if (arg == "--settings") {
             options.ShowSettings = true;
         } else if (arg == "--plugin") {
@@ -74,17 +76,28 @@ bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, st
 }
 
 std::string UsageText(const char *program) {
-    return std::string("Usage: ") + program + R"( [options] [message-file...]
+    return std::string("Usage: ") + program + R"( [options] [message-file-or-folder...]
 
 Loads the Dovrink plugin as the mail client does, hands it each message in turn
 as the message on view, and shows its message boxes here.
 
-A message file is a saved mail message (RFC 5322, such as a .eml file) or a
-plain body. Of a saved message the first text/plain part is taken, its
-transfer encoding (base64, quoted-printable) undone and its charset
-(ISO-2022-JP, Shift_JIS, UTF-8, ...) converted to the code page, as the mail
-client does; characters the code page cannot hold become "?", and their number
-is reported. A plain body is 8-bit text in the code page, lines ending in CR LF.
+A message file is a saved mail message (RFC 5322, such as a .eml file), an mbox
+file of many messages, or a plain body. A folder is read as a Maildir (cur/ and
+new/, in delivery order) or else as a folder of such files (in name order).
+Of a saved message the first text/plain part is taken (or, with none, the HTML
+part's source, or the text of an attached message), its transfer encoding
+(base64, quoted-printable) undone and its charset (ISO-2022-JP, Shift_JIS under
+any of its names, UTF-8, ...) read as the mail client on Windows reads it and
+converted to the code page; characters that cannot be read or that the code
+page cannot hold become "?", and their number is reported. A plain body is
+8-bit text in the code page, lines ending in CR LF. A file that cannot be read
+is reported in one line, and the run goes on.
+
+For an issue that shows no box, and for every message with --explain, one line
+per keyword says what became of it: shown in how many boxes, not found, found
+without a separator line after it, or with a section too short to show. After
+several messages a summary counts messages, issues and boxes per keyword, and
+names the keywords that matched in no issue.
 
   --host-dir DIR  the folder that plays the mail client's own folder: the
                   keywords come from DIR/plugins/dovrink.ini (default: the
@@ -96,13 +109,15 @@ is reported. A plain body is 8-bit text in the code page, lines ending in CR LF.
   --answers LIST  answers to the boxes in order, such as ok,ok,cancel; every
                   later box gets OK (default: asked at a terminal, else OK)
   --batch         never ask: answer with --answers, then OK; for scripts
+  --explain       say for every message what became of each keyword
   --settings      print the settings as the plugin reads them, with warnings
   --plugin FILE   the plugin library (default: libdovrink.so beside this program)
   -h, --help      this text
 
-Exit status: 0 when a box was shown (or no message was given), 3 when a message
-was an issue but no box was shown, 4 when no message was an issue, 1 on an
-error, 2 on a wrong option.
+Exit status, over all the messages of the run: 1 when one could not be read
+(or the plugin could not be loaded); else 0 when a box was shown (or no message
+was given), 3 when a message was an issue but no box was shown, 4 when no
+message was an issue; 2 on a wrong option.
 
 Examples:
   )" + program +
@@ -114,5 +129,8 @@ Examples:
   )" + program +
            R"( --batch issue.eml > boxes.txt; echo $?
       keep the boxes in a file; 0 means the issue showed something
+  )" + program +
+           R"( --batch --host-dir . ~/Mail/weekly.mbox | tail
+      preview a whole mailbox and read its summary
 )";
 }

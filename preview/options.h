@@ -9,7 +9,8 @@ struct PreviewOptions {
     std::string CodePage = "932";
     std::string Answers; // empty: asked at a terminal, else OK
     bool ShowSettings = false;
-    bool Batch = false; // never ask: the answers given, then OK
+    bool Batch = false;   // never ask: the answers given, then OK
+    bool Explain = false; // say for every message what became of each keyword
     std::vector<std::string> MessageFiles;
 };
 

@@ -15,30 +15,6 @@
 
 namespace {
 
-// Text of the code page in UTF-8 and in quotes, its line breaks and control bytes spelt out.
-std::string Visible(const std::string &ansi) {
-    std::string shown = "\"";
-    for (const char c : AnsiToUtf8(ansi)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            shown += "\\r";
-        } else if (c == '\n') {
-            shown += "\\n";
-        } else if (c == '\t') {
-            shown += "\\t";
-        } else if (c == '"' || c == '\\') {
-            shown += std::string("\\") + c;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02X", byte);
-            shown += code;
-        } else {
-            shown += c;
-        }
-    }
-    return shown + "\"";
-}
-
 // Well-formed UTF-8 with at least one character beyond ASCII.
 bool LooksLikeUtf8(const std::string &text) {
     bool beyondAscii = false;
@@ -191,6 +167,29 @@ struct Report {
 };
 
 } // namespace
+
+std::string Visible(const std::string &ansi) {
+    std::string shown = "\"";
+    for (const char c : AnsiToUtf8(ansi)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (c == '"' || c == '\\') {
+            shown += std::string("\\") + c;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", byte);
+            shown += code;
+        } else {
+            shown += c;
+        }
+    }
+    return shown + "\"";
+}
 
 void PrintSettingsReport() {
     // The same reader as the plugin's, over the same files, in the same process.

@@ -11,8 +11,8 @@
 
 namespace {
 
-// 79 bytes of body and a terminator.
-constexpr DWORD ProbeSize = 80;
+// The marker's window of the body and a terminator.
+constexpr DWORD ProbeSize = MarkerWindow + 1;
 
 // Excerpt distances are signed 32-bit, and no 32-bit process holds a larger body anyway.
 constexpr DWORD LargestBody = INT32_MAX;

@@ -1,7 +1,8 @@
 #pragma once
 
-// The text that marks an issue of the newsletter within the first 79 bytes of its body.
+// The text that marks an issue of the newsletter within the first MarkerWindow bytes of its body.
 constexpr const char *IssueMarker = "Weekly Vesk";
+constexpr unsigned MarkerWindow = 79;
 
 // The whole work of a view update: probe the body for the marker and, for an issue, show the
 // excerpts of the configured keywords.

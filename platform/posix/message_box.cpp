@@ -11,14 +11,15 @@
 namespace {
 
 // A program may watch the boxes, as a Windows program would with a CBT hook: it exports this
-// function, and each box is reported to it once drawn.
-using BoxWatcher = void (*)();
+// function, and each box is reported to it, with its caption and whether it was cancelled, once
+// answered.
+using BoxWatcher = void (*)(const char *caption, int cancelled);
 constexpr const char *BoxWatcherName = "DovrinkWatchBox";
 
-void ReportBox() {
+void ReportBox(const char *caption, bool cancelled) {
     static const auto watcher = reinterpret_cast<BoxWatcher>(dlsym(RTLD_DEFAULT, BoxWatcherName));
     if (watcher != nullptr) {
-        watcher();
+        watcher(caption, cancelled ? 1 : 0);
     }
 }
 
@@ -29,8 +30,8 @@ int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT) {
         const std::string box = DrawBox(AnsiToUtf8(caption != nullptr ? caption : ""),
                                         AnsiToUtf8(text != nullptr ? text : ""));
         std::fputs(box.c_str(), stdout);
-        ReportBox();
         const BoxAnswer answer = NextAnswer();
+        ReportBox(caption, answer == BoxAnswer::Cancel);
         std::putchar('\n');
         std::fflush(stdout);
         return answer == BoxAnswer::Ok ? IDOK : IDCANCEL;
