@@ -84,8 +84,7 @@ std::string DescribeOutcome(const std::string &keyword, const KeywordOutcome &ou
         what = "not found";
         break;
     case KeywordOutcome::Kind::NoSeparator:
-        what = where + ", but no separator line " + Visible(Settings.SeparatorText) +
-               " follows it";
+        what = where + ", but no separator line " + Visible(Settings.SeparatorText) + " follows it";
         break;
     case KeywordOutcome::Kind::TooShort:
         what = where + ", but its section is too short to show anything";

@@ -13,7 +13,7 @@ enum class Set { Ascii, Katakana, Kanji, JisX0213, Foreign };
 
 struct EscapeSequence {
     const char *Bytes;
-    bool Designates;  // false for announcers and G2 designations, which select nothing here
+    bool Designates; // false for announcers and G2 designations, which select nothing here
     Set Selects;
 };
 

@@ -70,6 +70,10 @@ GMimePart *ChooseTextPart(GMimeMessage *message, MailBody &body) {
     GMimeObject *root = g_mime_message_get_mime_part(message);
     if (GMimePart *plain = FirstTextPart(root, "plain")) {
         body.Part = "text/plain";
+        if (FirstAttachedMessage(root) != nullptr) {
+            body.Note = "a message is attached: the text around it is handed over, as the "
+                        "client shows it; the attached message is not opened";
+        }
         return plain;
     }
     if (GMimePart *html = FirstTextPart(root, "html")) {

@@ -59,8 +59,8 @@ bool ReadsAsFromLine(const std::string &line) {
         if (time && word.size() == 4 && IsDigits(word, 0, 4)) {
             return true;
         }
-        time = time || (IsDigits(word, 0, 2) && word.size() >= 5 && word[2] == ':' &&
-                        IsDigits(word, 3, 2));
+        time = time ||
+               (IsDigits(word, 0, 2) && word.size() >= 5 && word[2] == ':' && IsDigits(word, 3, 2));
     }
     return false;
 }
@@ -68,7 +68,8 @@ bool ReadsAsFromLine(const std::string &line) {
 // True when a message starts at the line at `at`: a "From " line after an empty line, as every
 // mbox writer leaves one, or one that reads as a real "From " line.
 bool StartsMessage(const std::string &bytes, size_t at) {
-    return StartsWithFrom(bytes, at) && (FollowsEmptyLine(bytes, at) || ReadsAsFromLine(LineAt(bytes, at)));
+    return StartsWithFrom(bytes, at) &&
+           (FollowsEmptyLine(bytes, at) || ReadsAsFromLine(LineAt(bytes, at)));
 }
 
 // Where the header of the message at `start` ends: after its empty line, or the end.

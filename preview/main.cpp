@@ -66,9 +66,11 @@ bool ReadMessage(const SavedMessage &saved, unsigned codePage, Message &message,
     message.Note = mail.Note;
     message.Origin = mail.Part + " in " + mail.Charset + ", " + mail.Encoding;
     if (mail.Unrepresentable > 0) {
+        const bool one = mail.Unrepresentable == 1;
         message.Origin += "; " + std::to_string(mail.Unrepresentable) +
-                          " characters that could not be read or that code page " +
-                          std::to_string(codePage) + " cannot hold show as \"?\"";
+                          (one ? " character" : " characters") +
+                          " that could not be read or that code page " + std::to_string(codePage) +
+                          " cannot hold" + (one ? " shows" : " show") + " as \"?\"";
     }
     return true;
 }

@@ -41,8 +41,9 @@ void RunSummary::AddOther(size_t boxes) {
 
 void RunSummary::Print() const {
     std::printf("Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",
-                Count(Messages, "message", "messages").c_str(), Unreadable, Count(Issues, "issue", "issues").c_str(),
-                IssuesWithoutBox, Count(Boxes, "box", "boxes").c_str());
+                Count(Messages, "message", "messages").c_str(), Unreadable,
+                Count(Issues, "issue", "issues").c_str(), IssuesWithoutBox,
+                Count(Boxes, "box", "boxes").c_str());
     const std::vector<std::string> &keywords = Settings.KeywordList;
     if (keywords.empty() || Issues == 0) {
         std::printf("\n");
