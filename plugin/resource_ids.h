@@ -2,10 +2,11 @@
    Plain C preprocessor only: windres reads this file too. */
 #pragma once
 
+#include "plugin/version.h"
+
 #define IDS_PLUGIN_NAME 100
 #define IDS_PLUGIN_AUTHOR 101
 #define IDS_PLUGIN_VERSION 102
 
 #define TEXT_PLUGIN_NAME "Dovrink"
 #define TEXT_PLUGIN_AUTHOR "Dovrink developers"
-#define TEXT_PLUGIN_VERSION "0.03.00"

@@ -1,6 +1,5 @@
 #include "settings/settings.h"
 
-#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -16,10 +15,13 @@ constexpr DWORD ValueSize = 254;
 constexpr std::int32_t DefaultPageLines = 30;
 constexpr std::int32_t FewestPageLines = 5;
 
+// The keys' numbers are single digits, written in place: no formatted output is linked in.
+static_assert(KeywordCount <= 10, "keyword0 to keyword9 at most");
+
 void ReadKeywords(const char *path) {
     for (int i = 0; i < KeywordCount; ++i) {
-        char key[16];
-        std::snprintf(key, sizeof key, "keyword%d", i);
+        char key[] = "keyword0";
+        key[sizeof key - 2] = static_cast<char>('0' + i);
         char value[ValueSize];
         GetPrivateProfileStringA(SettingsSection, key, "", value, ValueSize, path);
         if (value[0] == '\0') {
