@@ -5,14 +5,15 @@ MAKEFLAGS += --no-print-directory
 
 EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.eml letter.txt
 
-.PHONY: run test deps build-linux build-win32 build-fuzz build-memcheck bench fuzz screenshot \
-	format tidy clean
+.PHONY: run test deps build-linux build-win32 build-fuzz build-memcheck bench fuzz dist \
+	screenshot format tidy clean
 
 # `make fuzz` runs every fuzz target for FUZZ_LIMIT: seconds, or runs=N executions.
 FUZZ_LIMIT ?= 60
 FUZZ_TARGETS = find_text cut_excerpt show_paged unescape settings view_update preview_mail
 
 run:
+	tools/install-deps.sh run
 	cmake --preset linux-release > /dev/null
 	cmake --build --preset linux-release --target dovrink-preview
 	cd examples && ../build/linux-release/bin/dovrink-preview $(EXAMPLE_ARGS)
@@ -24,7 +25,7 @@ test: deps build-linux build-win32 build-fuzz build-memcheck
 	ctest --preset win32
 
 deps:
-	tools/install-deps.sh
+	tools/install-deps.sh test
 
 build-linux:
 	cmake --preset linux
@@ -35,6 +36,7 @@ build-win32:
 	cmake --build --preset win32
 
 build-fuzz:
+	tools/install-deps.sh fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 
@@ -43,19 +45,31 @@ build-memcheck:
 	cmake --build --preset memcheck
 
 bench:
+	tools/install-deps.sh bench
 	cmake --preset linux-release -DDOVRINK_BENCH=ON > /dev/null
 	cmake --build --preset linux-release --target viewer_bench update_count
 	bench/run-bench.sh
 
-fuzz: deps build-fuzz
+fuzz: build-fuzz
 	for target in $(FUZZ_TARGETS); do \
 		echo "fuzz_$$target:"; \
 		tests/fuzz/run-fuzzer.sh build/fuzz/bin/fuzz_$$target tests/fuzz/corpus/$$target \
 			$(FUZZ_LIMIT) || exit 1; \
 	done
 
+# The release zip, in dist/: the DLL, the example settings, the user's guide, the licence.
+dist:
+	tools/install-deps.sh dist
+	cmake --preset dist > /dev/null
+	cmake --build --preset dist
+	mkdir -p dist
+	cp build/dist/dist/*.zip dist/
+	cd dist && sha256sum *.zip
+
 # The user's guide's picture of a real message box, from the example issue under Wine.
-screenshot: deps build-win32
+screenshot:
+	tools/install-deps.sh screenshot
+	$(MAKE) build-win32
 	tools/screenshot/take.sh docs/message-box.png
 
 format:
@@ -66,4 +80,4 @@ tidy: build-linux
 		xargs clang-tidy -p build/linux --quiet
 
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -1,27 +1,57 @@
 #!/bin/sh
-# Installs what the build and the tests need and the machine lacks: CMake, GoogleTest and GMime
-# for the Linux build, clang's libFuzzer and valgrind for the memory checks, mingw-w64 (i686) for
-# the Windows DLL, and 32-bit Wine with a virtual display to run the Windows tests. Installs
-# nothing that is already there.
+# Installs what the named make targets need and the machine lacks, from Debian's packages, and
+# nothing that is already there. As root it runs apt-get itself, otherwise through sudo; with
+# neither it says what to install and stops.
+# usage: install-deps.sh TARGET...   (run, bench, test, fuzz, dist, screenshot)
 set -eu
 
+# What each target needs, beyond git and make.
+preview="cmake g++ pkg-config libgmime-3.0-dev"
+windows="g++-mingw-w64-i686-posix binutils-mingw-w64-i686"
+wine="wine wine32:i386 xvfb xauth locales"
+packages=""
+for target in "$@"; do
+    case $target in
+    run) packages="$packages $preview" ;;
+    bench) packages="$packages $preview libbenchmark-dev valgrind" ;;
+    fuzz) packages="$packages $preview clang libclang-rt-14-dev" ;;
+    dist) packages="$packages cmake $windows python3" ;;
+    test)
+        packages="$packages $preview libgtest-dev googletest clang libclang-rt-14-dev valgrind"
+        packages="$packages $windows $wine python3"
+        ;;
+    screenshot) packages="$packages cmake $windows $wine python3 fontconfig fonts-ipafont-gothic" ;;
+    *)
+        echo "install-deps.sh: unknown target $target" >&2
+        exit 2
+        ;;
+    esac
+done
+
 missing=""
-need() {
-    dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null | grep -q '^install ok installed$' ||
-        missing="$missing $1"
-}
-for package in cmake make g++ pkg-config libgtest-dev libbenchmark-dev googletest \
-    libgmime-3.0-dev clang libclang-rt-14-dev valgrind \
-    g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth; do
-    need "$package"
+for package in $packages; do
+    case " $missing " in *" $package "*) continue ;; esac
+    dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
+        missing="$missing $package"
 done
 [ -z "$missing" ] && exit 0
 
-if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=""
+elif command -v sudo > /dev/null 2>&1; then
+    sudo="sudo"
+else
+    case $missing in *:i386*) arch="dpkg --add-architecture i386 && " ;; *) arch="" ;; esac
+    echo "These packages are missing:$missing; install them as root with:" \
+        "${arch}apt-get update && apt-get install --no-install-recommends$missing" >&2
+    exit 1
+fi
 echo "Installing:$missing"
 # 32-bit Wine comes from the i386 architecture.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $sudo dpkg --add-architecture i386
-fi
+case $missing in
+*:i386*)
+    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+    ;;
+esac
 $sudo apt-get update -q
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing

@@ -1,14 +1,15 @@
 #!/bin/sh
 # Takes the user's guide's picture: the first message box that dovrink.dll shows for the example
 # issue, in code page 932, under Wine on a virtual display. Needs the win32 build and a Japanese
-# font (installed here when missing).
+# font (make screenshot installs both).
 # usage: take.sh PICTURE.png
 set -eu
 src=$(cd "$(dirname "$0")/../.." && pwd)
 bin=$src/build/win32/bin
 out=$(realpath "$1")
 if ! fc-list :lang=ja | grep -q .; then
-    apt-get install -y -q --no-install-recommends fonts-ipafont-gothic > /dev/null
+    echo "take.sh: no Japanese font; make screenshot installs one" >&2
+    exit 1
 fi
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
