@@ -59,11 +59,8 @@ void AddTimeRows(const Medians &medians, std::vector<Row> &rows) {
         if (Ratio(medians, "BM_HandleViewUpdate" + at, "BM_UpdateBaseline" + at, ratio)) {
             AddAtMost(rows, "HandleViewUpdate, x time of 9 memmem + memchr", size, ratio, 0.5);
         }
-        const auto paging = medians.find("BM_ShowPaged" + at);
-        if (paging != medians.end()) {
-            // Microseconds per iteration: bytes per microsecond / 1000 is GB/s.
-            AddAtLeast(rows, "ShowPaged, GB/s", size,
-                       static_cast<double>(size) / paging->second / 1e3, 2.0);
+        if (Ratio(medians, "BM_LineScan" + at, "BM_ShowPaged" + at, ratio)) {
+            AddAtLeast(rows, "ShowPaged, x memchr line scan throughput", size, ratio, 0.5);
         }
         if (Ratio(medians, "BM_LiteralShowPaged" + at, "BM_ShowPaged" + at, ratio)) {
             AddAtLeast(rows, "ShowPaged, x literal throughput", size, ratio, 1.0);
