@@ -2,7 +2,6 @@
 // loads dovrink.dll, and shows what the plugin would show for saved messages.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -50,7 +49,7 @@ bool ReadMessage(const SavedMessage &saved, unsigned codePage, Message &message,
         return false;
     }
     if (!LooksLikeMessage(saved.Name, saved.Bytes)) {
-        if (std::memchr(saved.Bytes.data(), '\0', saved.Bytes.size()) != nullptr) {
+        if (saved.Bytes.find('\0') != std::string::npos) {
             error = "is neither a saved message nor a text body (it holds NUL bytes)";
             return false;
         }

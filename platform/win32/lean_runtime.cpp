@@ -14,9 +14,14 @@ template std::string &std::string::_M_append(const char *, std::string::size_typ
 template void std::string::_M_mutate(std::string::size_type, std::string::size_type, const char *,
                                      std::string::size_type);
 
-// A container asked to grow past its largest size is, to the plugin, memory it cannot have: the
-// work in hand is skipped where std::bad_alloc is caught, as for any failed allocation.
+// The runtime raises these three where an allocation is too large or fails; its own versions
+// sit with the throwers of every other standard exception, whose messages need the
+// copy-on-write string. To the plugin each is memory it cannot have: the work in hand is skipped
+// where std::bad_alloc is caught, as for any failed allocation. Should the plugin's code come
+// to need another of the runtime's throwers, the link fails on these, loudly.
 namespace std {
+void __throw_bad_alloc() { throw std::bad_alloc(); }
+void __throw_bad_array_new_length() { throw std::bad_alloc(); }
 void __throw_length_error(const char *) { throw std::bad_alloc(); }
 } // namespace std
 
