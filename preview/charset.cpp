@@ -125,8 +125,17 @@ void ReadUnlabelled(const std::string &bytes, const std::string &label, DecodedT
 
 } // namespace
 
+void InitialiseGMime() {
+    static const bool initialised = [] {
+        g_mime_init();
+        return true;
+    }();
+    (void)initialised;
+}
+
 bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,
                 std::string &error) {
+    InitialiseGMime();
     const std::string lower = Lowered(label);
     text = DecodedText{};
     if (lower.empty() || lower == "us-ascii" || lower == "ascii") {

@@ -10,6 +10,9 @@ struct DecodedText {
     size_t Unreadable = 0; // characters that could not be read, each now one U+FFFD
 };
 
+// Starts GMime, once for the process: its charset names and parser need it.
+void InitialiseGMime();
+
 // False, with the reason, when no decoder knows the charset. `label` is the part's charset
 // parameter as sent, empty when it has none.
 bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,

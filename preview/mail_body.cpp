@@ -135,14 +135,6 @@ std::string WithCrLf(const std::string &text) {
     return out;
 }
 
-void InitialiseGMime() {
-    static const bool initialised = [] {
-        g_mime_init();
-        return true;
-    }();
-    (void)initialised;
-}
-
 } // namespace
 
 bool IsFieldLine(const std::string &line) {

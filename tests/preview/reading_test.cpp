@@ -1,0 +1,128 @@
+// The preview's reading of saved mail, case by case: mbox files under each convention, and the
+// decoders that read charsets as Windows reads them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "preview/charset.h"
+#include "preview/iso_2022_jp.h"
+#include "preview/mailbox.h"
+
+namespace {
+
+const char *const FromLine = "From news@vesk.example Tue Dec  8 09:00:00 2026\n";
+
+std::string Mbox(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const std::string &part : parts) {
+        text += part;
+    }
+    return text;
+}
+
+TEST(Mailbox, SplitsAtFromLinesUnderEachConvention) {
+    const std::string from = FromLine;
+    const struct {
+        const char *name;
+        std::string mbox;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"mboxrd quoting undone, one level a time",
+         Mbox(
+             {from, "Subject: 1\n\nbody\n>From here\n>>From there\n\n", from, "Subject: 2\n\nx\n"}),
+         {"Subject: 1\n\nbody\nFrom here\n>From there\n", "Subject: 2\n\nx\n"}},
+        {"a real From line without the empty line before it",
+         Mbox({from, "Subject: 1\n\nbody\n", from, "Subject: 2\n\nx\n"}),
+         {"Subject: 1\n\nbody\n", "Subject: 2\n\nx\n"}},
+        {"a body line that starts with From is no message",
+         Mbox({from, "Subject: 1\n\nbody\nFrom the garden, roses.\n"}),
+         {"Subject: 1\n\nbody\nFrom the garden, roses.\n"}},
+        {"Content-Length keeps an unquoted From line in the body",
+         Mbox({from, "Content-Length: 54\n\nbody\n\n", from, "\n", from, "Subject: 2\n\nx\n"}),
+         {"Content-Length: 54\n\nbody\n\n" + from, "Subject: 2\n\nx\n"}},
+        {"a Content-Length that leads nowhere is not trusted",
+         Mbox({from, "Content-Length: 3\n\nbody\n\n", from, "Subject: 2\n\nx\n"}),
+         {"Content-Length: 3\n\nbody\n", "Subject: 2\n\nx\n"}},
+        {"CR LF line ends",
+         "From a Tue Dec  8 09:00:00 2026\r\nSubject: 1\r\n\r\nbody\r\n\r\n"
+         "From b Tue Dec  8 09:00:00 2026\r\nSubject: 2\r\n\r\nx\r\n",
+         {"Subject: 1\r\n\r\nbody\r\n", "Subject: 2\r\n\r\nx\r\n"}},
+    };
+    for (const auto &c : cases) {
+        EXPECT_TRUE(IsMbox(c.mbox)) << c.name;
+        EXPECT_EQ(SplitMbox(c.mbox), c.messages) << c.name;
+    }
+    EXPECT_FALSE(IsMbox("From: Weekly Vesk <news@vesk.example>\nSubject: 1\n\nbody\n"));
+}
+
+TEST(Iso2022Jp, ReadsWhatCodePage932HoldsAndMarksTheRest) {
+    const struct {
+        const char *name;
+        std::string jis;
+        std::string utf8;
+        size_t unreadable;
+    } cases[] = {
+        {"row 13 of the NEC extensions", "\x1B$B-!-j\x1B(B", "①㈱", 0},
+        {"IBM extensions selected by NEC", "\x1B$By!\x1B(B", "纊", 0},
+        {"half-width katakana by ESC ( I", "\x1B(I12\x1B(B", "ｱｲ", 0},
+        {"half-width katakana by SO and SI",
+         "a\x0E"
+         "12\x0F"
+         "b",
+         "aｱｲb", 0},
+        {"JIS X 0213 plane 1 where it is JIS X 0208", "\x1B$(Q0!\x1B(B", "亜", 0},
+        {"JIS X 0213 plane 1 beyond code page 932", "\x1B$(Q.!\x1B(B", "\xEF\xBF\xBD", 1},
+        {"JIS X 0212, one mark a character", "\x1B$(D0!0\"\x1B(B", "\xEF\xBF\xBD\xEF\xBF\xBD", 2},
+        {"a Latin-1 character by single shift", "a\x1B.A\x1BNAb",
+         "a\xEF\xBF\xBD"
+         "b",
+         1},
+        {"half a character before the escape", "\x1B$B0\x1B(Bx", "\xEF\xBF\xBDx", 1},
+        {"line breaks in any set", "\x1B$B0!\r\n0!\x1B(B", "亜\r\n亜", 0},
+    };
+    for (const auto &c : cases) {
+        std::string utf8;
+        EXPECT_EQ(Iso2022JpToUtf8(c.jis, utf8), c.unreadable) << c.name;
+        EXPECT_EQ(utf8, c.utf8) << c.name;
+    }
+}
+
+TEST(Charset, EveryLabelReadsAsWindowsReadsIt) {
+    const struct {
+        const char *label;
+        std::string bytes;
+        std::string utf8;
+        size_t unreadable;
+    } cases[] = {
+        {"Shift_JIS", "\x87\x40\x81\x60", "①～", 0},
+        {"MS_Kanji", "\x87\x8A", "㈱", 0},
+        {"Windows-31J", "\xFA\x40", "ⅰ", 0},
+        {"csShiftJIS", "\xED\x40", "纊", 0},
+        // An unassigned double-byte code is one mark: its trailing byte, '@', is not let through.
+        {"SJIS", "\x85\x40x", "\xEF\xBF\xBDx", 1},
+        {"ISO-2022-JP-MS", "\x1B$B-!\x1B(B", "①", 0},
+        {"", "plain", "plain", 0},
+        {"", "\xE2\x91\xA0", "①", 0},
+        {"us-ascii", "\x87\x40", "①", 0},
+        {"utf-8",
+         "a\xFF"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b",
+         1},
+    };
+    for (const auto &c : cases) {
+        DecodedText text;
+        std::string error;
+        ASSERT_TRUE(DecodeText(c.bytes, c.label, text, error)) << c.label << ": " << error;
+        EXPECT_EQ(text.Utf8, c.utf8) << c.label;
+        EXPECT_EQ(text.Unreadable, c.unreadable) << c.label;
+    }
+    DecodedText text;
+    std::string error;
+    EXPECT_FALSE(DecodeText("x", "x-vesk-1", text, error));
+    EXPECT_EQ(error, "unknown charset x-vesk-1");
+}
+
+} // namespace
