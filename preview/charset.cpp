@@ -12,6 +12,7 @@
 namespace {
 
 constexpr const char *ReplacementCharacter = "\xEF\xBF\xBD";
+constexpr size_t PieceSize = 1024;
 
 // How many bytes an unreadable sequence takes, so that its trailing bytes are never read as
 // characters of their own.
@@ -46,11 +47,21 @@ bool Convert(const std::string &text, const char *from, const char *to, Unit uni
     size_t inLeft = text.size();
     char chunk[4096];
     while (inLeft > 0) {
+        // glibc reads ahead as far as it is given before it meets an unreadable character, and
+        // again after it: pieces of bounded size keep a text full of them linear.
+        const size_t given = std::min(inLeft, PieceSize);
+        size_t pieceLeft = given;
         char *written = chunk;
         size_t room = sizeof chunk;
-        const size_t result = iconv(converter, &in, &inLeft, &written, &room);
+        const size_t result = iconv(converter, &in, &pieceLeft, &written, &room);
+        const int failure = errno;
+        const size_t consumed = given - pieceLeft;
+        const bool wholeRest = given == inLeft;
+        inLeft -= consumed;
         out.append(chunk, static_cast<size_t>(written - chunk));
-        if (result == static_cast<size_t>(-1) && errno != E2BIG) {
+        // A character cut at the piece's end is read whole with the next piece.
+        const bool cut = failure == EINVAL && !wholeRest && consumed > 0;
+        if (result == static_cast<size_t>(-1) && failure != E2BIG && !cut) {
             const size_t skip = UnreadableLength(in, inLeft, unit);
             in += skip;
             inLeft -= skip;

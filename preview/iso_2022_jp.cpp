@@ -56,14 +56,13 @@ class Decoder {
   public:
     explicit Decoder(std::string &utf8) : Utf8(utf8) {}
 
-    void Run(const std::string &text) {
+    // Appends the text in UTF-8; returns how many characters could not be read.
+    size_t Run(const std::string &text) {
         for (size_t i = 0; i < text.size();) {
             i += Step(text, i);
         }
-        Flush();
+        return Cp932ToUtf8(Cp932, Utf8);
     }
-
-    size_t Unreadable = 0;
 
   private:
     // Reads one escape sequence, shift or character at `at`; returns its length.
@@ -124,19 +123,11 @@ class Decoder {
         return 0;
     }
 
-    void MarkUnreadable() {
-        Flush();
-        Utf8 += "\xEF\xBF\xBD";
-        ++Unreadable;
-    }
-
-    void Flush() {
-        Unreadable += Cp932ToUtf8(Cp932, Utf8);
-        Cp932.clear();
-    }
+    // 0xFF is no character of code page 932: its decoder makes it one U+FFFD, and counts it.
+    void MarkUnreadable() { Cp932 += '\xFF'; }
 
     std::string &Utf8;
-    std::string Cp932; // read, not yet converted
+    std::string Cp932; // the text read so far, in code page 932
     Set Current = Set::Ascii;
     bool Shifted = false;
 };
@@ -144,7 +135,5 @@ class Decoder {
 } // namespace
 
 size_t Iso2022JpToUtf8(const std::string &text, std::string &utf8) {
-    Decoder decoder(utf8);
-    decoder.Run(text);
-    return decoder.Unreadable;
+    return Decoder(utf8).Run(text);
 }

@@ -72,14 +72,15 @@ bool StartsMessage(const std::string &bytes, size_t at) {
            (FollowsEmptyLine(bytes, at) || ReadsAsFromLine(LineAt(bytes, at)));
 }
 
-// Where the header of the message at `start` ends: after its empty line, or the end.
-size_t BodyStart(const std::string &bytes, size_t start) {
-    for (size_t at = start; at < bytes.size(); at = LineEnd(bytes, at) + 1) {
+// Where the header of the message at `start` ends: after its empty line, or at `limit`, the
+// next "From " line, which no header passes.
+size_t BodyStart(const std::string &bytes, size_t start, size_t limit) {
+    for (size_t at = start; at < limit; at = LineEnd(bytes, at) + 1) {
         if (LineAt(bytes, at).empty()) {
-            return std::min(LineEnd(bytes, at) + 1, bytes.size());
+            return std::min(LineEnd(bytes, at) + 1, limit);
         }
     }
-    return bytes.size();
+    return limit;
 }
 
 // The Content-Length field's value in the header from `start` to `end`, or -1.
@@ -242,9 +243,12 @@ bool IsMbox(const std::string &bytes) {
 
 std::vector<std::string> SplitMbox(const std::string &bytes) {
     std::vector<std::string> messages;
+    // Each message is read once up to the next "From " line, and a counted one to its end: the
+    // work is linear in the file, however its lines are shaped.
     for (size_t at = 0; at < bytes.size();) {
         const size_t start = std::min(LineEnd(bytes, at) + 1, bytes.size());
-        const size_t body = BodyStart(bytes, start);
+        const size_t next = NextFromLine(bytes, at);
+        const size_t body = BodyStart(bytes, start, next);
         const size_t counted = CountedEnd(bytes, start, body);
         if (counted != std::string::npos) {
             messages.push_back(bytes.substr(start, counted - start));
@@ -254,7 +258,6 @@ std::vector<std::string> SplitMbox(const std::string &bytes) {
             }
             continue;
         }
-        const size_t next = NextFromLine(bytes, at);
         messages.push_back(Unquoted(WithoutSeparatorLine(bytes.substr(start, next - start))));
         at = next;
     }

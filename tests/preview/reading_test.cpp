@@ -105,6 +105,9 @@ TEST(Charset, EveryLabelReadsAsWindowsReadsIt) {
         {"", "plain", "plain", 0},
         {"", "\xE2\x91\xA0", "①", 0},
         {"us-ascii", "\x87\x40", "①", 0},
+        // Characters that straddle the decoder's pieces of 1,024 bytes are read whole.
+        {"Shift_JIS", std::string(1023, 'a') + "\x87\x40", std::string(1023, 'a') + "①", 0},
+        {"utf-8", std::string(1023, 'a') + "①", std::string(1023, 'a') + "①", 0},
         {"utf-8",
          "a\xFF"
          "b",
