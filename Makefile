@@ -28,10 +28,12 @@ deps:
 	tools/install-deps.sh test
 
 build-linux:
+	tools/install-deps.sh linux
 	cmake --preset linux
 	cmake --build --preset linux
 
 build-win32:
+	tools/install-deps.sh win32
 	cmake --preset win32
 	cmake --build --preset win32
 
@@ -41,6 +43,7 @@ build-fuzz:
 	cmake --build --preset fuzz
 
 build-memcheck:
+	tools/install-deps.sh memcheck
 	cmake --preset memcheck
 	cmake --build --preset memcheck
 
@@ -67,15 +70,16 @@ dist:
 	cd dist && sha256sum *.zip
 
 # The user's guide's picture of a real message box, from the example issue under Wine.
-screenshot:
+screenshot: build-win32
 	tools/install-deps.sh screenshot
-	$(MAKE) build-win32
 	tools/screenshot/take.sh docs/message-box.png
 
 format:
+	tools/install-deps.sh format
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy: build-linux
+	tools/install-deps.sh tidy
 	git ls-files '*.cpp' | grep -v -e '^tests/wine/' -e '^platform/win32/' -e '^bench/' | \
 		xargs clang-tidy -p build/linux --quiet
 

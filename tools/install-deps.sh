@@ -2,7 +2,8 @@
 # Installs what the named make targets need and the machine lacks, from Debian's packages, and
 # nothing that is already there. As root it runs apt-get itself, otherwise through sudo; with
 # neither it says what to install and stops.
-# usage: install-deps.sh TARGET...   (run, bench, test, fuzz, dist, screenshot)
+# usage: install-deps.sh TARGET...   (a make target: run, test, bench, fuzz, dist, screenshot,
+#                                     format, tidy, or a build: linux, win32, memcheck)
 set -eu
 
 # What each target needs, beyond git and make.
@@ -13,6 +14,9 @@ packages=""
 for target in "$@"; do
     case $target in
     run) packages="$packages $preview" ;;
+    linux) packages="$packages $preview libgtest-dev" ;;
+    win32) packages="$packages cmake $windows googletest python3" ;;
+    memcheck) packages="$packages $preview valgrind" ;;
     bench) packages="$packages $preview libbenchmark-dev valgrind" ;;
     fuzz) packages="$packages $preview clang libclang-rt-14-dev" ;;
     dist) packages="$packages cmake $windows python3" ;;
@@ -20,7 +24,12 @@ for target in "$@"; do
         packages="$packages $preview libgtest-dev googletest clang libclang-rt-14-dev valgrind"
         packages="$packages $windows $wine python3"
         ;;
-    screenshot) packages="$packages cmake $windows $wine python3 fontconfig fonts-ipafont-gothic" ;;
+    screenshot)
+        packages="$packages cmake $windows googletest $wine python3 fontconfig"
+        packages="$packages fonts-ipafont-gothic"
+        ;;
+    format) packages="$packages clang-format" ;;
+    tidy) packages="$packages $preview libgtest-dev clang-tidy" ;;
     *)
         echo "install-deps.sh: unknown target $target" >&2
         exit 2
