@@ -11,6 +11,7 @@
 #include "platform/windows_api.h"
 #include "settings/settings.h"
 #include "viewer/lead_bytes.h"
+#include "viewer/scan_kernels.h"
 
 // Boxes are answered at once: only the plugin's own work is measured.
 int MessageBoxA(HWND, LPCSTR, LPCSTR, UINT) { return IDOK; }
@@ -39,6 +40,7 @@ void UseBenchSettings() {
     mallopt(M_TRIM_THRESHOLD, INT_MAX);
     setenv(CodePageVariable, "932", 1);
     LoadLeadBytes();
+    ChooseScanKernels();
     Settings.KeywordList = BenchKeywords();
     Settings.SeparatorText = "\n=========";
     Settings.PageLines = 30;

@@ -59,11 +59,63 @@ std::string Line(std::mt19937 &random) {
     return line;
 }
 
-std::string MakeMail(size_t size) {
+// The first `length` bytes of `unit` repeated.
+std::string Repeat(const std::string &unit, size_t length) {
+    std::string text;
+    while (text.size() < length) {
+        text += unit;
+    }
+    text.resize(length);
+    return text;
+}
+
+// The Japanese keywords, each less its last byte and so a near miss.
+std::string NearMissLine(std::mt19937 &random) {
+    const std::vector<std::string> &keywords = BenchKeywords();
+    std::string line;
+    const size_t length = 40 + random() % 41;
+    while (line.size() < length) {
+        const std::string &keyword = keywords[2 * (random() % 4)];
+        line += keyword.substr(0, keyword.size() - 1);
+    }
+    return line;
+}
+
+// A Japanese keyword after a lead byte, which makes its first byte a character's second one.
+std::string TrailingLine(std::mt19937 &random) {
+    return Repeat("\x88" + BenchKeywords()[2 * (random() % 4)], 40 + random() % 41);
+}
+
+// A line that opens with the separator less its next-to-last byte, and so passes the sieve of its
+// ends, then ordinary text.
+std::string SeparatorLine(std::mt19937 &random) {
+    std::string near = Separator;
+    near[near.size() - 2] = '-';
+    return near + " " + Line(random);
+}
+
+std::string FillerLine(Shape shape, std::mt19937 &random) {
+    switch (shape) {
+    case Shape::NearMisses:
+        return NearMissLine(random);
+    case Shape::TrailingKeywords:
+        return TrailingLine(random);
+    case Shape::NearSeparators:
+        return SeparatorLine(random);
+    default:
+        return Line(random);
+    }
+}
+
+std::string MakeShaped(Shape shape, size_t size) {
     std::mt19937 random(42);
     const std::vector<std::string> &keywords = BenchKeywords();
     std::string text = "Weekly Vesk No. 42\r\n";
     text.reserve(size + 200);
+    if (shape == Shape::LeadRun) {
+        // All of the body before the keywords, as one run.
+        text += Repeat("\x88\x9F", size / 4 * 3 - text.size()) + "\r\n";
+    }
     size_t nextKeyword = 0;
     size_t linesToSeparator = 150 + random() % 101;
     while (text.size() < size) {
@@ -76,7 +128,7 @@ std::string MakeMail(size_t size) {
             line = Separator;
             linesToSeparator = 150 + random() % 101;
         } else if (random() % 12 != 0) {
-            line = Line(random);
+            line = FillerLine(shape, random);
         }
         text += line + "\r\n";
     }
@@ -121,9 +173,16 @@ const std::vector<std::string> &BenchKeywords() {
     return keywords;
 }
 
-const std::string &MailText(size_t size) {
-    static std::map<size_t, std::string> texts;
-    return Cached(texts, size, MakeMail);
+const std::string &MailText(size_t size) { return ShapedMail(Shape::Ordinary, size); }
+
+const std::string &ShapedMail(Shape shape, size_t size) {
+    static std::map<size_t, std::string> texts[ShapeCount];
+    auto &made = texts[static_cast<int>(shape)];
+    auto found = made.find(size);
+    if (found == made.end()) {
+        found = made.emplace(size, MakeShaped(shape, size)).first;
+    }
+    return found->second;
 }
 
 const std::string &HostileText(size_t size) {

@@ -15,6 +15,20 @@ extern const char *const AbsentKeyword;
 // line start in the last quarter. Starts with the issue marker.
 const std::string &MailText(size_t size);
 
+// Mail made against the viewer, each like MailText but for the lines that fill it.
+enum class Shape {
+    Ordinary,
+    NearMisses,       // each keyword of double-byte text less its last byte, over and over
+    TrailingKeywords, // such keywords each after a lead byte, so starting at a second byte
+    LeadRun,          // everything before the keywords one run of lead bytes
+    NearSeparators,   // every line opening with the separator, but for one byte
+};
+constexpr int ShapeCount = 5;
+constexpr const char *ShapeNames[ShapeCount] = {"ordinary", "near_misses", "trailing_keywords",
+                                                "lead_run", "near_separators"};
+
+const std::string &ShapedMail(Shape shape, size_t size);
+
 // The pattern that HostileText is made against.
 extern const char *const HostileKeyword;
 

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Counts a whole view update's instructions at 1 MiB and 64 MiB under callgrind (a count, not a
-# time, so it does not wander with the machine's load), then runs the timed benchmarks, which
-# print every target together. Arguments go to the benchmark program.
+# Counts whole view updates' instructions under callgrind (a count, not a time, so it does not
+# wander with the machine's load): ordinary mail at 1 MiB and 64 MiB, and every shape made against
+# the viewer at 1 MiB and 16 MiB. Then runs the timed benchmarks, which print every target
+# together. Arguments go to the benchmark program.
 set -eu
 bin=$(dirname "$0")/../build/linux-release/bin
 out=$(mktemp -d)
@@ -9,12 +10,19 @@ trap 'rm -rf "$out"' EXIT
 
 count() {
     valgrind --tool=callgrind --collect-atstart=no --toggle-collect='HandleViewUpdate*' \
-        --callgrind-out-file="$out/$1" "$bin/update_count" "$1" 2> /dev/null
-    sed -n 's/^totals: *//p' "$out/$1"
+        --callgrind-out-file="$out/$1-$2" "$bin/update_count" "$2" "$1" 2> /dev/null
+    echo "$1 $2 $(sed -n 's/^totals: *//p' "$out/$1-$2")"
 }
 
-small=$(count 1048576)
-large=$(count 67108864)
-echo "HandleViewUpdate instructions: 1 MiB $small, 64 MiB $large"
-DOVRINK_UPDATE_INSTRUCTIONS="$small $large" \
+counts=$({
+    count ordinary 1048576
+    count ordinary 67108864
+    for shape in ordinary near_misses trailing_keywords lead_run near_separators; do
+        [ "$shape" = ordinary ] || count "$shape" 1048576
+        count "$shape" 16777216
+    done
+})
+echo "Update instructions (shape, bytes, count):"
+echo "$counts"
+DOVRINK_UPDATE_INSTRUCTIONS="$counts" \
     DOVRINK_BENCH_JSON="${DOVRINK_BENCH_JSON:-$bin/../viewer-bench.json}" "$bin/viewer_bench" "$@"

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "mail_text.h"
+
 namespace {
 
 struct Row {
@@ -59,6 +61,12 @@ void AddTimeRows(const Medians &medians, std::vector<Row> &rows) {
         if (Ratio(medians, "BM_HandleViewUpdate" + at, "BM_UpdateBaseline" + at, ratio)) {
             AddAtMost(rows, "HandleViewUpdate, x time of 9 memmem + memchr", size, ratio, 0.5);
         }
+        for (int shape = 1; shape < ShapeCount && size >= MiB; ++shape) {
+            const std::string name = ShapeNames[shape];
+            if (Ratio(medians, "BM_HandleViewUpdate" + at, "BM_ShapedUpdate/" + name + at, ratio)) {
+                AddAtLeast(rows, "Update " + name + ", x ordinary throughput", size, ratio, 0.5);
+            }
+        }
         if (Ratio(medians, "BM_LineScan" + at, "BM_ShowPaged" + at, ratio)) {
             AddAtLeast(rows, "ShowPaged, x memchr line scan throughput", size, ratio, 0.5);
         }
@@ -75,13 +83,41 @@ void AddHeapRows(const std::vector<HeapFigure> &heap, std::vector<Row> &rows) {
     }
 }
 
-void AddInstructionRow(std::vector<Row> &rows) {
-    const char *counts = std::getenv("DOVRINK_UPDATE_INSTRUCTIONS");
-    double small = 0;
-    double large = 0;
-    if (counts != nullptr && std::sscanf(counts, "%lf %lf", &small, &large) == 2 && small > 0) {
-        rows.push_back({"HandleViewUpdate instructions, 64 MiB / 1 MiB", "64 MiB", large / small,
-                        "<= 66.00", large / small <= 66.0});
+// Counts as "shape size count" lines, in DOVRINK_UPDATE_INSTRUCTIONS.
+std::map<std::string, double> Counts() {
+    std::map<std::string, double> counts;
+    const char *text = std::getenv("DOVRINK_UPDATE_INSTRUCTIONS");
+    char shape[32];
+    unsigned long long size = 0;
+    double count = 0;
+    int used = 0;
+    while (text != nullptr &&
+           std::sscanf(text, "%31s %llu %lf%n", shape, &size, &count, &used) == 3) {
+        counts[std::string(shape) + "/" + std::to_string(size)] = count;
+        text += used;
+    }
+    return counts;
+}
+
+void AddInstructionRows(std::vector<Row> &rows) {
+    const std::map<std::string, double> counts = Counts();
+    const std::string ordinary = ShapeNames[0];
+    const auto small = counts.find(ordinary + "/" + std::to_string(MiB));
+    const auto large = counts.find(ordinary + "/" + std::to_string(64 * MiB));
+    if (small != counts.end() && large != counts.end()) {
+        AddAtMost(rows, "Update instructions, 64 MiB / 1 MiB", 64 * MiB,
+                  large->second / small->second, 66.0);
+    }
+    for (const size_t size : {MiB, 16 * MiB}) {
+        const auto base = counts.find(ordinary + "/" + std::to_string(size));
+        for (int shape = 1; shape < ShapeCount && base != counts.end(); ++shape) {
+            const auto shaped = counts.find(ShapeNames[shape] + ("/" + std::to_string(size)));
+            if (shaped != counts.end()) {
+                AddAtMost(rows,
+                          std::string("Update instructions, ") + ShapeNames[shape] + " / ordinary",
+                          size, shaped->second / base->second, 2.0);
+            }
+        }
     }
 }
 
@@ -119,7 +155,7 @@ bool ReportTargets(const Medians &medians, const std::vector<HeapFigure> &heap, 
     std::vector<Row> rows;
     AddTimeRows(medians, rows);
     AddHeapRows(heap, rows);
-    AddInstructionRow(rows);
+    AddInstructionRows(rows);
     Print(rows);
     WriteJson(rows, path);
     bool allMet = true;

@@ -19,6 +19,7 @@ struct HeapFigure {
 };
 
 // Prints every target with its figure and whether it is met, and writes them as JSON to `path`.
-// Instruction counts of a whole update at 1 MiB and 64 MiB come from the environment
-// (DOVRINK_UPDATE_INSTRUCTIONS, two numbers), as callgrind counted them. True when all are met.
+// Instruction counts of whole updates come from the environment
+// (DOVRINK_UPDATE_INSTRUCTIONS: "shape size count" triples), as callgrind counted them. True when
+// all are met.
 bool ReportTargets(const Medians &medians, const std::vector<HeapFigure> &heap, const char *path);

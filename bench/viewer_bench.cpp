@@ -99,6 +99,17 @@ void BM_HandleViewUpdate(benchmark::State &state) {
     Processed(state, text.size());
 }
 
+// A whole update on mail made against the viewer, against BM_HandleViewUpdate on ordinary mail.
+void BM_ShapedUpdate(benchmark::State &state, Shape shape) {
+    UseBenchSettings();
+    const std::string &text = ShapedMail(shape, SizeOf(state));
+    OfferBody(text);
+    for (auto _ : state) {
+        HandleViewUpdate();
+    }
+    Processed(state, text.size());
+}
+
 // The whole mail text as one excerpt, in pages of 30 lines.
 void BM_ShowPaged(benchmark::State &state) {
     const std::string &text = MailText(SizeOf(state));
@@ -160,6 +171,10 @@ BENCHMARK(BM_HostileLiteralFindText)->Apply(AllSizes);
 BENCHMARK(BM_HostileFindText)->Apply(AllSizes);
 BENCHMARK(BM_UpdateBaseline)->Apply(AllSizes);
 BENCHMARK(BM_HandleViewUpdate)->Apply(AllSizes);
+BENCHMARK_CAPTURE(BM_ShapedUpdate, near_misses, Shape::NearMisses)->Apply(AllSizes);
+BENCHMARK_CAPTURE(BM_ShapedUpdate, trailing_keywords, Shape::TrailingKeywords)->Apply(AllSizes);
+BENCHMARK_CAPTURE(BM_ShapedUpdate, lead_run, Shape::LeadRun)->Apply(AllSizes);
+BENCHMARK_CAPTURE(BM_ShapedUpdate, near_separators, Shape::NearSeparators)->Apply(AllSizes);
 BENCHMARK(BM_LineScan)->Apply(AllSizes);
 BENCHMARK(BM_ShowPaged)->Apply(AllSizes);
 BENCHMARK(BM_LiteralShowPaged)->Apply(SmallestSize);

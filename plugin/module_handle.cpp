@@ -1,12 +1,14 @@
 #include "plugin/module_handle.h"
 
 #include "viewer/lead_bytes.h"
+#include "viewer/scan_kernels.h"
 
 HINSTANCE ModuleHandle = nullptr;
 
 void OnProcessAttach(HINSTANCE instance) {
     ModuleHandle = instance;
     LoadLeadBytes();
+    ChooseScanKernels();
 }
 
 void FindModuleHandle() {

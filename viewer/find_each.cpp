@@ -3,175 +3,109 @@
 #include <cstdint>
 #include <cstring>
 
+#include "viewer/bit_mask.h"
 #include "viewer/char_starts.h"
 #include "viewer/find_byte.h"
 #include "viewer/find_text.h"
 #include "viewer/lead_bytes.h"
-#include "viewer/vector_bytes.h"
+#include "viewer/scan_kernels.h"
+#include "viewer/verifier.h"
 
 namespace {
 
 using PatternSet = std::uint16_t; // bit k for pattern k
 static_assert(MaxPatterns <= 16, "a pattern set holds a bit for each pattern");
 
-// The patterns of two bytes or more still missing. A position is a candidate when its byte and
-// the next are the first two of one of them; each distinct pair costs two 16-bit compares for
-// sixteen positions.
+// The patterns of two bytes or more still missing. At first a position is a candidate when its
+// byte and the next are the first two of one of them: each distinct pair costs two 16-bit
+// compares a vector. Text can put such pairs everywhere, in near misses; once false candidates
+// pile up, the sieve asks instead for each pattern's first and last byte, two byte compares a
+// vector, which a near miss lacks unless it differs only inside. Each pattern's verifier confirms
+// what passes.
 struct Missing {
     const char *const *Patterns;
-    size_t Lengths[MaxPatterns];
+    Verifier Verifiers[MaxPatterns];
     const char **Found;
+    std::uint32_t Openings[MaxPatterns]; // each pattern's first four bytes, or as many as it has
+    std::uint32_t OpeningMasks[MaxPatterns]; // the bits of those bytes
     PatternSet ByFirstByte[256];
-    std::uint16_t Pairs[MaxPatterns];
-    int PairCount;
+    PatternSieve Sieve;
+    bool ByEnds;        // whether the sieve asks for first and last bytes
+    size_t FalseStarts; // candidates that matched nothing, or only at a second byte
 };
 
+// Adds the pattern to the sieve unless it asks for the same as one before.
+void AddToSieve(PatternSieve &sieve, bool byEnds, const Verifier &verifier) {
+    const auto head =
+        static_cast<std::uint16_t>(static_cast<unsigned char>(verifier.Pattern[0]) |
+                                   static_cast<unsigned char>(verifier.Pattern[1]) << 8);
+    const size_t lastOffset = verifier.Length - 1;
+    const char last = verifier.Pattern[lastOffset];
+    for (int i = 0; i < sieve.Count; ++i) {
+        const bool sameEnds = sieve.Firsts[i] == verifier.Pattern[0] && sieve.Lasts[i] == last &&
+                              sieve.LastOffsets[i] == lastOffset;
+        if (byEnds ? sameEnds : sieve.Heads[i] == head) {
+            return;
+        }
+    }
+    const int i = sieve.Count++;
+    sieve.Heads[i] = head;
+    sieve.Firsts[i] = verifier.Pattern[0];
+    sieve.Lasts[i] = last;
+    sieve.LastOffsets[i] = lastOffset;
+    sieve.Reach = lastOffset > sieve.Reach ? lastOffset : sieve.Reach;
+}
+
 void BuildSieve(Missing &missing) {
-    missing.PairCount = 0;
+    missing.Sieve.Count = 0;
+    missing.Sieve.Reach = 0;
     for (const PatternSet set : missing.ByFirstByte) {
         for (PatternSet rest = set; rest != 0; rest &= rest - 1) {
-            const auto *pattern =
-                reinterpret_cast<const unsigned char *>(missing.Patterns[LowestBit(rest)]);
-            const auto pair = static_cast<std::uint16_t>(pattern[0] | pattern[1] << 8);
-            bool seen = false;
-            for (int i = 0; i < missing.PairCount; ++i) {
-                seen = seen || missing.Pairs[i] == pair;
-            }
-            if (!seen) {
-                missing.Pairs[missing.PairCount++] = pair;
-            }
+            AddToSieve(missing.Sieve, missing.ByEnds, missing.Verifiers[LowestBit(rest)]);
         }
     }
 }
 
-// The pairs found at the even byte offsets of `bytes`: all ones in both bytes of a match. The
-// count is fixed at compile time, so that the compares unroll.
-template <int Count> __m128i PairsAt(__m128i bytes, const __m128i *pairs) {
-    __m128i any = _mm_cmpeq_epi16(bytes, pairs[0]);
-    for (int i = 1; i < Count; ++i) {
-        any = _mm_or_si128(any, _mm_cmpeq_epi16(bytes, pairs[i]));
-    }
-    return any;
+// The first four bytes at `at` as one word, with `room` bytes left: as many as there are, the
+// rest zero.
+std::uint32_t OpeningAt(const char *at, std::ptrdiff_t room) {
+    std::uint32_t word = 0;
+    std::memcpy(&word, at, room >= 4 ? 4 : static_cast<size_t>(room));
+    return word;
 }
 
-// Where pairs start among the bytes of one compare, from the masks of the compares at even and at
-// odd offsets: a 16-bit match sets two bits, and the lower one marks where the pair starts.
-inline std::uint64_t PairStarts(std::uint32_t even, std::uint32_t odd) {
-    constexpr std::uint32_t LowBytes = 0x55555555;
-    return (even & LowBytes) | (odd & LowBytes) << 1;
-}
-
-// From `block` on, 64 positions at a time while the byte after them is before `limit`: the first
-// block where the sieve lets a position through or that holds a NUL, with those positions in
-// `pairs` and `nuls`; or the block where too few bytes remain, with neither.
-template <int Count>
-const char *SiftSse2(const std::uint16_t *wanted, const char *block, const char *limit,
-                     std::uint64_t &pairs, std::uint64_t &nuls) {
-    __m128i broadcast[Count];
-    for (int i = 0; i < Count; ++i) {
-        broadcast[i] = _mm_set1_epi16(static_cast<short>(wanted[i]));
-    }
-    const __m128i zero = _mm_setzero_si128();
-    for (; limit - block > static_cast<std::ptrdiff_t>(BlockSize); block += BlockSize) {
-        constexpr size_t Parts = BlockSize / VectorSize;
-        __m128i even[Parts];
-        __m128i odd[Parts];
-        __m128i ends[Parts];
-        __m128i any = zero;
-        for (size_t part = 0; part < Parts; ++part) {
-            const __m128i bytes = LoadBytes(block + part * VectorSize);
-            even[part] = PairsAt<Count>(bytes, broadcast);
-            odd[part] = PairsAt<Count>(LoadBytes(block + part * VectorSize + 1), broadcast);
-            ends[part] = _mm_cmpeq_epi8(bytes, zero);
-            any = _mm_or_si128(any, _mm_or_si128(_mm_or_si128(even[part], odd[part]), ends[part]));
-        }
-        if (BitsOf(any) != 0) {
-            pairs = 0;
-            nuls = 0;
-            for (size_t part = 0; part < Parts; ++part) {
-                pairs |= PairStarts(BitsOf(even[part]), BitsOf(odd[part])) << (part * VectorSize);
-                nuls |= static_cast<std::uint64_t>(BitsOf(ends[part])) << (part * VectorSize);
-            }
-            return block;
-        }
-    }
-    pairs = 0;
-    nuls = 0;
-    return block;
-}
-
-template <int Count>
-__attribute__((target("avx2"))) __m256i PairsAt(__m256i bytes, const __m256i *pairs) {
-    __m256i any = _mm256_cmpeq_epi16(bytes, pairs[0]);
-    for (int i = 1; i < Count; ++i) {
-        any = _mm256_or_si256(any, _mm256_cmpeq_epi16(bytes, pairs[i]));
-    }
-    return any;
-}
-
-// SiftSse2 with 32 bytes a compare.
-template <int Count>
-__attribute__((target("avx2"))) const char *SiftAvx2(const std::uint16_t *wanted, const char *block,
-                                                     const char *limit, std::uint64_t &pairs,
-                                                     std::uint64_t &nuls) {
-    __m256i broadcast[Count];
-    for (int i = 0; i < Count; ++i) {
-        broadcast[i] = _mm256_set1_epi16(static_cast<short>(wanted[i]));
-    }
-    const __m256i zero = _mm256_setzero_si256();
-    for (; limit - block > static_cast<std::ptrdiff_t>(BlockSize); block += BlockSize) {
-        const __m256i low = LoadWide(block);
-        const __m256i high = LoadWide(block + 32);
-        const __m256i even0 = PairsAt<Count>(low, broadcast);
-        const __m256i odd0 = PairsAt<Count>(LoadWide(block + 1), broadcast);
-        const __m256i even1 = PairsAt<Count>(high, broadcast);
-        const __m256i odd1 = PairsAt<Count>(LoadWide(block + 33), broadcast);
-        const __m256i ends0 = _mm256_cmpeq_epi8(low, zero);
-        const __m256i ends1 = _mm256_cmpeq_epi8(high, zero);
-        const __m256i any = _mm256_or_si256(
-            _mm256_or_si256(_mm256_or_si256(even0, odd0), _mm256_or_si256(even1, odd1)),
-            _mm256_or_si256(ends0, ends1));
-        if (!_mm256_testz_si256(any, any)) {
-            pairs = PairStarts(WideBitsOf(even0), WideBitsOf(odd0)) |
-                    PairStarts(WideBitsOf(even1), WideBitsOf(odd1)) << 32;
-            nuls = WideBitsOf(ends0) | static_cast<std::uint64_t>(WideBitsOf(ends1)) << 32;
-            return block;
-        }
-    }
-    pairs = 0;
-    nuls = 0;
-    return block;
-}
-
-using Sieve = const char *(*)(const std::uint16_t *, const char *, const char *, std::uint64_t &,
-                              std::uint64_t &);
-
-// Index k sifts for k + 1 pairs.
-constexpr Sieve Sse2Sieves[MaxPatterns] = {SiftSse2<1>, SiftSse2<2>, SiftSse2<3>,
-                                           SiftSse2<4>, SiftSse2<5>, SiftSse2<6>,
-                                           SiftSse2<7>, SiftSse2<8>, SiftSse2<9>};
-constexpr Sieve Avx2Sieves[MaxPatterns] = {SiftAvx2<1>, SiftAvx2<2>, SiftAvx2<3>,
-                                           SiftAvx2<4>, SiftAvx2<5>, SiftAvx2<6>,
-                                           SiftAvx2<7>, SiftAvx2<8>, SiftAvx2<9>};
-
-// The widest sieve allowed and run by this processor.
-Sieve SieveFor(int pairCount) {
-    return (UseWideVectors() ? Avx2Sieves : Sse2Sieves)[pairCount - 1];
-}
-
-// The missing patterns whose bytes all stand at `at`, inside the text.
-PatternSet MatchesAt(const Missing &missing, const char *at, const char *end) {
+// The missing patterns whose bytes all stand at `at`, inside the text; candidates come in
+// increasing order. The opening bytes go first, in one compare: most candidates fail on them.
+PatternSet MatchesAt(Missing &missing, const char *at, const char *end) {
     PatternSet matches = 0;
+    const std::uint32_t opening = OpeningAt(at, end - at);
     for (PatternSet rest = missing.ByFirstByte[static_cast<unsigned char>(*at)]; rest != 0;
          rest &= rest - 1) {
         const int k = LowestBit(rest);
-        const size_t length = missing.Lengths[k];
-        if (static_cast<size_t>(end - at) >= length &&
-            std::memcmp(at, missing.Patterns[k], length) == 0) {
+        if ((opening & missing.OpeningMasks[k]) == missing.Openings[k] &&
+            Confirms(missing.Verifiers[k], at, end)) {
             matches |= static_cast<PatternSet>(1u << k);
         }
     }
     return matches;
+}
+
+// Counts a candidate that matched nothing, or only at a character's second byte; turns to the
+// sieve of ends once they come more often than one in 64 bytes of text.
+void CountFalseStart(Missing &missing, const char *buffer, const char *at) {
+    ++missing.FalseStarts;
+    if (!missing.ByEnds &&
+        missing.FalseStarts > static_cast<size_t>(at - buffer) / BlockSize + BlockSize) {
+        missing.ByEnds = true;
+        BuildSieve(missing);
+    }
+}
+
+// Tells the verifiers of `matches` that `at` is no character's start after all.
+void Reject(Missing &missing, PatternSet matches, const char *at) {
+    for (PatternSet rest = matches; rest != 0; rest &= rest - 1) {
+        RuleOutMatch(missing.Verifiers[LowestBit(rest)], at);
+    }
 }
 
 // Records the matches found at `at`; true when none is missing any more.
@@ -201,33 +135,47 @@ const char *Seek(Missing &missing, const char *buffer, const char *limit, bool d
     CharCursor cursor = CursorAt(buffer);
     const char *block = buffer;
     for (;;) {
-        std::uint64_t pairs = 0;
+        std::uint64_t starts = 0;
         std::uint64_t nuls = 0;
-        block = SieveFor(missing.PairCount)(missing.Pairs, block, limit, pairs, nuls);
-        if (pairs == 0 && nuls == 0) {
+        // Where characters start is worked out only for a block with a true byte match: most
+        // candidates of the first sieve fail on their bytes. The sieve of ends, which only
+        // text made against the first one brings on, works it out for every block itself.
+        std::uint64_t trails = 0;
+        bool trailsKnown = !doubleByte;
+        if (missing.ByEnds) {
+            bool trailing = IsTrailingByte(cursor, block);
+            block = Kernels->SiftEachEnds[missing.Sieve.Count - 1](missing.Sieve, block, limit,
+                                                                   trailing, starts, nuls);
+            cursor = {starts != 0 || nuls != 0 ? block + BlockSize : block, trailing};
+            trailsKnown = true;
+        } else {
+            block = Kernels->SiftPairs[missing.Sieve.Count - 1](missing.Sieve, block, limit, starts,
+                                                                nuls);
+        }
+        if (starts == 0 && nuls == 0) {
             break;
         }
         const char *end = limit;
         if (nuls != 0) {
             end = block + LowestBit(nuls);
-            pairs &= (nuls & (~nuls + 1)) - 1; // only starts before the NUL
+            starts &= BitsBelow(LowestBit(nuls));
         }
-        // Where characters start is worked out only for a block with a true byte match: most
-        // candidates fail on their bytes.
-        std::uint64_t trails = 0;
-        bool trailsKnown = !doubleByte;
-        for (; pairs != 0; pairs &= pairs - 1) {
-            const int offset = LowestBit(pairs);
+        for (; starts != 0; starts &= starts - 1) {
+            const int offset = LowestBit(starts);
             const char *at = block + offset;
             const PatternSet matches = MatchesAt(missing, at, end);
             if (matches == 0) {
+                CountFalseStart(missing, buffer, at);
                 continue;
             }
             if (!trailsKnown) {
                 trails = TrailingBytes(cursor, block);
                 trailsKnown = true;
             }
-            if (((trails >> offset) & 1) == 0 && Record(missing, matches, at)) {
+            if (((trails >> offset) & 1) != 0) {
+                Reject(missing, matches, at);
+                CountFalseStart(missing, buffer, at);
+            } else if (Record(missing, matches, at)) {
                 return nuls != 0 ? end : EndOfText(block, limit);
             }
         }
@@ -240,8 +188,12 @@ const char *Seek(Missing &missing, const char *buffer, const char *limit, bool d
     const char *end = EndOfText(block, limit);
     for (const char *at = block; at < end; ++at) {
         const PatternSet matches = MatchesAt(missing, at, end);
-        if (matches != 0 && !(doubleByte && IsTrailingByte(cursor, at)) &&
-            Record(missing, matches, at)) {
+        if (matches == 0) {
+            continue;
+        }
+        if (doubleByte && IsTrailingByte(cursor, at)) {
+            Reject(missing, matches, at);
+        } else if (Record(missing, matches, at)) {
             break;
         }
     }
@@ -252,14 +204,19 @@ const char *Seek(Missing &missing, const char *buffer, const char *limit, bool d
 
 size_t FindEachText(const char *buffer, size_t size, const char *const *patterns, size_t count,
                     const char **found) {
-    Missing missing{patterns, {}, found, {}, {}, 0};
+    Missing missing{patterns, {}, found, {}, {}, {}, {}, false, 0};
     count = count < MaxPatterns ? count : MaxPatterns;
     bool anyMissing = false;
     for (size_t k = 0; k < count; ++k) {
-        missing.Lengths[k] = std::strlen(patterns[k]);
+        missing.Verifiers[k] = StartVerifier(buffer, patterns[k], std::strlen(patterns[k]));
         found[k] = nullptr;
         // Short patterns have no second byte for the sieve: FindText takes them below.
-        if (missing.Lengths[k] >= 2) {
+        if (missing.Verifiers[k].Length >= 2) {
+            const size_t opening =
+                missing.Verifiers[k].Length < 4 ? missing.Verifiers[k].Length : 4;
+            missing.Openings[k] = OpeningAt(patterns[k], static_cast<std::ptrdiff_t>(opening));
+            missing.OpeningMasks[k] =
+                OpeningAt("\xFF\xFF\xFF\xFF", static_cast<std::ptrdiff_t>(opening));
             missing.ByFirstByte[static_cast<unsigned char>(patterns[k][0])] |=
                 static_cast<PatternSet>(1u << k);
             anyMissing = true;
@@ -275,9 +232,10 @@ size_t FindEachText(const char *buffer, size_t size, const char *const *patterns
     }
     const auto length = static_cast<size_t>(end - buffer);
     for (size_t k = 0; k < count; ++k) {
-        if (missing.Lengths[k] < 2) {
+        if (missing.Verifiers[k].Length < 2) {
             found[k] = FindText(buffer, length, patterns[k]);
         }
+        EndVerifier(missing.Verifiers[k]);
     }
     return length;
 }

@@ -47,5 +47,9 @@ UINT GetPrivateProfileIntA(LPCSTR appName, LPCSTR keyName, int fallback, LPCSTR 
 UINT GetACP();
 BOOL GetCPInfo(UINT codePage, CPINFO *info);
 
+// The process environment. The value and its NUL when they fit, giving the value's length;
+// otherwise the size it needs, NUL included; 0 when the variable is not set.
+DWORD GetEnvironmentVariableA(LPCSTR name, LPSTR buffer, DWORD size);
+
 // Message boxes in the terminal.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

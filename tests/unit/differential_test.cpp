@@ -15,7 +15,7 @@
 #include "viewer/find_text.h"
 #include "viewer/lead_bytes.h"
 #include "viewer/paged_display.h"
-#include "viewer/vector_bytes.h"
+#include "viewer/scan_kernels.h"
 
 namespace {
 
@@ -61,11 +61,22 @@ int LiteralOffset(const std::string &text, const std::string &pattern) {
     return match == nullptr ? -1 : static_cast<int>(match - junk.c_str());
 }
 
-// With 32-byte vectors where the processor has them, and with the 16-byte ones of the baseline.
+// The kernels of each instruction set this processor runs; the baseline everywhere.
+std::vector<const char *> RunnableKernels() {
+    std::vector<const char *> names;
+    for (const char *name : {"sse2", "avx2"}) {
+        if (UseScanKernels(name)) {
+            names.push_back(name);
+        }
+    }
+    ChooseScanKernels();
+    return names;
+}
+
 TEST(Differential, FindTextAgreesWithTheLiteralWalk) {
     std::mt19937 random(5);
-    for (const bool wide : {true, false}) {
-        WideVectors = wide;
+    for (const char *kernels : RunnableKernels()) {
+        UseScanKernels(kernels);
         for (const UINT codePage : {932u, 936u, 1252u}) {
             UseCodePage(codePage);
             LoadLeadBytes();
@@ -75,22 +86,22 @@ TEST(Differential, FindTextAgreesWithTheLiteralWalk) {
                     for (int tries = 0; tries < 4; ++tries) {
                         const std::string pattern = RandomPattern(random, text, alphabet);
                         ASSERT_EQ(FastOffset(text, pattern), LiteralOffset(text, pattern))
-                            << codePage << " length " << length << " pattern " << pattern;
+                            << kernels << ' ' << codePage << " length " << length << " pattern "
+                            << pattern;
                     }
                 }
             }
         }
     }
-    WideVectors = true;
+    ChooseScanKernels();
 }
 
 // Up to nine patterns at once, some of them alike, each as FindText would find it, in a buffer
-// that goes on after the text's NUL; with 32-byte vectors where the processor has them, and with
-// the 16-byte ones of the baseline.
+// that goes on after the text's NUL.
 TEST(Differential, FindEachTextAgreesWithTheLiteralWalk) {
     std::mt19937 random(9);
-    for (const bool wide : {true, false}) {
-        WideVectors = wide;
+    for (const char *kernels : RunnableKernels()) {
+        UseScanKernels(kernels);
         for (const UINT codePage : {932u, 1252u}) {
             UseCodePage(codePage);
             LoadLeadBytes();
@@ -120,13 +131,14 @@ TEST(Differential, FindEachTextAgreesWithTheLiteralWalk) {
                         const int offset =
                             found[k] == nullptr ? -1 : static_cast<int>(found[k] - copy.data());
                         ASSERT_EQ(offset, LiteralOffset(text, patterns[k]))
-                            << codePage << " length " << length << " pattern " << patterns[k];
+                            << kernels << ' ' << codePage << " length " << length << " pattern "
+                            << patterns[k];
                     }
                 }
             }
         }
     }
-    WideVectors = true;
+    ChooseScanKernels();
 }
 
 // Long runs of double-byte characters in which the pattern's bytes stand at every second byte:
@@ -146,6 +158,62 @@ TEST(Differential, FindTextAgreesOnHostileText) {
             }
         }
     }
+}
+
+// Text made against the verification: a unit repeated so that nearly every position is a near
+// miss, which makes the verifier learn its borders, then a tail that may hold the true match.
+struct NearMisses {
+    std::string Unit;
+    std::string Tail;
+    std::string Pattern;
+};
+
+const NearMisses NearMissCases[] = {
+    {"aaaaaaa", "b", "aaaaaaab"},                    // every position matches all but the last byte
+    {"ab", "abc", "ababababc"},                      // the border is most of the pattern
+    {"=========\r\n", "==========", "\n=========="}, // separator lines one byte short
+    {"=======-=\n", "=========", "\n========="},     // sieved through, failing in the middle
+    {"\x81\xA1\x8D\xA1\x8F\x54\x82\xCC\x92\x8D\x96", "\xDA",
+     "\x81\xA1\x8D\xA1\x8F\x54\x82\xCC\x92\x8D\x96\xDA"}, // odd length: the parity flips
+    {"\x88\x81\xA1\x8D", "\x81\xA1\x8D", "\x81\xA1\x8D"}, // the pattern at every second byte
+    {"\x81\x9F", "\x81\x9F\x93", "\x9F\x81\x9F\x93"},     // a run of lead bytes
+    {"\x82\xA0", "\x82\xA2", "\x82\xA0\x82\xA0\x82\xA2"}, // periodic double-byte text
+};
+
+TEST(Differential, SearchesAgreeOnNearMisses) {
+    for (const char *kernels : RunnableKernels()) {
+        UseScanKernels(kernels);
+        for (const UINT codePage : {932u, 1252u}) {
+            UseCodePage(codePage);
+            LoadLeadBytes();
+            for (const NearMisses &shape : NearMissCases) {
+                for (const size_t count : {0u, 1u, 9u, 70u, 3000u}) {
+                    std::string text;
+                    for (size_t i = 0; i < count; ++i) {
+                        text += shape.Unit;
+                    }
+                    for (const std::string &tail : {std::string(), shape.Tail, shape.Tail + "x"}) {
+                        const std::string whole = text + tail;
+                        ASSERT_EQ(FastOffset(whole, shape.Pattern),
+                                  LiteralOffset(whole, shape.Pattern))
+                            << kernels << ' ' << codePage << ' ' << count << ' ' << shape.Pattern;
+                        const std::vector<char> copy(whole.c_str(),
+                                                     whole.c_str() + whole.size() + 1);
+                        const char *patterns[] = {shape.Pattern.c_str(), shape.Unit.c_str()};
+                        const char *found[2];
+                        FindEachText(copy.data(), copy.size(), patterns, 2, found);
+                        for (int k = 0; k < 2; ++k) {
+                            const int offset =
+                                found[k] == nullptr ? -1 : static_cast<int>(found[k] - copy.data());
+                            ASSERT_EQ(offset, LiteralOffset(whole, patterns[k]))
+                                << kernels << ' ' << codePage << ' ' << count << ' ' << patterns[k];
+                        }
+                    }
+                }
+            }
+        }
+    }
+    ChooseScanKernels();
 }
 
 // The second bytes among 64, worked out byte by byte.

@@ -1,0 +1,17 @@
+// The scans with 16-byte SSE2 vectors, which every processor the plugin runs on has.
+#include <cstddef>
+#include <cstdint>
+
+#include "viewer/bit_mask.h"
+#include "viewer/block_sse2.h"
+#include "viewer/char_starts.h"
+#include "viewer/lead_bytes.h"
+#include "viewer/scan_kernels.h"
+
+namespace sse2 {
+
+constexpr const char *Name = "sse2";
+
+#include "viewer/scan_loops.h"
+
+} // namespace sse2
