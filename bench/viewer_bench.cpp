@@ -21,6 +21,7 @@
 #include "viewer/excerpt.h"
 #include "viewer/find_text.h"
 #include "viewer/paged_display.h"
+#include "viewer/scan_kernels.h"
 #include "viewer/view_update.h"
 
 namespace {
@@ -225,6 +226,8 @@ HeapFigure MeasureHeap(size_t size) {
 
 int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
+    // As the library's load does.
+    ChooseScanKernels();
     Medians medians;
     MedianReporter reporter(medians);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -1,11 +1,14 @@
 #pragma once
-// 64 bytes as two 32-byte AVX2 vectors. Only code compiled for AVX2 may include this: the kernels
-// of viewer/kernels_avx2.cpp, which run only where the processor and the system allow them.
+// 64 bytes as two 32-byte AVX2 vectors. Only code compiled for AVX2 and the bit instructions that
+// come with it (POPCNT, BMI1, BMI2) may include this: the kernels of viewer/kernels_avx2.cpp,
+// which run only where the processor and the system allow them.
 #include <immintrin.h>
 
 #include <cstdint>
 
 namespace avx2 {
+
+inline int CountBits(std::uint64_t bits) { return __builtin_popcountll(bits); }
 
 struct Block {
     __m256i Part[2];

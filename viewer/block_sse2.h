@@ -7,6 +7,14 @@
 
 namespace sse2 {
 
+// The set bits of `bits`: the baseline has no instruction for it.
+inline int CountBits(std::uint64_t bits) {
+    bits -= (bits >> 1) & 0x5555555555555555ULL;
+    bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((bits * 0x0101010101010101ULL) >> 56);
+}
+
 struct Block {
     __m128i Part[4];
 

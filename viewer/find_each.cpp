@@ -19,9 +19,9 @@ static_assert(MaxPatterns <= 16, "a pattern set holds a bit for each pattern");
 // The patterns of two bytes or more still missing. At first a position is a candidate when its
 // byte and the next are the first two of one of them: each distinct pair costs two 16-bit
 // compares a vector. Text can put such pairs everywhere, in near misses; once false candidates
-// pile up, the sieve asks instead for each pattern's first and last byte, two byte compares a
-// vector, which a near miss lacks unless it differs only inside. Each pattern's verifier confirms
-// what passes.
+// pile up, the sieve asks instead for each pattern's first two bytes and its last, three byte
+// compares a vector, which a near miss lacks unless it differs only inside. Each pattern's
+// verifier confirms what passes.
 struct Missing {
     const char *const *Patterns;
     Verifier Verifiers[MaxPatterns];
@@ -30,7 +30,7 @@ struct Missing {
     std::uint32_t OpeningMasks[MaxPatterns]; // the bits of those bytes
     PatternSet ByFirstByte[256];
     PatternSieve Sieve;
-    bool ByEnds;        // whether the sieve asks for first and last bytes
+    bool ByEnds;        // whether the sieve asks for the last byte too
     size_t FalseStarts; // candidates that matched nothing, or only at a second byte
 };
 
@@ -42,15 +42,14 @@ void AddToSieve(PatternSieve &sieve, bool byEnds, const Verifier &verifier) {
     const size_t lastOffset = verifier.Length - 1;
     const char last = verifier.Pattern[lastOffset];
     for (int i = 0; i < sieve.Count; ++i) {
-        const bool sameEnds = sieve.Firsts[i] == verifier.Pattern[0] && sieve.Lasts[i] == last &&
-                              sieve.LastOffsets[i] == lastOffset;
+        const bool sameEnds =
+            sieve.Heads[i] == head && sieve.Lasts[i] == last && sieve.LastOffsets[i] == lastOffset;
         if (byEnds ? sameEnds : sieve.Heads[i] == head) {
             return;
         }
     }
     const int i = sieve.Count++;
     sieve.Heads[i] = head;
-    sieve.Firsts[i] = verifier.Pattern[0];
     sieve.Lasts[i] = last;
     sieve.LastOffsets[i] = lastOffset;
     sieve.Reach = lastOffset > sieve.Reach ? lastOffset : sieve.Reach;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/windows_api.h"
-#include "viewer/find_byte.h"
+#include "viewer/scan_kernels.h"
 
 namespace {
 
@@ -57,22 +57,13 @@ bool ShowPaged(const char *excerpt, size_t length, const char *keyword, std::int
     if (page == end) {
         return true;
     }
-    ByteScanner lineFeeds(end, '\n');
     const char *scan = page;   // first byte of the page not examined yet
     const char *cut = nullptr; // start of the page's last empty line
     std::int32_t lines = 0;
     for (;;) {
-        const char *lineFeed = lineFeeds.Next(scan);
+        const char *lineFeed = Kernels->SeekPageEnd(scan, end, maxLines, lines, cut);
         if (lineFeed == end) {
             break;
-        }
-        scan = lineFeed + 1;
-        // The terminator after a last line feed makes no empty line.
-        if (scan < end && (*scan == '\r' || *scan == '\n')) {
-            cut = scan;
-        }
-        if (++lines <= maxLines) {
-            continue;
         }
         // Full: cut at the last empty line, else at this line feed, which opens the next page.
         if (cut == nullptr) {

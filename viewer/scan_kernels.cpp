@@ -18,7 +18,8 @@ const ScanKernels *const Choices[] = {&avx2::Table, &sse2::Table};
 bool Allowed(const ScanKernels *kernels) {
     if (kernels == &avx2::Table) {
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") &&
+               __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2");
     }
     return true;
 }

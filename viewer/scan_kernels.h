@@ -14,12 +14,11 @@ struct EndsSieve {
     size_t LastOffset;
 };
 
-// Patterns by their first two bytes (the first in the low byte), or by their first and last byte
-// and the distance between.
+// Patterns by their first two bytes (the first in the low byte), and their last byte with its
+// distance from the first.
 struct PatternSieve {
     int Count;
     std::uint16_t Heads[MaxPatterns];
-    char Firsts[MaxPatterns];
     char Lasts[MaxPatterns];
     size_t LastOffsets[MaxPatterns];
     size_t Reach; // the largest of LastOffsets
@@ -37,8 +36,11 @@ struct ScanKernels {
     // The index of the first `byte` among `length` bytes, or `length`.
     size_t (*FindByte)(const char *text, size_t length, char byte);
 
-    // Bit i set when block[i] is `byte`, for 64 bytes.
-    std::uint64_t (*ByteBits)(const char *block, char byte);
+    // A page's line feeds from `from` on, before `end`, counted into `lines`; a line feed that a
+    // CR or LF follows before `end` puts the byte after it in `cut`, where an empty line starts.
+    // Returns the first line feed that makes `lines` pass `maxLines`, or `end`.
+    const char *(*SeekPageEnd)(const char *from, const char *end, std::int32_t maxLines,
+                               std::int32_t &lines, const char *&cut);
 
     // Bit i set when block[i] can lead a double-byte character, for 64 bytes.
     std::uint64_t (*LeadBits)(const char *block);
@@ -55,11 +57,11 @@ struct ScanKernels {
     // Index k sifts for k + 1 heads.
     PatternSift SiftPairs[MaxPatterns];
 
-    // As SiftPairs, but a position passes with some pattern's first byte there and its last byte
-    // where it would stand, and only at a character's first byte, while every byte read stays
-    // before `limit`. `trails` tells whether the first byte of `block` is a character's second
-    // byte, and on return whether the byte after the last block judged is: the block returned
-    // when it lets a position through or holds a NUL, the one before it otherwise.
+    // As SiftPairs, but a position passes with some pattern's first two bytes there and its last
+    // byte where it would stand, and only at a character's first byte, while every byte read
+    // stays before `limit`. `trails` tells whether the first byte of `block` is a character's
+    // second byte, and on return whether the byte after the last block judged is: the block
+    // returned when it lets a position through or holds a NUL, the one before it otherwise.
     EndsSift SiftEachEnds[MaxPatterns];
 };
 

@@ -24,21 +24,79 @@ size_t FindByte(const char *text, size_t length, char byte) {
     return i;
 }
 
-std::uint64_t ByteBits(const char *block, char byte) {
-    return Block::Load(block).Equal(Block::Splat(byte)).Bits();
+inline int HighestBit(std::uint64_t bits) { return 63 - __builtin_clzll(bits); }
+
+// The line feeds of a block are counted at once; only the block where the page fills up is
+// looked into, to find the line feed that fills it and the empty lines before.
+const char *SeekPageEnd(const char *from, const char *end, std::int32_t maxLines,
+                        std::int32_t &lines, const char *&cut) {
+    const Block lineFeed = Block::Splat('\n');
+    const Block carriageReturn = Block::Splat('\r');
+    std::int32_t counted = lines;
+    const char *emptyLine = cut;
+    const char *block = from;
+    const char *found = end;
+    // The byte after each block is read too.
+    for (; end - block > static_cast<std::ptrdiff_t>(BlockSize); block += BlockSize) {
+        const Block bytes = Block::Load(block);
+        const Block feedBytes = bytes.Equal(lineFeed);
+        const std::uint64_t feeds = feedBytes.Bits();
+        if (feeds == 0) {
+            continue;
+        }
+        // Bit i of the breaks shifted down is set when byte i + 1 is a CR or LF.
+        const std::uint64_t breaks = (feedBytes | bytes.Equal(carriageReturn)).Bits();
+        const bool breakAfter = block[BlockSize] == '\n' || block[BlockSize] == '\r';
+        std::uint64_t blanks = feeds & (breaks >> 1 | static_cast<std::uint64_t>(breakAfter) << 63);
+        const std::int32_t room = maxLines > counted ? maxLines - counted : 0;
+        const int count = CountBits(feeds);
+        if (count > room) {
+            std::uint64_t rest = feeds;
+            for (std::int32_t i = 0; i < room; ++i) {
+                rest &= rest - 1;
+            }
+            const int full = LowestBit(rest);
+            blanks &= ~std::uint64_t{0} >> (63 - full);
+            found = block + full;
+        }
+        if (blanks != 0) {
+            emptyLine = block + HighestBit(blanks) + 1;
+        }
+        if (found != end) {
+            break;
+        }
+        counted += count;
+    }
+    for (; found == end && block < end; ++block) {
+        if (*block != '\n') {
+            continue;
+        }
+        if (block + 1 < end && (block[1] == '\r' || block[1] == '\n')) {
+            emptyLine = block + 1;
+        }
+        if (counted >= maxLines) {
+            found = block;
+        }
+        ++counted;
+    }
+    lines = counted;
+    cut = emptyLine;
+    return found;
 }
 
-std::uint64_t LeadBits(const char *block) {
+// Bit i set when byte i of `bytes` can lead a double-byte character.
+inline std::uint64_t LeadBitsOf(const Block &bytes) {
     if (LeadByteRangeCount == 0) {
         return 0;
     }
-    const Block bytes = Block::Load(block);
     Block leads = bytes.InRange(LeadByteRanges[0].First, LeadByteRanges[0].Last);
     for (int r = 1; r < LeadByteRangeCount; ++r) {
         leads = leads | bytes.InRange(LeadByteRanges[r].First, LeadByteRanges[r].Last);
     }
     return leads.Bits();
 }
+
+std::uint64_t LeadBits(const char *block) { return LeadBitsOf(Block::Load(block)); }
 
 const char *SiftEnds(const EndsSieve &sieve, const char *block, const char *to,
                      std::uint64_t &starts) {
@@ -92,24 +150,27 @@ template <int Count>
 const char *SiftEachEnds(const PatternSieve &sieve, const char *block, const char *limit,
                          bool &trails, std::uint64_t &starts, std::uint64_t &nuls) {
     Block firsts[Count];
+    Block seconds[Count];
     Block lasts[Count];
     for (int i = 0; i < Count; ++i) {
-        firsts[i] = Block::Splat(sieve.Firsts[i]);
+        firsts[i] = Block::Splat(static_cast<char>(sieve.Heads[i] & 0xFF));
+        seconds[i] = Block::Splat(static_cast<char>(sieve.Heads[i] >> 8));
         lasts[i] = Block::Splat(sieve.Lasts[i]);
     }
     const Block zero = Block::Splat('\0');
     const auto reach = static_cast<std::ptrdiff_t>(BlockSize + sieve.Reach);
     for (; limit - block >= reach; block += BlockSize) {
         const Block bytes = Block::Load(block);
-        Block both =
-            bytes.Equal(firsts[0]) & Block::Load(block + sieve.LastOffsets[0]).Equal(lasts[0]);
+        const Block next = Block::Load(block + 1);
+        Block both = bytes.Equal(firsts[0]) & next.Equal(seconds[0]) &
+                     Block::Load(block + sieve.LastOffsets[0]).Equal(lasts[0]);
         for (int i = 1; i < Count; ++i) {
-            both = both | (bytes.Equal(firsts[i]) &
+            both = both | (bytes.Equal(firsts[i]) & next.Equal(seconds[i]) &
                            Block::Load(block + sieve.LastOffsets[i]).Equal(lasts[i]));
         }
         const Block ends = bytes.Equal(zero);
         bool trailsAfter = false;
-        const std::uint64_t seconds = TrailingBytesOf(LeadBits(block), trails, trailsAfter);
+        const std::uint64_t seconds = TrailingBytesOf(LeadBitsOf(bytes), trails, trailsAfter);
         trails = trailsAfter;
         starts = both.Bits() & ~seconds;
         nuls = ends.Bits();
@@ -127,7 +188,7 @@ static_assert(MaxPatterns == 9, "one pair sieve for each count of patterns");
 const ScanKernels Table = {
     Name,
     FindByte,
-    ByteBits,
+    SeekPageEnd,
     LeadBits,
     SiftEnds,
     {SiftPairs<1>, SiftPairs<2>, SiftPairs<3>, SiftPairs<4>, SiftPairs<5>, SiftPairs<6>,

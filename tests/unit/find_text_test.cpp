@@ -8,6 +8,7 @@
 #include "plugin_under_test.h"
 #include "viewer/find_text.h"
 #include "viewer/lead_bytes.h"
+#include "viewer/scan_kernels.h"
 
 namespace {
 
@@ -70,6 +71,24 @@ TEST(FindText, ReadsNothingPastTheTerminator) {
         EXPECT_EQ(FindText(copy, text.size(), "\x83\x41"), nullptr);
         std::free(copy);
     }
+}
+
+// The load's choice of kernels: the environment can force the baseline; a name nobody has, or
+// one the processor cannot run, changes nothing.
+TEST(ScanKernels, ChosenOnceFromProcessorAndEnvironment) {
+    setenv("DOVRINK_VECTORS", "sse2", 1);
+    ChooseScanKernels();
+    EXPECT_STREQ(Kernels->Name, "sse2");
+    setenv("DOVRINK_VECTORS", "neon", 1);
+    ChooseScanKernels();
+    const std::string widest = Kernels->Name;
+    unsetenv("DOVRINK_VECTORS");
+    ChooseScanKernels();
+    EXPECT_EQ(Kernels->Name, widest);
+    __builtin_cpu_init();
+    EXPECT_EQ(widest, __builtin_cpu_supports("avx2") ? "avx2" : "sse2");
+    EXPECT_FALSE(UseScanKernels("neon"));
+    EXPECT_EQ(Kernels->Name, widest);
 }
 
 } // namespace

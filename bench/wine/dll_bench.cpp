@@ -1,0 +1,220 @@
+// The shipped DLL timed under Wine. Loads dovrink.dll from its own folder as a mail client does,
+// with the benchmark keywords in plugins\dovrink.ini; puts a counter in place of the message boxes
+// of the DLL and of the literal reference linked in here; and times whole view updates on the
+// benchmark mail, ordinary and made against the viewer, beside anchors in the same process: the
+// C runtime's memcpy of the body into a fresh buffer plus its memchr over the body, and the
+// literal reference compiled for Windows. Prints every target with its figure, from medians of
+// repeated runs, and exits 1 when one is not met. DOVRINK_VECTORS=sse2 makes the DLL use its
+// baseline kernels. Run it from its own folder: the settings' relative path starts there.
+// usage: dll_bench.exe
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "import_patch.h"
+#include "literal_viewer.h"
+#include "mail_text.h"
+#include "test_host.h"
+#include "viewer/lead_bytes.h"
+
+namespace {
+
+constexpr size_t MiB = 1 << 20;
+constexpr size_t Sizes[] = {MiB, 16 * MiB, 64 * MiB};
+constexpr size_t LiteralSize = 16 * MiB;
+constexpr int Runs = 5;
+constexpr int LiteralRuns = 3;
+const char *const Marker = "Weekly Vesk";
+const char *const Separator = "\n=========";
+constexpr std::int32_t PageLines = 30;
+
+int Boxes = 0;
+
+int WINAPI CountBox(HWND, LPCSTR, LPCSTR, UINT) {
+    ++Boxes;
+    return IDOK;
+}
+
+bool WriteSettings() {
+    CreateDirectoryA("plugins", nullptr);
+    FILE *file = std::fopen("plugins\\dovrink.ini", "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fprintf(file, "[dovrink]\r\n");
+    const std::vector<std::string> &keywords = BenchKeywords();
+    for (size_t i = 0; i < keywords.size(); ++i) {
+        std::fprintf(file, "keyword%u=%s\r\n", static_cast<unsigned>(i), keywords[i].c_str());
+    }
+    return std::fclose(file) == 0;
+}
+
+double Seconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER value;
+        QueryPerformanceFrequency(&value);
+        return value;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The median over `runs` of the time one call of `work` takes, each run repeating it for at
+// least `least` seconds.
+template <class Work> double MedianTime(Work work, int runs, double least) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const double start = Seconds();
+        int calls = 0;
+        double elapsed = 0;
+        do {
+            work();
+            ++calls;
+            elapsed = Seconds() - start;
+        } while (elapsed < least);
+        times.push_back(elapsed / calls);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// What a host's fetch of the body costs at the least: a copy into a fresh block, and a scan.
+void Anchor(const std::string &body) {
+    auto *copy = static_cast<char *>(std::malloc(body.size() + 1));
+    if (copy == nullptr) {
+        return;
+    }
+    std::memcpy(copy, body.c_str(), body.size() + 1);
+    volatile const void *found = std::memchr(copy, '\0', body.size() + 1);
+    static_cast<void>(found);
+    std::free(copy);
+}
+
+// Shows the section of `keyword` in `text`, read to the letter.
+void LiteralSection(const char *text, const char *keyword) {
+    const char *start = LiteralFindText(text, keyword);
+    const char *end = start != nullptr ? LiteralFindText(start, Separator) : nullptr;
+    if (end == nullptr || end == start) {
+        return;
+    }
+    const auto kept = static_cast<size_t>(end - start - 1);
+    auto *excerpt = static_cast<char *>(std::malloc(kept + 1));
+    if (excerpt != nullptr) {
+        std::memcpy(excerpt, start, kept);
+        excerpt[kept] = '\0';
+        LiteralShowPaged(excerpt, keyword, PageLines);
+        std::free(excerpt);
+    }
+}
+
+// A whole view update read to the letter: the body fetched into a fresh block, the marker
+// sought in its window, then every keyword's section.
+void LiteralUpdate() {
+    const DWORD length = HostGetBodyTextLength();
+    auto *text = static_cast<char *>(std::calloc(length, 1));
+    if (text == nullptr) {
+        return;
+    }
+    HostGetBodyText(length, text);
+    char window[80] = {};
+    std::memcpy(window, text, std::min<size_t>(length, sizeof window - 1));
+    if (LiteralFindText(window, Marker) != nullptr) {
+        for (const std::string &keyword : BenchKeywords()) {
+            LiteralSection(text, keyword.c_str());
+        }
+    }
+    std::free(text);
+}
+
+struct Row {
+    std::string Figure;
+    size_t Size;
+    double Value;
+    double Bound;
+    bool AtMost;
+};
+
+void Print(const std::vector<Row> &rows, const char *vectors) {
+    std::printf("\nShipped DLL under Wine, %s vectors\n", vectors);
+    std::printf("%-52s %8s %10s %9s\n", "Target", "Size", "Figure", "Needed");
+    for (const Row &row : rows) {
+        const bool met = row.AtMost ? row.Value <= row.Bound : row.Value >= row.Bound;
+        std::printf("%-52s %5u MiB %10.2f %3s %5.2f  %s\n", row.Figure.c_str(),
+                    static_cast<unsigned>(row.Size / MiB), row.Value,
+                    row.AtMost ? "<=" : ">=", row.Bound, met ? "met" : "NOT MET");
+    }
+}
+
+bool AllMet(const std::vector<Row> &rows) {
+    return std::all_of(rows.begin(), rows.end(), [](const Row &row) {
+        return row.AtMost ? row.Value <= row.Bound : row.Value >= row.Bound;
+    });
+}
+
+// The boxes of one update.
+int BoxesOf(void(WINAPI *update)()) {
+    Boxes = 0;
+    update();
+    return Boxes;
+}
+
+void Measure(Shape shape, size_t size, void(WINAPI *update)(), std::vector<Row> &rows) {
+    const std::string &body = ShapedMail(shape, size);
+    SetMessageOnView(body);
+    const double anchor = MedianTime([&] { Anchor(body); }, Runs, 0.2);
+    const double plugin = MedianTime(update, Runs, 0.2);
+    const std::string name = ShapeNames[static_cast<int>(shape)];
+    const bool ordinary = shape == Shape::Ordinary;
+    rows.push_back({"Update " + name + ", x time of memcpy + memchr", size, plugin / anchor,
+                    ordinary ? 1.0 : 2.0, true});
+    if (size != LiteralSize) {
+        return;
+    }
+    const double literal = MedianTime(LiteralUpdate, LiteralRuns, 0);
+    rows.push_back({"Update " + name + ", x faster than the literal", size, literal / plugin,
+                    ordinary ? 50.0 : 20.0, false});
+    // Both did the same work.
+    const int shown = BoxesOf(update);
+    Boxes = 0;
+    LiteralUpdate();
+    rows.push_back({"Update " + name + ", boxes shown less the literal's", size,
+                    static_cast<double>(shown - Boxes), 0.0, true});
+}
+
+} // namespace
+
+int main() {
+    if (!WriteSettings()) {
+        std::fprintf(stderr, "dll_bench: cannot write plugins\\dovrink.ini here\n");
+        return 2;
+    }
+    LoadLeadBytes();
+    HMODULE plugin = LoadLibraryA("dovrink.dll");
+    auto *countBox = reinterpret_cast<void *>(CountBox);
+    auto init = reinterpret_cast<int(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_Init"));
+    auto update =
+        reinterpret_cast<void(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_OnUpdateView"));
+    if (init == nullptr || update == nullptr ||
+        !PatchImport(plugin, "user32.dll", "MessageBoxA", countBox) ||
+        !PatchImport(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA", countBox) ||
+        init() == 0) {
+        std::fprintf(stderr, "dll_bench: dovrink.dll did not load, patch or initialise\n");
+        return 2;
+    }
+    std::vector<Row> rows;
+    for (const size_t size : Sizes) {
+        for (int shape = 0; shape < ShapeCount; ++shape) {
+            Measure(static_cast<Shape>(shape), size, update, rows);
+        }
+    }
+    const char *forced = std::getenv("DOVRINK_VECTORS");
+    __builtin_cpu_init();
+    Print(rows, forced != nullptr ? forced : __builtin_cpu_supports("avx2") ? "avx2" : "sse2");
+    return AllMet(rows) ? 0 : 1;
+}
