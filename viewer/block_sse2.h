@@ -3,6 +3,7 @@
 // 32-bit DLL is built for it too).
 #include <emmintrin.h>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace sse2 {
@@ -21,7 +22,8 @@ struct Block {
     static Block Load(const char *at) {
         Block block;
         for (int i = 0; i < 4; ++i) {
-            block.Part[i] = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + 16 * i));
+            block.Part[i] = _mm_loadu_si128(
+                reinterpret_cast<const __m128i *>(at + 16 * static_cast<std::ptrdiff_t>(i)));
         }
         return block;
     }

@@ -1,6 +1,8 @@
 // The scans with 32-byte AVX2 vectors and the bit instructions of the same processors. Everything
 // shared is included before the target switch, so that only what this file defines, all of it in
 // namespace avx2, is compiled for AVX2; it runs only where ChooseScanKernels finds AVX2 allowed.
+#include <immintrin.h>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -9,8 +11,13 @@
 #include "viewer/lead_bytes.h"
 #include "viewer/scan_kernels.h"
 
+// GCC builds the plugin; clang builds the fuzz targets.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2,popcnt,bmi,bmi2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2,popcnt,bmi,bmi2")
+#endif
 
 #include "viewer/block_avx2.h"
 
@@ -22,4 +29,8 @@ constexpr const char *Name = "avx2";
 
 } // namespace avx2
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif

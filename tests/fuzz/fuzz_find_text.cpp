@@ -3,15 +3,10 @@
 #include "literal_viewer.h"
 #include "viewer/find_each.h"
 #include "viewer/find_text.h"
-#include "viewer/scan_kernels.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     FuzzedDataProvider input(data, size);
     UseFuzzedCodePage(input);
-    // The baseline, or the widest kernels this processor runs.
-    if (input.ConsumeBool() || !UseScanKernels("avx2")) {
-        UseScanKernels("sse2");
-    }
     std::string patterns[MaxPatterns];
     const char *pointers[MaxPatterns];
     const size_t count = input.ConsumeIntegralInRange<size_t>(1, MaxPatterns);

@@ -79,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
         return true;
     }();
     (void)ready;
+    UseKernels(size % 2 != 0);
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     if (IsMbox(bytes)) {
         for (const std::string &message : SplitMbox(bytes)) {

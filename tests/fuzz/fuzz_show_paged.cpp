@@ -42,6 +42,7 @@ void StartShowing() {
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     FuzzedDataProvider input(data, size);
+    UseKernels(input.ConsumeBool());
     const auto maxLines = input.ConsumeIntegralInRange<std::int32_t>(-2, 40);
     Answers = input.ConsumeRandomLengthString(8);
     const std::string keyword = TextFrom(input.ConsumeRandomLengthString(8));

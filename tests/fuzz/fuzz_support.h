@@ -9,6 +9,7 @@
 
 #include "platform/posix/environment.h"
 #include "viewer/lead_bytes.h"
+#include "viewer/scan_kernels.h"
 
 // A finding: libFuzzer keeps the input that led here.
 inline void Check(bool holds) {
@@ -17,11 +18,21 @@ inline void Check(bool holds) {
     }
 }
 
-// Shift_JIS, a double-byte code page with lead bytes up to 0xFE, or a single-byte one.
+// The baseline kernels, or the widest this processor runs, as `wide` says.
+inline void UseKernels(bool wide) {
+    if (!wide || !UseScanKernels("avx2")) {
+        UseScanKernels("sse2");
+    }
+}
+
+// Shift_JIS, a double-byte code page with lead bytes up to 0xFE, or a single-byte one; and the
+// kernels of either width.
 inline void UseFuzzedCodePage(FuzzedDataProvider &input) {
     static const char *const CodePages[] = {"932", "936", "1252"};
-    setenv(CodePageVariable, CodePages[input.ConsumeIntegralInRange<int>(0, 2)], 1);
+    const int choice = input.ConsumeIntegralInRange<int>(0, 5);
+    setenv(CodePageVariable, CodePages[choice % 3], 1);
     LoadLeadBytes();
+    UseKernels(choice >= 3);
 }
 
 // A string without NULs, as a C string holds it.
