@@ -17,7 +17,10 @@ for target in "$@"; do
     linux) packages="$packages $preview libgtest-dev" ;;
     win32) packages="$packages cmake $windows googletest python3" ;;
     memcheck) packages="$packages $preview valgrind" ;;
-    bench) packages="$packages $preview libbenchmark-dev valgrind" ;;
+    bench)
+        packages="$packages $preview libbenchmark-dev valgrind"
+        packages="$packages $windows googletest $wine python3"
+        ;;
     fuzz) packages="$packages $preview clang libclang-rt-14-dev" ;;
     dist) packages="$packages cmake $windows python3" ;;
     test)

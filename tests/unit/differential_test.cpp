@@ -270,22 +270,27 @@ Showing LiteralShowing(const std::string &excerpt, std::int32_t maxLines,
 
 TEST(Differential, ShowPagedAgreesWithTheLiteralWalk) {
     std::mt19937 random(11);
-    for (const std::string alphabet : {"a\n\r \t", "\n\n\r", "ab\n", "a\r\n\n\n"}) {
-        for (size_t length = 0; length < 300; ++length) {
-            const std::string excerpt = RandomText(random, alphabet, length);
-            for (const std::int32_t maxLines : {-1, 0, 1, 2, 5, 30}) {
-                // OK to everything, or Cancel on a random box.
-                std::vector<int> answers(random() % 6, IDOK);
-                if (random() % 2 != 0) {
-                    answers.push_back(IDCANCEL);
+    for (const char *kernels : RunnableKernels()) {
+        UseScanKernels(kernels);
+        for (const std::string alphabet : {"a\n\r \t", "\n\n\r", "ab\n", "a\r\n\n\n"}) {
+            for (size_t length = 0; length < 300; ++length) {
+                const std::string excerpt = RandomText(random, alphabet, length);
+                for (const std::int32_t maxLines : {-1, 0, 1, 2, 5, 30}) {
+                    // OK to everything, or Cancel on a random box.
+                    std::vector<int> answers(random() % 6, IDOK);
+                    if (random() % 2 != 0) {
+                        answers.push_back(IDCANCEL);
+                    }
+                    const Showing fast = FastShowing(excerpt, maxLines, answers);
+                    const Showing literal = LiteralShowing(excerpt, maxLines, answers);
+                    ASSERT_EQ(fast.AllOk, literal.AllOk) << excerpt;
+                    ASSERT_EQ(fast.Boxes, literal.Boxes)
+                        << kernels << ' ' << maxLines << ": " << excerpt;
                 }
-                const Showing fast = FastShowing(excerpt, maxLines, answers);
-                const Showing literal = LiteralShowing(excerpt, maxLines, answers);
-                ASSERT_EQ(fast.AllOk, literal.AllOk) << excerpt;
-                ASSERT_EQ(fast.Boxes, literal.Boxes) << maxLines << ": " << excerpt;
             }
         }
     }
+    ChooseScanKernels();
 }
 
 } // namespace
