@@ -155,22 +155,19 @@ struct Row {
     bool AtMost;
 };
 
+bool Met(const Row &row) { return row.AtMost ? row.Value <= row.Bound : row.Value >= row.Bound; }
+
 void Print(const std::vector<Row> &rows, const char *vectors) {
     std::printf("\nShipped DLL under Wine, %s vectors\n", vectors);
     std::printf("%-52s %8s %10s %9s\n", "Target", "Size", "Figure", "Needed");
     for (const Row &row : rows) {
-        const bool met = row.AtMost ? row.Value <= row.Bound : row.Value >= row.Bound;
         std::printf("%-52s %5u MiB %10.2f %3s %5.2f  %s\n", row.Figure.c_str(),
                     static_cast<unsigned>(row.Size / MiB), row.Value,
-                    row.AtMost ? "<=" : ">=", row.Bound, met ? "met" : "NOT MET");
+                    row.AtMost ? "<=" : ">=", row.Bound, Met(row) ? "met" : "NOT MET");
     }
 }
 
-bool AllMet(const std::vector<Row> &rows) {
-    return std::all_of(rows.begin(), rows.end(), [](const Row &row) {
-        return row.AtMost ? row.Value <= row.Bound : row.Value >= row.Bound;
-    });
-}
+bool AllMet(const std::vector<Row> &rows) { return std::all_of(rows.begin(), rows.end(), Met); }
 
 // The boxes of one update.
 int BoxesOf(void(WINAPI *update)()) {
