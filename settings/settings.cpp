@@ -5,6 +5,7 @@
 
 #include "platform/windows_api.h"
 #include "settings/unescape.h"
+#include "viewer/lead_bytes.h"
 
 PluginSettings Settings;
 
@@ -53,6 +54,21 @@ void ReadPageLines() {
     Settings.PageLines = lines < FewestPageLines ? DefaultPageLines : lines;
 }
 
+// Where the file name starts: after the last backslash character, or at `length` when there is
+// none. A double-byte character's second byte may be 0x5C (表 is 95 5C), so the path is walked a
+// character at a time rather than searched for the byte.
+size_t FolderLength(const char *path, size_t length) {
+    size_t folder = length;
+    for (size_t i = 0; i < length; ++i) {
+        if (IsLeadByte(path[i]) && i + 1 < length) {
+            ++i;
+        } else if (path[i] == '\\') {
+            folder = i + 1;
+        }
+    }
+    return folder;
+}
+
 } // namespace
 
 bool KeywordFilePath(char (&path)[SettingsPathSize]) {
@@ -60,8 +76,7 @@ bool KeywordFilePath(char (&path)[SettingsPathSize]) {
     if (length == 0 || length >= SettingsPathSize - 1) {
         return false;
     }
-    const char *lastBackslash = std::strrchr(path, '\\');
-    const size_t folderLength = lastBackslash != nullptr ? lastBackslash + 1 - path : length;
+    const size_t folderLength = FolderLength(path, length);
     if (folderLength + std::strlen(FileName) >= SettingsPathSize) {
         return false;
     }

@@ -9,7 +9,7 @@ set -eu
 # What each target needs, beyond git and make.
 preview="cmake g++ pkg-config libgmime-3.0-dev"
 windows="g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686"
-wine="wine wine32:i386 xvfb xauth"
+wine="wine wine32:i386 xvfb xauth locales"
 packages=""
 for target in "$@"; do
     case $target in

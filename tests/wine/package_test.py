@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The release zip as a reader gets it: its files and their encodings, and its dovrink.dll with
 its dovrink.ini, unpacked into the plugins folder of a stand-in mail client in a fresh Wine
-prefix, showing the example issue's boxes in code page 932.
+prefix, showing the example issue's boxes in code page 932. The client runs twice: once in an
+ASCII folder, once as ソフト\表示.exe, whose Shift_JIS bytes hold 0x5C inside both names.
 
 usage: package_test.py ZIP HOST_EXE BODY_FILE EXPECTED_BOXES MAKE_PREFIX_SCRIPT
 """
@@ -48,39 +49,62 @@ def check_files(archive):
             fail(f"SHA256SUMS does not match {name}")
 
 
-def run_client(archive, host, body):
+def wine_environment(scratch):
+    """Wine passes Unix paths through the Unix locale: Japanese names need a real ja_JP.UTF-8,
+    built here when the machine has none installed."""
+    locales = os.path.join(scratch, "locales")
+    os.makedirs(locales)
+    subprocess.run(["localedef", "-i", "ja_JP", "-f", "UTF-8",
+                    os.path.join(locales, "ja_JP.UTF-8")], check=True)
+    return dict(os.environ, WINEPREFIX=os.path.join(scratch, "prefix"), WINEDEBUG="-all",
+                WINEDLLOVERRIDES="mscoree,mshtml=", LOCPATH=locales, LC_ALL="ja_JP.UTF-8",
+                LANG="ja_JP.UTF-8")
+
+
+def run_client(archive, host, body, env, client, program):
+    os.makedirs(os.path.join(client, "plugins"))
+    shutil.copy(host, os.path.join(client, program))
+    shutil.copy(body, os.path.join(client, "issue.txt"))
+    archive.extract("dovrink.dll", os.path.join(client, "plugins"))
+    archive.extract("dovrink.ini", os.path.join(client, "plugins"))
+    shown = subprocess.run(["xvfb-run", "-a", "wine", program, "issue.txt"], cwd=client,
+                           env=env, capture_output=True, check=False)
+    subprocess.run(["wineserver", "-w"], env=env, check=False)
+    if shown.returncode != 0:
+        fail(f"{program} ended with {shown.returncode}: {shown.stderr.decode(errors='replace')}")
+    return shown.stdout.decode("utf-8").replace("\r\n", "\n")
+
+
+def run_clients(archive, host, body):
+    """The boxes each client showed, by program name."""
     scratch = tempfile.mkdtemp()
-    prefix = os.path.join(scratch, "prefix")
-    env = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all",
-               WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="ja_JP.UTF-8", LANG="ja_JP.UTF-8")
     try:
+        env = wine_environment(scratch)
         subprocess.run([sys.argv[5]], env=env, check=True)
-        client = os.path.join(prefix, "drive_c", "Program Files", "Vesk Mail")
-        os.makedirs(os.path.join(client, "plugins"))
-        shutil.copy(host, os.path.join(client, "client.exe"))
-        shutil.copy(body, os.path.join(client, "issue.txt"))
-        archive.extract("dovrink.dll", os.path.join(client, "plugins"))
-        archive.extract("dovrink.ini", os.path.join(client, "plugins"))
-        shown = subprocess.run(["xvfb-run", "-a", "wine", "client.exe", "issue.txt"], cwd=client,
-                               env=env, capture_output=True, check=False)
-        subprocess.run(["wineserver", "-w"], env=env, check=False)
+        drive = os.path.join(scratch, "prefix", "drive_c")
+        return {program: run_client(archive, host, body, env, os.path.join(drive, *folder),
+                                    program)
+                for folder, program in [(["Program Files", "Vesk Mail"], "client.exe"),
+                                        (["ソフト"], "表示.exe")]}
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
-    if shown.returncode != 0:
-        fail(f"the client ended with {shown.returncode}: {shown.stderr.decode(errors='replace')}")
-    return shown.stdout.decode("utf-8").replace("\r\n", "\n")
 
 
 def main():
     with zipfile.ZipFile(sys.argv[1]) as archive:
         check_files(archive)
-        boxes = run_client(archive, sys.argv[2], sys.argv[3])
+        shown = run_clients(archive, sys.argv[2], sys.argv[3])
+    boxes = shown["client.exe"]
     expected = open(sys.argv[4], encoding="utf-8").read()
     if os.environ.get("UPDATE_EXPECTED") == "1":
         open(sys.argv[4], "w", encoding="utf-8").write(boxes)
     elif boxes != expected:
         sys.stdout.write(boxes)
         fail("the boxes differ from " + sys.argv[4])
+    for program, other in shown.items():
+        if other != boxes:
+            sys.stdout.write(other)
+            fail(f"{program} showed other boxes than client.exe")
     print(f"{len(ENTRIES)} files checked; {boxes.count(chr(10) + '[') + 1} boxes as expected")
 
 
