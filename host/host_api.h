@@ -1,24 +1,13 @@
 #pragma once
-// The ten functions that the host executable exports for its plugins.
-#include "platform/windows_api.h"
+// The plugin's table of the host functions (listed in host_functions.h).
+#include "host/host_functions.h"
 
-struct PluginInfo;
-
+// One slot per host function, named after it. <windows.h> makes AppendMenu a macro; the member
+// follows it the same way everywhere, and the export is looked up by its literal name.
 struct HostFunctions {
-    // <windows.h> makes AppendMenu a macro; the member follows it the same way everywhere, and
-    // the export is looked up by its literal name.
-    FARPROC AppendMenu;
-    FARPROC DeleteMenu;
-    FARPROC GetMainWindow;
-    FARPROC GetPostmanWindow;
-    FARPROC GetHeaderTextLength;
-    FARPROC GetHeaderText;
-    // Byte count of the body of the message on view; 0 when there is none.
-    DWORD(WINAPI *GetBodyTextLength)();
-    // Writes the body, NUL-terminated, into at most `size` bytes.
-    int(WINAPI *GetBodyText)(DWORD size, char *buffer);
-    int(WINAPI *RegisterPluginInfo)(HINSTANCE plugin, PluginInfo *info);
-    FARPROC GetVersion;
+#define DOVRINK_HOST_SLOT(name, result, parameters, bytes) result(WINAPI *name) parameters;
+    DOVRINK_HOST_FUNCTIONS(DOVRINK_HOST_SLOT)
+#undef DOVRINK_HOST_SLOT
 };
 
 // All null from load; filled once by ResolveHostApi and never cleared.

@@ -64,8 +64,8 @@ DWORD WINAPI GetBodyTextLength() { return static_cast<DWORD>(MessageOnView.size(
 int WINAPI GetBodyText(DWORD size, char *buffer) { return CopyText(MessageOnView, size, buffer); }
 
 // Read by offset, as a host built elsewhere would see the record's bytes.
-int WINAPI RegisterPluginInfo(HINSTANCE plugin, void *info) {
-    const auto *record = static_cast<const unsigned char *>(info);
+int WINAPI RegisterPluginInfo(HINSTANCE plugin, PluginInfo *info) {
+    const auto *record = reinterpret_cast<const unsigned char *>(info);
     std::uint32_t size;
     std::memcpy(&size, record, sizeof size);
     std::printf("Registered: name \"%s\", version \"%s\", author \"%s\"\n"

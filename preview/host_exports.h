@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/windows_api.h"
+#include "host/host_functions.h"
 
 // The body of the message on view, as the plugin fetches it.
 void SetMessageOnView(const std::string &body);
@@ -24,16 +24,9 @@ struct ShownBox {
 std::vector<ShownBox> TakeShownBoxes();
 
 extern "C" {
-int WINAPI AppendMenu();
-int WINAPI DeleteMenu();
-HWND WINAPI GetMainWindow();
-HWND WINAPI GetPostmanWindow();
-DWORD WINAPI GetHeaderTextLength();
-int WINAPI GetHeaderText(DWORD size, char *buffer);
-DWORD WINAPI GetBodyTextLength();
-int WINAPI GetBodyText(DWORD size, char *buffer);
-int WINAPI RegisterPluginInfo(HINSTANCE plugin, void *info);
-DWORD WINAPI GetVersion();
+#define DOVRINK_HOST_EXPORT(name, result, parameters, bytes) result WINAPI name parameters;
+DOVRINK_HOST_FUNCTIONS(DOVRINK_HOST_EXPORT)
+#undef DOVRINK_HOST_EXPORT
 // Not a host function: where the terminal message boxes report each box once answered.
 void DovrinkWatchBox(const char *caption, int cancelled);
 }

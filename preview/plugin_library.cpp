@@ -2,15 +2,17 @@
 
 #include <dlfcn.h>
 
+#include "platform/symbol_binding.h"
+
 namespace {
 
 template <typename Function>
 bool Bind(void *library, const char *name, Function &entry, std::string &error) {
-    entry = reinterpret_cast<Function>(dlsym(library, name));
-    if (entry == nullptr) {
+    if (!BindSymbol(dlsym(library, name), entry)) {
         error = std::string("the library does not export ") + name;
+        return false;
     }
-    return entry != nullptr;
+    return true;
 }
 
 } // namespace

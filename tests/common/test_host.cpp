@@ -72,10 +72,10 @@ int WINAPI HostGetBodyText(DWORD size, char *buffer) {
     return static_cast<int>(kept);
 }
 
-int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, void *info) {
+int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, PluginInfo *info) {
     ++Calls.Registrations;
     Calls.RegisteredHandle = plugin;
-    const auto *bytes = static_cast<const unsigned char *>(info);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(info);
     Calls.Record.assign(bytes, bytes + RecordSize);
     return 1;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The test host: what its ten exports saw, and the body it hands to the plugin.
-#include "platform/windows_api.h"
+#include "host/host_functions.h"
 
 #include <string>
 #include <vector>
@@ -28,14 +28,8 @@ void ResetHost();
 
 // The ten host functions, known to the plugin by the names without "Host".
 extern "C" {
-int WINAPI HostAppendMenu();
-int WINAPI HostDeleteMenu();
-HWND WINAPI HostGetMainWindow();
-HWND WINAPI HostGetPostmanWindow();
-DWORD WINAPI HostGetHeaderTextLength();
-int WINAPI HostGetHeaderText(DWORD size, char *buffer);
-DWORD WINAPI HostGetBodyTextLength();
-int WINAPI HostGetBodyText(DWORD size, char *buffer);
-int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, void *info);
-DWORD WINAPI HostGetVersion();
+#define DOVRINK_TEST_HOST_EXPORT(name, result, parameters, bytes)                                  \
+    result WINAPI Host##name parameters;
+DOVRINK_HOST_FUNCTIONS(DOVRINK_TEST_HOST_EXPORT)
+#undef DOVRINK_TEST_HOST_EXPORT
 }

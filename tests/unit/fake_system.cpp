@@ -29,16 +29,9 @@ template <typename Function> FARPROC Export(Function function) {
 }
 
 const std::map<std::string, FARPROC> HostExports = {
-    {"AppendMenu", Export(HostAppendMenu)},
-    {"DeleteMenu", Export(HostDeleteMenu)},
-    {"GetMainWindow", Export(HostGetMainWindow)},
-    {"GetPostmanWindow", Export(HostGetPostmanWindow)},
-    {"GetHeaderTextLength", Export(HostGetHeaderTextLength)},
-    {"GetHeaderText", Export(HostGetHeaderText)},
-    {"GetBodyTextLength", Export(HostGetBodyTextLength)},
-    {"GetBodyText", Export(HostGetBodyText)},
-    {"RegisterPluginInfo", Export(HostRegisterPluginInfo)},
-    {"GetVersion", Export(HostGetVersion)},
+#define DOVRINK_FAKE_EXPORT(name, result, parameters, bytes) {#name, Export(Host##name)},
+    DOVRINK_HOST_FUNCTIONS(DOVRINK_FAKE_EXPORT)
+#undef DOVRINK_FAKE_EXPORT
 };
 
 bool Answering = false;

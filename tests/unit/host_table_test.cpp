@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 #include "fake_system.h"
 #include "host/host_api.h"
@@ -22,11 +25,9 @@ class HostTable : public ::testing::Test {
 };
 
 std::vector<bool> FilledSlots() {
-    return {HostApi.AppendMenu != nullptr,          HostApi.DeleteMenu != nullptr,
-            HostApi.GetMainWindow != nullptr,       HostApi.GetPostmanWindow != nullptr,
-            HostApi.GetHeaderTextLength != nullptr, HostApi.GetHeaderText != nullptr,
-            HostApi.GetBodyTextLength != nullptr,   HostApi.GetBodyText != nullptr,
-            HostApi.RegisterPluginInfo != nullptr,  HostApi.GetVersion != nullptr};
+#define DOVRINK_FILLED(name, result, parameters, bytes) HostApi.name != nullptr,
+    return {DOVRINK_HOST_FUNCTIONS(DOVRINK_FILLED)};
+#undef DOVRINK_FILLED
 }
 
 TEST_F(HostTable, LookupStopsAtTheFirstMissingName) {
@@ -37,8 +38,8 @@ TEST_F(HostTable, LookupStopsAtTheFirstMissingName) {
     for (const auto &c : cases) {
         System.MissingExports = {c.missing};
         PluginUnderTest plugin;
-        EXPECT_EQ(ResolveHostApi(), c.filled == 10) << c.missing;
-        std::vector<bool> expected(10, false);
+        EXPECT_EQ(ResolveHostApi(), c.filled == HostFunctionCount) << c.missing;
+        std::vector<bool> expected(HostFunctionCount, false);
         std::fill_n(expected.begin(), c.filled, true);
         EXPECT_EQ(FilledSlots(), expected) << c.missing;
     }
@@ -86,6 +87,64 @@ TEST_F(HostTable, RecordTextsAreCutToTheirFieldsAndMissingOnesLeftEmpty) {
     EXPECT_EQ(std::string(record + 4), std::string(63, 'n'));
     EXPECT_EQ(std::string(record + 68), std::string(15, 'v'));
     EXPECT_EQ(std::string(record + 84, 32), std::string(32, '\0'));
+}
+
+// The exports of a linker file, one per line of a .def file's EXPORTS, or each name of a .list
+// file's braces; comments left out.
+std::vector<std::string> ExportsIn(const std::string &file) {
+    std::ifstream in(std::string(DOVRINK_SOURCE_DIR) + "/" + file);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string content = std::regex_replace(text.str(), std::regex(R"(/\*[^*]*\*/)"), "");
+    const bool def = file.size() > 4 && file.compare(file.size() - 4, 4, ".def") == 0;
+    const std::regex entry(def ? R"( *(\S[^\n]*\S))" : R"(([A-Za-z_]\w*);)");
+    std::vector<std::string> exports;
+    for (std::sregex_iterator it(content.begin(), content.end(), entry), end; it != end; ++it) {
+        if ((*it)[1] != "EXPORTS") {
+            exports.push_back((*it)[1]);
+        }
+    }
+    return exports;
+}
+
+// What a file exports when it leaves out the first or the last host function, or neither.
+std::vector<std::string> Expected(const std::vector<std::string> &all, int leftOut) {
+    std::vector<std::string> kept = all;
+    if (leftOut == 1) {
+        kept.erase(kept.begin());
+    } else if (leftOut == 2) {
+        kept.pop_back();
+    }
+    return kept;
+}
+
+TEST(HostExportFiles, ExportTheListedFunctionsInOrder) {
+#define DOVRINK_NAME(name, result, parameters, bytes) #name,
+#define DOVRINK_DEF_LINE(name, result, parameters, bytes) #name " = Host" #name "@" #bytes,
+    const std::vector<std::string> names = {DOVRINK_HOST_FUNCTIONS(DOVRINK_NAME)};
+    const std::vector<std::string> defLines = {DOVRINK_HOST_FUNCTIONS(DOVRINK_DEF_LINE)};
+#undef DOVRINK_DEF_LINE
+#undef DOVRINK_NAME
+    const struct {
+        const char *file;
+        int leftOut; // 0 none, 1 the first, 2 the last
+        const char *extra;
+    } cases[] = {
+        {"tests/wine/host.def", 0, nullptr},
+        {"tests/wine/host_without_first.def", 1, nullptr},
+        {"tests/wine/host_without_last.def", 2, nullptr},
+        {"preview/host_exports.list", 0, "DovrinkWatchBox"},
+        {"tests/preview/host_without_first.list", 1, nullptr},
+        {"tests/preview/host_without_last.list", 2, nullptr},
+    };
+    for (const auto &c : cases) {
+        const bool def = std::strstr(c.file, ".def") != nullptr;
+        std::vector<std::string> expected = Expected(def ? defLines : names, c.leftOut);
+        if (c.extra != nullptr) {
+            expected.emplace_back(c.extra);
+        }
+        EXPECT_EQ(ExportsIn(c.file), expected) << c.file;
+    }
 }
 
 } // namespace

@@ -8,10 +8,9 @@
 namespace {
 
 bool ExportsAllTen() {
-    const char *names[] = {"AppendMenu",        "DeleteMenu",          "GetMainWindow",
-                           "GetPostmanWindow",  "GetHeaderTextLength", "GetHeaderText",
-                           "GetBodyTextLength", "GetBodyText",         "RegisterPluginInfo",
-                           "GetVersion"};
+#define DOVRINK_NAME(name, result, parameters, bytes) #name,
+    const char *names[] = {DOVRINK_HOST_FUNCTIONS(DOVRINK_NAME)};
+#undef DOVRINK_NAME
     for (const char *name : names) {
         if (GetProcAddress(GetModuleHandleA(nullptr), name) == nullptr) {
             return false;

@@ -4,11 +4,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/symbol_binding.h"
+
 namespace {
 
 template <typename Function> void Bind(HMODULE module, const char *name, Function &entry) {
-    entry = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-    if (entry == nullptr) {
+    if (!BindSymbol(GetProcAddress(module, name), entry)) {
         throw std::runtime_error(std::string("dovrink.dll does not export ") + name);
     }
 }
