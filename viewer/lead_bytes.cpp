@@ -2,24 +2,14 @@
 
 #include "platform/windows_api.h"
 
-bool LeadBytes[256];
-LeadByteRange LeadByteRanges[MaxLeadByteRanges];
-int LeadByteRangeCount = 0;
-
-namespace {
-
-bool DoubleByte = false;
-
-} // namespace
+LeadByteTable lead_bytes_detail::Table;
 
 void LoadLeadBytes() {
-    for (bool &lead : LeadBytes) {
-        lead = false;
-    }
-    LeadByteRangeCount = 0;
+    LeadByteTable &table = lead_bytes_detail::Table;
+    table = LeadByteTable{};
     CPINFO info;
-    DoubleByte = GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
-    if (!DoubleByte) {
+    table.DoubleByte = GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
+    if (!table.DoubleByte) {
         return;
     }
     // Ranges come as pairs of first and last byte, ended by a zero pair.
@@ -27,12 +17,10 @@ void LoadLeadBytes() {
         const BYTE first = info.LeadByte[i];
         const BYTE last = info.LeadByte[i + 1];
         for (int byte = first; byte <= last; ++byte) {
-            LeadBytes[byte] = true;
+            table.Leads[byte] = true;
         }
-        if (first <= last && LeadByteRangeCount < MaxLeadByteRanges) {
-            LeadByteRanges[LeadByteRangeCount++] = {first, last};
+        if (first <= last && table.RangeCount < MaxLeadByteRanges) {
+            table.Ranges[table.RangeCount++] = {first, last};
         }
     }
 }
-
-bool IsDoubleByteCodePage() { return DoubleByte; }

@@ -86,12 +86,13 @@ const char *SeekPageEnd(const char *from, const char *end, std::int32_t maxLines
 
 // Bit i set when byte i of `bytes` can lead a double-byte character.
 inline std::uint64_t LeadBitsOf(const Block &bytes) {
-    if (LeadByteRangeCount == 0) {
+    const LeadByteTable &table = CodePageBytes();
+    if (table.RangeCount == 0) {
         return 0;
     }
-    Block leads = bytes.InRange(LeadByteRanges[0].First, LeadByteRanges[0].Last);
-    for (int r = 1; r < LeadByteRangeCount; ++r) {
-        leads = leads | bytes.InRange(LeadByteRanges[r].First, LeadByteRanges[r].Last);
+    Block leads = bytes.InRange(table.Ranges[0].First, table.Ranges[0].Last);
+    for (int r = 1; r < table.RangeCount; ++r) {
+        leads = leads | bytes.InRange(table.Ranges[r].First, table.Ranges[r].Last);
     }
     return leads.Bits();
 }

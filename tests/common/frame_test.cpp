@@ -6,18 +6,12 @@
 
 #include "message_boxes.h"
 #include "plugin_under_test.h"
-#include "test_files.h"
+#include "scenario.h"
 #include "test_host.h"
 
 namespace {
 
-class Frame : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetHost();
-        WriteSettings(HostFolder(), "");
-    }
-};
+class Frame : public ScenarioTest {};
 
 std::string RecordText(size_t offset, size_t size) {
     const auto *text = reinterpret_cast<const char *>(Calls.Record.data() + offset);

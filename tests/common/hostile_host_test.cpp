@@ -10,15 +10,11 @@
 
 namespace {
 
-class HostileHost : public ::testing::Test {
+class HostileHost : public ScenarioTest {
   protected:
     void SetUp() override {
-        UseCodePage(1252);
-        ResetHost();
-        WriteSettings(HostFolder(), SettingsText({"[dovrink]", "keyword0=### One",
-                                                  "keyword1=### Two", "line=5"}));
+        Arrange(1252, {"[dovrink]", "keyword0=### One", "keyword1=### Two", "line=5"});
     }
-    void TearDown() override { WriteSettings(HostFolder(), ""); }
 };
 
 const std::string Issue =

@@ -29,3 +29,16 @@ std::vector<ShownBox> ViewOnce(const std::string &body, std::vector<int> answers
     plugin.OnUpdateView();
     return boxes.Shown();
 }
+
+void ScenarioTest::SetUp() {
+    ResetHost();
+    WriteSettings(HostFolder(), "");
+}
+
+void ScenarioTest::TearDown() { WriteSettings(HostFolder(), ""); }
+
+void ScenarioTest::Arrange(UINT codePage, const std::vector<std::string> &settings) {
+    UseCodePage(codePage);
+    ResetHost();
+    WriteSettings(HostFolder(), SettingsText(settings));
+}

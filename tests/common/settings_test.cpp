@@ -9,14 +9,9 @@
 
 namespace {
 
-class Settings : public ::testing::Test {
+class Settings : public ScenarioTest {
   protected:
-    void SetUp() override {
-        UseCodePage(1252);
-        ResetHost();
-        WriteSettings(HostFolder(), "");
-    }
-    void TearDown() override { WriteSettings(HostFolder(), ""); }
+    void SetUp() override { Arrange(1252, {}); }
 };
 
 // An issue with a section of `lines` numbered lines, ended by the default separator.

@@ -8,30 +8,20 @@
 
 namespace {
 
-class Viewer : public ::testing::Test {
-  protected:
-    void Configure(UINT codePage, const std::vector<std::string> &settings) {
-        UseCodePage(codePage);
-        ResetHost();
-        WriteSettings(HostFolder(), SettingsText(settings));
-    }
-    void TearDown() override { WriteSettings(HostFolder(), ""); }
-};
-
-class SingleByteViewer : public Viewer {
+class SingleByteViewer : public ScenarioTest {
   protected:
     void SetUp() override {
-        Configure(1252, {"[dovrink]", "keyword0=### Notes", "keyword1=### Dates", "keyword2=ABCDEF",
-                         "line=5"});
+        Arrange(1252, {"[dovrink]", "keyword0=### Notes", "keyword1=### Dates", "keyword2=ABCDEF",
+                       "line=5"});
     }
 };
 
-class DoubleByteViewer : public Viewer {
+class DoubleByteViewer : public ScenarioTest {
   protected:
     void SetUp() override {
-        Configure(932,
-                  {"[dovrink]", "keyword0=\x81\x9F\x81\x9F\x8D\xA1\x8F\x54\x82\xCC\x98\x62\x91\xE8",
-                   "keyword1=ABCDEF", "separator=\x84\xAA\x84\xAA\x84\xAA", "line=5"});
+        Arrange(932,
+                {"[dovrink]", "keyword0=\x81\x9F\x81\x9F\x8D\xA1\x8F\x54\x82\xCC\x98\x62\x91\xE8",
+                 "keyword1=ABCDEF", "separator=\x84\xAA\x84\xAA\x84\xAA", "line=5"});
     }
 };
 

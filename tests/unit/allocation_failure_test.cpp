@@ -12,19 +12,16 @@
 
 namespace {
 
-class AllocationFailure : public ::testing::Test {
+class AllocationFailure : public ScenarioTest {
   protected:
     void SetUp() override {
-        UseCodePage(1252);
-        ResetHost();
-        WriteSettings(HostFolder(),
-                      SettingsText({"[dovrink]", "keyword0=### One", "keyword1=### Two",
-                                    "keyword2=### Three", "line=5"}));
+        Arrange(1252, {"[dovrink]", "keyword0=### One", "keyword1=### Two", "keyword2=### Three",
+                       "line=5"});
     }
     void TearDown() override {
         FailHeapAllocation(0);
         FailNew(0);
-        WriteSettings(HostFolder(), "");
+        ScenarioTest::TearDown();
     }
 };
 

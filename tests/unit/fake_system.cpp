@@ -12,6 +12,7 @@
 #include "message_boxes.h"
 #include "platform/posix/environment.h"
 #include "plugin/module_handle.h"
+#include "plugin/module_state.h"
 #include "plugin/resource_ids.h"
 #include "plugin_under_test.h"
 #include "settings/settings.h"
@@ -123,9 +124,7 @@ PluginUnderTest::PluginUnderTest()
       OnNewPostmanInstance(OmbrelPlugin_OnNewPostmanInstance),
       OnDeletePostmanInstance(OmbrelPlugin_OnDeletePostmanInstance),
       GetPluginVersion(OmbrelPlugin_GetPluginVersion) {
-    HostApi = HostFunctions{};
-    Settings = PluginSettings{};
-    ModuleHandle = nullptr;
+    ResetModuleState();
     OnProcessAttach(System.AttachHandle);
 }
 

@@ -11,17 +11,21 @@
 #include "host/host_api.h"
 #include "message_boxes.h"
 #include "plugin_under_test.h"
+#include "scenario.h"
 #include "test_host.h"
 
 namespace {
 
-class HostTable : public ::testing::Test {
+class HostTable : public ScenarioTest {
   protected:
     void SetUp() override {
         ResetFakeSystem();
-        ResetHost();
+        ScenarioTest::SetUp();
     }
-    void TearDown() override { ResetFakeSystem(); }
+    void TearDown() override {
+        ResetFakeSystem();
+        ScenarioTest::TearDown();
+    }
 };
 
 std::vector<bool> FilledSlots() {

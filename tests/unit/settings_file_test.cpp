@@ -4,19 +4,20 @@
 #include <cstdlib>
 
 #include "platform/posix/environment.h"
+#include "plugin/module_state.h"
 #include "plugin_under_test.h"
 #include "scenario.h"
 #include "settings/settings.h"
 
 namespace {
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public ScenarioTest {
   protected:
     void SetUp() override {
+        ScenarioTest::SetUp();
         UseCodePage(932);
-        Settings = PluginSettings{};
+        ResetModuleState();
     }
-    void TearDown() override { WriteSettings(HostFolder(), ""); }
 
     static void Load(const std::vector<std::string> &lines) {
         WriteSettings(HostFolder(), SettingsText(lines));
@@ -59,7 +60,7 @@ TEST_F(SettingsFile, HostPathTooLongForTheFileNameMeansNoKeywords) {
     // folder with "plugins\dovrink.ini" and a terminator (513 bytes) does not. 600 cuts the path.
     for (const size_t length : {491, 600}) {
         setenv(HostDirVariable, ("/" + std::string(length, 'x')).c_str(), 1);
-        Settings = PluginSettings{};
+        ResetModuleState();
         LoadSettings();
         EXPECT_TRUE(Settings.KeywordList.empty()) << length;
         EXPECT_EQ(Settings.PageLines, 7) << "the current directory's file is still read";

@@ -7,15 +7,12 @@
 
 namespace {
 
-class CarelessHost : public ::testing::Test {
+class CarelessHost : public ScenarioTest {
   protected:
     void SetUp() override {
-        UseCodePage(1252);
-        ResetHost();
+        Arrange(1252, {"[dovrink]", "keyword0=### Notes"});
         SetUnterminatedFetches();
-        WriteSettings(HostFolder(), SettingsText({"[dovrink]", "keyword0=### Notes"}));
     }
-    void TearDown() override { WriteSettings(HostFolder(), ""); }
 };
 
 TEST_F(CarelessHost, ProbeStaysInsideItsBuffer) {
