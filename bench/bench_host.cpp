@@ -42,8 +42,8 @@ void UseBenchSettings() {
     LoadLeadBytes();
     ChooseScanKernels();
     Settings.KeywordList = BenchKeywords();
-    Settings.SeparatorText = "\n=========";
-    Settings.PageLines = 30;
+    Settings.SeparatorText = std::string("\n") + DefaultSeparator;
+    Settings.PageLines = DefaultPageLines;
     HostApi.GetBodyTextLength = BodyLength;
     HostApi.GetBodyText = BodyText;
 }

@@ -3,9 +3,11 @@
 #include <map>
 #include <random>
 
+#include "settings/settings.h"
+
 namespace {
 
-const char *const Separator = "=========";
+const char *const Separator = DefaultSeparator;
 
 // A random double-byte character: hiragana, katakana, kanji or punctuation, as they mix in
 // Japanese prose. Punctuation shares its lead byte 0x81 with the symbols that open headings.

@@ -26,9 +26,6 @@
 
 namespace {
 
-// The first block of an update: 79 bytes of body and a terminator.
-constexpr size_t ProbeBlock = 80;
-
 size_t SizeOf(const benchmark::State &state) { return static_cast<size_t>(state.range(0)); }
 
 void Processed(benchmark::State &state, size_t bytes) {
@@ -115,7 +112,7 @@ void BM_ShapedUpdate(benchmark::State &state, Shape shape) {
 void BM_ShowPaged(benchmark::State &state) {
     const std::string &text = MailText(SizeOf(state));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ShowPaged(text.c_str(), text.size(), "### K", 30));
+        benchmark::DoNotOptimize(ShowPaged(text.c_str(), text.size(), "### K", DefaultPageLines));
     }
     Processed(state, text.size());
 }
@@ -141,7 +138,7 @@ void BM_LineScan(benchmark::State &state) {
 void BM_LiteralShowPaged(benchmark::State &state) {
     const std::string &text = MailText(SizeOf(state));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LiteralShowPaged(text.c_str(), "### K", 30));
+        benchmark::DoNotOptimize(LiteralShowPaged(text.c_str(), "### K", DefaultPageLines));
     }
     Processed(state, text.size());
 }
@@ -213,7 +210,7 @@ HeapFigure MeasureHeap(size_t size) {
     // Every block but the probe, the body and the excerpts is a page.
     size_t largestPage = 0;
     for (const size_t block : BlocksAsked()) {
-        const bool page = block != ProbeBlock && block != text.size() && excerpts.count(block) == 0;
+        const bool page = block != ProbeSize && block != text.size() && excerpts.count(block) == 0;
         if (page && block > largestPage) {
             largestPage = block;
         }

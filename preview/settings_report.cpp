@@ -40,7 +40,7 @@ bool LooksLikeUtf8(const std::string &text) {
 }
 
 std::string ReadValue(const char *key, const char *path) {
-    char value[254];
+    char value[SettingsValueSize];
     GetPrivateProfileStringA(SettingsSection, key, "", value, sizeof value, path);
     return value;
 }
@@ -148,9 +148,9 @@ struct Report {
         const auto asRead = static_cast<int>(GetPrivateProfileIntA(
             SettingsSection, "line", Settings.PageLines, RelativeSettingsPath));
         if (asRead != Settings.PageLines) {
-            Warnings.push_back("line reads as " + std::to_string(asRead) +
-                               ", below 5: boxes hold " + std::to_string(Settings.PageLines) +
-                               " lines instead.");
+            Warnings.push_back("line reads as " + std::to_string(asRead) + ", below " +
+                               std::to_string(FewestPageLines) + ": boxes hold " +
+                               std::to_string(Settings.PageLines) + " lines instead.");
         }
     }
 

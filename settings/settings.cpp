@@ -12,9 +12,6 @@ PluginSettings Settings;
 namespace {
 
 constexpr const char *FileName = "plugins\\dovrink.ini";
-constexpr DWORD ValueSize = 254;
-constexpr std::int32_t DefaultPageLines = 30;
-constexpr std::int32_t FewestPageLines = 5;
 
 // The keys' numbers are single digits, written in place: no formatted output is linked in.
 static_assert(KeywordCount <= 10, "keyword0 to keyword9 at most");
@@ -23,8 +20,8 @@ void ReadKeywords(const char *path) {
     for (int i = 0; i < KeywordCount; ++i) {
         char key[] = "keyword0";
         key[sizeof key - 2] = static_cast<char>('0' + i);
-        char value[ValueSize];
-        GetPrivateProfileStringA(SettingsSection, key, "", value, ValueSize, path);
+        char value[SettingsValueSize];
+        GetPrivateProfileStringA(SettingsSection, key, "", value, SettingsValueSize, path);
         if (value[0] == '\0') {
             continue;
         }
@@ -38,9 +35,9 @@ void ReadKeywords(const char *path) {
 }
 
 void ReadSeparator() {
-    char value[ValueSize];
-    GetPrivateProfileStringA(SettingsSection, "separator", "=========", value, ValueSize,
-                             RelativeSettingsPath);
+    char value[SettingsValueSize];
+    GetPrivateProfileStringA(SettingsSection, "separator", DefaultSeparator, value,
+                             SettingsValueSize, RelativeSettingsPath);
     try {
         Settings.SeparatorText = std::string("\n") + value;
     } catch (const std::bad_alloc &) {

@@ -4,13 +4,21 @@
 #include <string>
 #include <vector>
 
+// A value is read into this many bytes: up to 253 of it and a terminator.
+constexpr unsigned SettingsValueSize = 254;
+// The separator when the file gives none.
+constexpr const char *DefaultSeparator = "=========";
+// Line feeds per box when the file gives none, or fewer than the fewest.
+constexpr std::int32_t DefaultPageLines = 30;
+constexpr std::int32_t FewestPageLines = 5;
+
 struct PluginSettings {
     // Keywords that open the sections to show, escapes expanded, in key order; never empty ones.
     std::vector<std::string> KeywordList;
     // A line feed and the separator value: the text that ends a section.
     std::string SeparatorText;
-    // Line feeds per message box; at least 5 once read.
-    std::int32_t PageLines = 30;
+    // Line feeds per message box; at least FewestPageLines once read.
+    std::int32_t PageLines = DefaultPageLines;
 };
 
 // One instance for the whole module, from load to unload.

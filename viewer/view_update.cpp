@@ -11,9 +11,6 @@
 
 namespace {
 
-// The marker's window of the body and a terminator.
-constexpr DWORD ProbeSize = MarkerWindow + 1;
-
 // Excerpt distances are signed 32-bit, and no 32-bit process holds a larger body anyway.
 constexpr DWORD LargestBody = INT32_MAX;
 

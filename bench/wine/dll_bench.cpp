@@ -19,8 +19,10 @@
 #include "import_patch.h"
 #include "literal_viewer.h"
 #include "mail_text.h"
+#include "settings/settings.h"
 #include "test_host.h"
 #include "viewer/lead_bytes.h"
+#include "viewer/view_update.h"
 
 namespace {
 
@@ -29,9 +31,8 @@ constexpr size_t Sizes[] = {MiB, 16 * MiB, 64 * MiB};
 constexpr size_t LiteralSize = 16 * MiB;
 constexpr int Runs = 7;
 constexpr int LiteralRuns = 3;
-const char *const Marker = "Weekly Vesk";
-const char *const Separator = "\n=========";
-constexpr std::int32_t PageLines = 30;
+// What ends a section: a line feed and the separator.
+const std::string SeparatorText = std::string("\n") + DefaultSeparator;
 
 int Boxes = 0;
 
@@ -114,7 +115,7 @@ void Anchor(const std::string &body) {
 // Shows the section of `keyword` in `text`, read to the letter.
 void LiteralSection(const char *text, const char *keyword) {
     const char *start = LiteralFindText(text, keyword);
-    const char *end = start != nullptr ? LiteralFindText(start, Separator) : nullptr;
+    const char *end = start != nullptr ? LiteralFindText(start, SeparatorText.c_str()) : nullptr;
     if (end == nullptr || end == start) {
         return;
     }
@@ -123,7 +124,7 @@ void LiteralSection(const char *text, const char *keyword) {
     if (excerpt != nullptr) {
         std::memcpy(excerpt, start, kept);
         excerpt[kept] = '\0';
-        LiteralShowPaged(excerpt, keyword, PageLines);
+        LiteralShowPaged(excerpt, keyword, DefaultPageLines);
         std::free(excerpt);
     }
 }
@@ -137,9 +138,9 @@ void LiteralUpdate() {
         return;
     }
     HostGetBodyText(length, text);
-    char window[80] = {};
-    std::memcpy(window, text, std::min<size_t>(length, sizeof window - 1));
-    if (LiteralFindText(window, Marker) != nullptr) {
+    char window[ProbeSize] = {};
+    std::memcpy(window, text, std::min<size_t>(length, MarkerWindow));
+    if (LiteralFindText(window, IssueMarker) != nullptr) {
         for (const std::string &keyword : BenchKeywords()) {
             LiteralSection(text, keyword.c_str());
         }

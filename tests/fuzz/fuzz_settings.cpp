@@ -56,11 +56,12 @@ void LoadAll() {
     LoadSettings();
     Check(Settings.KeywordList.size() <= KeywordCount);
     for (const std::string &keyword : Settings.KeywordList) {
-        Check(!keyword.empty() && keyword.size() <= 253 && keyword.find('\0') == std::string::npos);
+        Check(!keyword.empty() && keyword.size() < SettingsValueSize &&
+              keyword.find('\0') == std::string::npos);
     }
-    Check(Settings.SeparatorText.size() >= 1 && Settings.SeparatorText.size() <= 254 &&
-          Settings.SeparatorText[0] == '\n');
-    Check(Settings.PageLines >= 5);
+    Check(Settings.SeparatorText.size() >= 1 &&
+          Settings.SeparatorText.size() <= SettingsValueSize && Settings.SeparatorText[0] == '\n');
+    Check(Settings.PageLines >= FewestPageLines);
     // Nothing of this run stays held: libFuzzer takes blocks that outlive a run for leaks.
     Settings = PluginSettings{};
 }
