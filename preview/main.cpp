@@ -6,8 +6,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "platform/posix/code_page.h"
+#include "platform/posix/code_pages.h"
 #include "platform/posix/environment.h"
+#include "platform/posix/program_path.h"
 #include "preview/explanation.h"
 #include "preview/host_exports.h"
 #include "preview/mail_body.h"
@@ -25,13 +26,8 @@ constexpr int Failed = 1;
 constexpr int WrongOption = 2;
 
 std::string ProgramFolder() {
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return ".";
-    }
-    const std::string program(path, static_cast<size_t>(length));
-    return program.substr(0, program.rfind('/'));
+    const std::string program = ProgramPath();
+    return program.empty() ? "." : program.substr(0, program.rfind('/'));
 }
 
 // A message to show: its body as the mail client hands it over, and how it was made.

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <strings.h>
 
-#include "platform/posix/code_page.h"
+#include "platform/posix/code_pages.h"
 
 namespace {
 

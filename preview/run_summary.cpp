@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/posix/code_page.h"
+#include "platform/windows_api.h"
 #include "preview/settings_report.h"
 #include "settings/settings.h"
 

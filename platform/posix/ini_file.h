@@ -1,5 +1,6 @@
 #pragma once
-// A settings file read with Windows' rules, as Wine reproduces them.
+// A settings file read with Windows' rules, as Wine reproduces them: the profile stand-ins'
+// reader, which the preview's settings report reads files with too.
 #include <string>
 #include <vector>
 

@@ -7,19 +7,11 @@
 #include <unistd.h>
 
 #include "platform/posix/environment.h"
+#include "platform/posix/program_path.h"
 #include "platform/posix/windows_api.h"
 #include "platform/posix/windows_path.h"
 
 namespace {
-
-std::string ProgramPath() {
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
-    if (length <= 0 || static_cast<size_t>(length) >= sizeof path) {
-        return {};
-    }
-    return std::string(path, static_cast<size_t>(length));
-}
 
 std::string AbsoluteFolder(const char *folder) {
     // Owned at once, so that the copy below running out of memory does not leak it.

@@ -1,0 +1,41 @@
+#include "platform/posix/code_pages.h"
+
+namespace {
+
+const CodePage KnownPages[] = {
+    {932, "CP932", {0x81, 0x9F, 0xE0, 0xFC}},
+    {936, "CP936", {0x81, 0xFE}},
+    {949, "CP949", {0x81, 0xFE}},
+    {950, "CP950", {0x81, 0xFE}},
+    {874, "CP874", {}},
+    {1250, "CP1250", {}},
+    {1251, "CP1251", {}},
+    {1252, "CP1252", {}},
+    {1253, "CP1253", {}},
+    {1254, "CP1254", {}},
+    {1255, "CP1255", {}},
+    {1256, "CP1256", {}},
+    {1257, "CP1257", {}},
+    {1258, "CP1258", {}},
+};
+
+} // namespace
+
+const CodePage *FindCodePage(UINT number) {
+    for (const CodePage &page : KnownPages) {
+        if (page.Number == number) {
+            return &page;
+        }
+    }
+    return nullptr;
+}
+
+std::string KnownCodePages() {
+    std::string list;
+    for (const CodePage &page : KnownPages) {
+        list += (list.empty() ? "" : ", ") + std::to_string(page.Number);
+    }
+    return list;
+}
+
+const CodePage &AnsiCodePage() { return *FindCodePage(GetACP()); }

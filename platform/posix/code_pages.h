@@ -1,0 +1,21 @@
+#pragma once
+// The code pages that the POSIX side knows: shared by the stand-ins (GetACP, GetCPInfo) and the
+// preview, which lists them and reads mail into them by their iconv names.
+#include <string>
+
+#include "platform/posix/windows_api.h"
+
+struct CodePage {
+    UINT Number;
+    const char *IconvName;
+    BYTE LeadByte[MAX_LEADBYTES]; // ranges as pairs of first and last byte, ended by a zero pair
+};
+
+// The code pages that the stand-ins know; null for any other number.
+const CodePage *FindCodePage(UINT number);
+
+// The numbers of all known code pages, for messages such as a usage text.
+std::string KnownCodePages();
+
+// The process's ANSI code page, as GetACP answers it.
+const CodePage &AnsiCodePage();

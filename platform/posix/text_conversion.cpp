@@ -1,0 +1,91 @@
+#include "platform/posix/text_conversion.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/posix/code_pages.h"
+
+namespace {
+
+constexpr size_t PieceSize = 1024;
+
+bool IsCp932Lead(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+bool IsCp932Trail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
+size_t UnreadableLength(const char *at, size_t left, SequenceUnit unit) {
+    const auto byte = [at](size_t i) { return static_cast<unsigned char>(at[i]); };
+    size_t length = 1;
+    if (unit == SequenceUnit::Cp932 && left > 1 && IsCp932Lead(byte(0)) && IsCp932Trail(byte(1))) {
+        length = 2;
+    }
+    while (unit == SequenceUnit::Utf8 && length < left && length < 4 &&
+           (byte(length) & 0xC0) == 0x80) {
+        ++length;
+    }
+    return length;
+}
+
+} // namespace
+
+bool ConvertText(const std::string &text, const char *from, const char *to, SequenceUnit unit,
+                 const char *replacement, std::string &out, size_t &replaced) {
+    iconv_t converter = iconv_open(to, from);
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        return false;
+    }
+    char *in = const_cast<char *>(text.data());
+    size_t inLeft = text.size();
+    char chunk[4096];
+    while (inLeft > 0) {
+        // glibc reads ahead as far as it is given before it meets an unreadable character, and
+        // again after it: pieces of bounded size keep a text full of them linear.
+        const size_t given = std::min(inLeft, PieceSize);
+        size_t pieceLeft = given;
+        char *written = chunk;
+        size_t room = sizeof chunk;
+        const size_t result = iconv(converter, &in, &pieceLeft, &written, &room);
+        const int failure = errno;
+        const size_t consumed = given - pieceLeft;
+        const bool wholeRest = given == inLeft;
+        inLeft -= consumed;
+        out.append(chunk, static_cast<size_t>(written - chunk));
+        // A character cut at the piece's end is read whole with the next piece.
+        const bool cut = failure == EINVAL && !wholeRest && consumed > 0;
+        if (result == static_cast<size_t>(-1) && failure != E2BIG && !cut) {
+            const size_t skip = UnreadableLength(in, inLeft, unit);
+            in += skip;
+            inLeft -= skip;
+            out += replacement;
+            ++replaced;
+            iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    char *written = chunk;
+    size_t room = sizeof chunk;
+    iconv(converter, nullptr, nullptr, &written, &room);
+    out.append(chunk, static_cast<size_t>(written - chunk));
+    iconv_close(converter);
+    return true;
+}
+
+std::string AnsiToUtf8(const std::string &text) {
+    std::string out;
+    size_t replaced = 0;
+    // Byte by byte, as the terminal boxes have always shown what is not text.
+    ConvertText(text, AnsiCodePage().IconvName, "UTF-8", SequenceUnit::Byte, "\xEF\xBF\xBD", out,
+                replaced);
+    // Without a converter for the code page the bytes are better shown as they are than lost.
+    return out.empty() ? text : out;
+}
+
+bool IsAnsiText(const std::string &text) {
+    std::string out;
+    size_t replaced = 0;
+    return ConvertText(text, AnsiCodePage().IconvName, "UTF-8", SequenceUnit::Byte, "", out,
+                       replaced) &&
+           replaced == 0;
+}
