@@ -27,25 +27,12 @@ test: deps build-linux build-win32 build-fuzz build-memcheck
 deps:
 	tools/install-deps.sh test
 
-build-linux:
-	tools/install-deps.sh linux
-	cmake --preset linux
-	cmake --build --preset linux
-
-build-win32:
-	tools/install-deps.sh win32
-	cmake --preset win32
-	cmake --build --preset win32
-
-build-fuzz:
-	tools/install-deps.sh fuzz
-	cmake --preset fuzz
-	cmake --build --preset fuzz
-
-build-memcheck:
-	tools/install-deps.sh memcheck
-	cmake --preset memcheck
-	cmake --build --preset memcheck
+# Each build is a CMake preset of the same name, with what that build needs installed first.
+BUILDS = linux win32 fuzz memcheck
+$(addprefix build-,$(BUILDS)): build-%:
+	tools/install-deps.sh $*
+	cmake --preset $*
+	cmake --build --preset $*
 
 # The Linux build's figures, then the shipped DLL's under Wine; fails when a target is not met.
 bench:

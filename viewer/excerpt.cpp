@@ -66,23 +66,23 @@ std::int32_t CutExcerpt(const char *body, size_t length, const char *keyword, ch
     return section.Distance;
 }
 
+// Every keyword the settings can hold is found in one reading of the body.
+static_assert(KeywordCount <= MaxPatterns, "one search for all the keywords");
+
 void ShowExcerpts(const char *body, size_t size) {
     const std::vector<std::string> &keywords = Settings.KeywordList;
-    // Every keyword of a group is found in one reading of the body, which also finds its end.
-    size_t length = size;
-    for (size_t group = 0; group < keywords.size(); group += MaxPatterns) {
-        const size_t count = std::min(keywords.size() - group, MaxPatterns);
-        const char *patterns[MaxPatterns];
-        const char *starts[MaxPatterns];
-        for (size_t i = 0; i < count; ++i) {
-            patterns[i] = keywords[group + i].c_str();
-        }
-        length = FindEachText(body, length, patterns, count, starts);
-        for (size_t i = 0; i < count; ++i) {
-            const Section section = SectionFrom(body, length, starts[i]);
-            if (section.Distance > 0 && !ShowSection(section, patterns[i])) {
-                return;
-            }
+    const size_t count = std::min(keywords.size(), MaxPatterns);
+    const char *patterns[MaxPatterns] = {};
+    const char *starts[MaxPatterns] = {};
+    for (size_t i = 0; i < count; ++i) {
+        patterns[i] = keywords[i].c_str();
+    }
+    // The same reading finds where the text ends.
+    const size_t length = FindEachText(body, size, patterns, count, starts);
+    for (size_t i = 0; i < count; ++i) {
+        const Section section = SectionFrom(body, length, starts[i]);
+        if (section.Distance > 0 && !ShowSection(section, patterns[i])) {
+            return;
         }
     }
 }

@@ -69,8 +69,8 @@ bool IsMessageBox(HWND window) {
     return std::strcmp(className, "#32770") == 0;
 }
 
-// Records the box as it activates and posts the click that will close it.
-// The box's text and its answer, once, when it first activates.
+// Records the box's caption and text when it first activates, and answers it: at once, or after
+// the work a test asked for while it is open.
 void Answer(HWND box) {
     Boxes.push_back({WindowText(box), MessageText(box)});
     OpenBoxes.push_back(box);
