@@ -18,6 +18,7 @@
 
 #include "import_patch.h"
 #include "literal_viewer.h"
+#include "mail_client.h"
 #include "mail_text.h"
 #include "settings/settings.h"
 #include "test_host.h"
@@ -208,22 +209,19 @@ int main() {
         return 2;
     }
     LoadLeadBytes();
-    HMODULE plugin = LoadLibraryA("dovrink.dll");
     auto *countBox = reinterpret_cast<void *>(CountBox);
-    auto init = reinterpret_cast<int(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_Init"));
-    auto update =
-        reinterpret_cast<void(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_OnUpdateView"));
-    if (init == nullptr || update == nullptr ||
-        !PatchImport(plugin, "user32.dll", "MessageBoxA", countBox) ||
+    ClientPlugin plugin;
+    if (!LoadClientPlugin("dovrink.dll", plugin) ||
+        !PatchImport(plugin.Module, "user32.dll", "MessageBoxA", countBox) ||
         !PatchImport(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA", countBox) ||
-        init() == 0) {
+        plugin.Init() == 0) {
         std::fprintf(stderr, "dll_bench: dovrink.dll did not load, patch or initialise\n");
         return 2;
     }
     std::vector<Row> rows;
     for (const size_t size : Sizes) {
         for (int shape = 0; shape < ShapeCount; ++shape) {
-            Measure(static_cast<Shape>(shape), size, update, rows);
+            Measure(static_cast<Shape>(shape), size, plugin.OnUpdateView, rows);
         }
     }
     const char *forced = std::getenv("DOVRINK_VECTORS");

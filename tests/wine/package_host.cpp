@@ -6,54 +6,30 @@
 
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <io.h>
-#include <sstream>
-#include <string>
 
+#include "mail_client.h"
 #include "message_boxes.h"
 #include "test_host.h"
-
-namespace {
-
-std::string Utf8(const std::string &ansi) {
-    const int wide =
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring text(static_cast<size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &text[0], wide);
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &out[0], size, nullptr, nullptr);
-    return out;
-}
-
-} // namespace
 
 int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: package_host BODY_FILE\n");
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    std::ostringstream body;
-    body << in.rdbuf();
-    SetMessageOnView(body.str());
+    SetMessageOnView(ReadBodyFile(argv[1]));
 
-    HMODULE plugin = LoadLibraryA("plugins\\dovrink.dll");
-    auto init = reinterpret_cast<int(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_Init"));
-    auto update =
-        reinterpret_cast<void(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_OnUpdateView"));
-    if (init == nullptr || update == nullptr || init() == 0) {
+    ClientPlugin plugin;
+    if (!LoadClientPlugin("plugins\\dovrink.dll", plugin) || plugin.Init() == 0) {
         std::fprintf(stderr, "package_host: plugins\\dovrink.dll did not load or initialise\n");
         return 1;
     }
     BoxAnswerer answerer;
-    update();
+    plugin.OnUpdateView();
     // The boxes' own line breaks as they are, not doubled by the text mode's.
     _setmode(_fileno(stdout), _O_BINARY);
     for (const ShownBox &box : answerer.Shown()) {
-        std::printf("[%s]\n%s\n", Utf8(box.Caption).c_str(), Utf8(box.Text).c_str());
+        std::printf("[%s]\n%s\n", AnsiToUtf8(box.Caption).c_str(), AnsiToUtf8(box.Text).c_str());
     }
     return answerer.Shown().empty() ? 1 : 0;
 }

@@ -6,10 +6,10 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "mail_client.h"
 #include "test_host.h"
 
 namespace {
@@ -88,22 +88,16 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: screenshot_host BODY_FILE PICTURE.bmp\n");
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    std::ostringstream body;
-    body << in.rdbuf();
-    SetMessageOnView(body.str());
+    SetMessageOnView(ReadBodyFile(argv[1]));
     PicturePath = argv[2];
 
-    HMODULE plugin = LoadLibraryA("dovrink.dll");
-    auto init = reinterpret_cast<int(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_Init"));
-    auto update =
-        reinterpret_cast<void(WINAPI *)()>(GetProcAddress(plugin, "OmbrelPlugin_OnUpdateView"));
-    if (init == nullptr || update == nullptr || init() == 0) {
+    ClientPlugin plugin;
+    if (!LoadClientPlugin("dovrink.dll", plugin) || plugin.Init() == 0) {
         std::fprintf(stderr, "screenshot_host: dovrink.dll did not load or initialise\n");
         return 1;
     }
     Hook = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
-    update();
+    plugin.OnUpdateView();
     UnhookWindowsHookEx(Hook);
     if (!Saved) {
         std::fprintf(stderr, "screenshot_host: the plugin showed no box\n");
