@@ -5,6 +5,8 @@
 // One slot per host function, named after it. <windows.h> makes AppendMenu a macro; the member
 // follows it the same way everywhere, and the export is looked up by its literal name.
 struct HostFunctions {
+// A type and a parameter list are pasted as they are: parentheses would break them.
+// NOLINTNEXTLINE(bugprone-macro-parentheses)
 #define DOVRINK_HOST_SLOT(name, result, parameters, bytes) result(WINAPI *name) parameters;
     DOVRINK_HOST_FUNCTIONS(DOVRINK_HOST_SLOT)
 #undef DOVRINK_HOST_SLOT

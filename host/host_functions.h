@@ -24,7 +24,8 @@ struct PluginInfo;
     X(RegisterPluginInfo, int, (HINSTANCE plugin, PluginInfo * info), 8)                           \
     X(GetVersion, DWORD, (), 0)
 
-// The number of host functions, from the list.
-#define DOVRINK_COUNT_HOST_FUNCTION(name, result, parameters, bytes) +1
-constexpr int HostFunctionCount = 0 DOVRINK_HOST_FUNCTIONS(DOVRINK_COUNT_HOST_FUNCTION);
-#undef DOVRINK_COUNT_HOST_FUNCTION
+// The exports' names, in lookup order.
+#define DOVRINK_HOST_FUNCTION_NAME(name, result, parameters, bytes) #name,
+constexpr const char *HostFunctionNames[] = {DOVRINK_HOST_FUNCTIONS(DOVRINK_HOST_FUNCTION_NAME)};
+#undef DOVRINK_HOST_FUNCTION_NAME
+constexpr int HostFunctionCount = sizeof HostFunctionNames / sizeof *HostFunctionNames;

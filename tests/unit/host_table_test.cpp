@@ -123,12 +123,11 @@ std::vector<std::string> Expected(const std::vector<std::string> &all, int leftO
 }
 
 TEST(HostExportFiles, ExportTheListedFunctionsInOrder) {
-#define DOVRINK_NAME(name, result, parameters, bytes) #name,
 #define DOVRINK_DEF_LINE(name, result, parameters, bytes) #name " = Host" #name "@" #bytes,
-    const std::vector<std::string> names = {DOVRINK_HOST_FUNCTIONS(DOVRINK_NAME)};
+    const std::vector<std::string> names(std::begin(HostFunctionNames),
+                                         std::end(HostFunctionNames));
     const std::vector<std::string> defLines = {DOVRINK_HOST_FUNCTIONS(DOVRINK_DEF_LINE)};
 #undef DOVRINK_DEF_LINE
-#undef DOVRINK_NAME
     const struct {
         const char *file;
         int leftOut; // 0 none, 1 the first, 2 the last

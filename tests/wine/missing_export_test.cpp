@@ -8,10 +8,7 @@
 namespace {
 
 bool ExportsAllTen() {
-#define DOVRINK_NAME(name, result, parameters, bytes) #name,
-    const char *names[] = {DOVRINK_HOST_FUNCTIONS(DOVRINK_NAME)};
-#undef DOVRINK_NAME
-    for (const char *name : names) {
+    for (const char *name : HostFunctionNames) {
         if (GetProcAddress(GetModuleHandleA(nullptr), name) == nullptr) {
             return false;
         }
