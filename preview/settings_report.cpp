@@ -7,8 +7,8 @@
 #include <strings.h>
 #include <vector>
 
+#include "platform/posix/code_page.h"
 #include "platform/posix/ini_file.h"
-#include "platform/posix/text_conversion.h"
 #include "platform/posix/windows_path.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"

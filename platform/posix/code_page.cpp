@@ -5,10 +5,13 @@
 
 #include "platform/posix/code_pages.h"
 #include "platform/posix/environment.h"
+#include "platform/posix/text_conversion.h"
 
 namespace {
 
 constexpr UINT DefaultCodePage = 1252;
+
+const CodePage &AnsiCodePage() { return *FindCodePage(GetACP()); }
 
 } // namespace
 
@@ -43,4 +46,22 @@ bool IsAnsiLeadByte(unsigned char byte) {
         }
     }
     return false;
+}
+
+std::string AnsiToUtf8(const std::string &text) {
+    std::string out;
+    size_t replaced = 0;
+    // Byte by byte, as the terminal boxes have always shown what is not text.
+    ConvertText(text, AnsiCodePage().IconvName, "UTF-8", SequenceUnit::Byte, "\xEF\xBF\xBD", out,
+                replaced);
+    // Without a converter for the code page the bytes are better shown as they are than lost.
+    return out.empty() ? text : out;
+}
+
+bool IsAnsiText(const std::string &text) {
+    std::string out;
+    size_t replaced = 0;
+    return ConvertText(text, AnsiCodePage().IconvName, "UTF-8", SequenceUnit::Byte, "", out,
+                       replaced) &&
+           replaced == 0;
 }

@@ -37,5 +37,3 @@ std::string KnownCodePages() {
     }
     return list;
 }
-
-const CodePage &AnsiCodePage() { return *FindCodePage(GetACP()); }

@@ -16,6 +16,3 @@ const CodePage *FindCodePage(UINT number);
 
 // The numbers of all known code pages, for messages such as a usage text.
 std::string KnownCodePages();
-
-// The process's ANSI code page, as GetACP answers it.
-const CodePage &AnsiCodePage();

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/posix/code_page.h"
 #include "platform/posix/terminal_box.h"
-#include "platform/posix/text_conversion.h"
 #include "platform/posix/windows_api.h"
 
 namespace {

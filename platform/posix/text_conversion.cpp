@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "platform/posix/code_pages.h"
-
 namespace {
 
 constexpr size_t PieceSize = 1024;
@@ -70,22 +68,4 @@ bool ConvertText(const std::string &text, const char *from, const char *to, Sequ
     out.append(chunk, static_cast<size_t>(written - chunk));
     iconv_close(converter);
     return true;
-}
-
-std::string AnsiToUtf8(const std::string &text) {
-    std::string out;
-    size_t replaced = 0;
-    // Byte by byte, as the terminal boxes have always shown what is not text.
-    ConvertText(text, AnsiCodePage().IconvName, "UTF-8", SequenceUnit::Byte, "\xEF\xBF\xBD", out,
-                replaced);
-    // Without a converter for the code page the bytes are better shown as they are than lost.
-    return out.empty() ? text : out;
-}
-
-bool IsAnsiText(const std::string &text) {
-    std::string out;
-    size_t replaced = 0;
-    return ConvertText(text, AnsiCodePage().IconvName, "UTF-8", SequenceUnit::Byte, "", out,
-                       replaced) &&
-           replaced == 0;
 }

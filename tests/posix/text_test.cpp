@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/posix/code_page.h"
 #include "platform/posix/environment.h"
 #include "platform/posix/terminal_box.h"
-#include "platform/posix/text_conversion.h"
 #include "platform/posix/windows_api.h"
 
 namespace {
