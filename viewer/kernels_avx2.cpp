@@ -19,12 +19,13 @@
 #pragma GCC target("avx2,popcnt,bmi,bmi2")
 #endif
 
-#include "viewer/block_avx2.h"
+#include "viewer/vector_avx2.h"
 
 namespace avx2 {
 
 constexpr const char *Name = "avx2";
 
+#include "viewer/block.h"
 #include "viewer/scan_loops.h"
 
 } // namespace avx2

@@ -3,15 +3,16 @@
 #include <cstdint>
 
 #include "viewer/bit_mask.h"
-#include "viewer/block_sse2.h"
 #include "viewer/char_starts.h"
 #include "viewer/lead_bytes.h"
 #include "viewer/scan_kernels.h"
+#include "viewer/vector_sse2.h"
 
 namespace sse2 {
 
 constexpr const char *Name = "sse2";
 
+#include "viewer/block.h"
 #include "viewer/scan_loops.h"
 
 } // namespace sse2
