@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "viewer/bit_mask.h"
+
 namespace {
 
 // How many bytes from the start of `a` and `b` agree, up to `length`: eight at a time.
@@ -15,7 +17,7 @@ size_t CommonLength(const char *a, const char *b, size_t length) {
         std::memcpy(&right, b + i, 8);
         if (left != right) {
             // x86 is little-endian: the first byte that differs holds the lowest differing bit.
-            return i + static_cast<size_t>(__builtin_ctzll(left ^ right)) / 8;
+            return i + static_cast<size_t>(LowestBit(left ^ right)) / 8;
         }
     }
     while (i < length && a[i] == b[i]) {
