@@ -6,15 +6,20 @@
 
 constexpr size_t BlockSize = 64;
 
+// Index of the lowest set bit, a 32-bit half at a time; `bits` is not zero.
+inline int LowestBitByHalves(std::uint64_t bits) {
+    const auto low = static_cast<std::uint32_t>(bits);
+    return low != 0 ? __builtin_ctz(low)
+                    : 32 + __builtin_ctz(static_cast<std::uint32_t>(bits >> 32));
+}
+
 // Index of the lowest set bit; `bits` is not zero. Where a word of 64 bits takes two registers,
-// as in the 32-bit DLL, a half at a time: for the whole word the compiler calls a library routine.
+// as in the 32-bit DLL, by halves: for the whole word the compiler calls a library routine.
 inline int LowestBit(std::uint64_t bits) {
     if constexpr (sizeof(void *) >= sizeof(bits)) {
         return __builtin_ctzll(bits);
     } else {
-        const auto low = static_cast<std::uint32_t>(bits);
-        return low != 0 ? __builtin_ctz(low)
-                        : 32 + __builtin_ctz(static_cast<std::uint32_t>(bits >> 32));
+        return LowestBitByHalves(bits);
     }
 }
 

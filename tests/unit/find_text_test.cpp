@@ -6,6 +6,7 @@
 #include <string>
 
 #include "plugin_under_test.h"
+#include "viewer/bit_mask.h"
 #include "viewer/find_text.h"
 #include "viewer/lead_bytes.h"
 #include "viewer/scan_kernels.h"
@@ -89,6 +90,15 @@ TEST(ScanKernels, ChosenOnceFromProcessorAndEnvironment) {
     EXPECT_EQ(widest, __builtin_cpu_supports("avx2") ? "avx2" : "sse2");
     EXPECT_FALSE(UseScanKernels("neon"));
     EXPECT_EQ(Kernels->Name, widest);
+}
+
+// The 32-bit DLL's way of finding a mask's lowest bit, checked here where the other way runs too.
+TEST(BitMask, LowestBitByHalvesAgreesAcrossTheHalves) {
+    for (const std::uint64_t bits :
+         {std::uint64_t{1}, std::uint64_t{0xF0}, std::uint64_t{1} << 31, std::uint64_t{1} << 32,
+          ~std::uint64_t{0} << 33, std::uint64_t{1} << 63}) {
+        EXPECT_EQ(LowestBitByHalves(bits), __builtin_ctzll(bits)) << std::hex << bits;
+    }
 }
 
 } // namespace
