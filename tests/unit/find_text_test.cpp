@@ -92,7 +92,7 @@ TEST(ScanKernels, ChosenOnceFromProcessorAndEnvironment) {
     EXPECT_EQ(Kernels->Name, widest);
 }
 
-// The 32-bit DLL's way of finding a mask's lowest bit, checked here where the other way runs too.
+// The 32-bit DLL's lowest-bit scan, which the 64-bit builds never take, against the builtin.
 TEST(BitMask, LowestBitByHalvesAgreesAcrossTheHalves) {
     for (const std::uint64_t bits :
          {std::uint64_t{1}, std::uint64_t{0xF0}, std::uint64_t{1} << 31, std::uint64_t{1} << 32,
