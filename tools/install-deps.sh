@@ -3,12 +3,13 @@
 # nothing that is already there. As root it runs apt-get itself, otherwise through sudo; with
 # neither it says what to install and stops.
 # usage: install-deps.sh TARGET...   (a make target: run, test, bench, fuzz, dist, screenshot,
-#                                     format, tidy, or a build: linux, win32, memcheck)
+#                                     format, tidy, or a build: linux, win32, win64, memcheck)
 set -eu
 
 # What each target needs, beyond git and make.
 preview="cmake g++ pkg-config libgmime-3.0-dev"
 windows="g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686"
+windows64="g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64"
 wine="wine wine32:i386 xvfb xauth locales"
 packages=""
 for target in "$@"; do
@@ -16,6 +17,7 @@ for target in "$@"; do
     run) packages="$packages $preview" ;;
     linux) packages="$packages $preview libgtest-dev" ;;
     win32) packages="$packages cmake $windows googletest python3" ;;
+    win64) packages="$packages cmake $windows64 googletest python3 wine64 xvfb xauth locales" ;;
     memcheck) packages="$packages $preview valgrind" ;;
     bench)
         packages="$packages $preview libbenchmark-dev valgrind"

@@ -11,7 +11,7 @@ status=0
 for page in 1252 932; do
     if [ "$page" = 932 ]; then locale=ja_JP.UTF-8; else locale=C; fi
     DOVRINK_CODEPAGE=$page "$posix_probe" "$queries" > "$out/posix-$page.txt"
-    LC_ALL=$locale LANG=$locale wine "$windows_probe" "$queries" | tr -d '\r' > "$out/windows-$page.txt"
+    LC_ALL=$locale LANG=$locale "${WINE:-wine}" "$windows_probe" "$queries" | tr -d '\r' > "$out/windows-$page.txt"
     if ! grep -q "^code page $page\$" "$out/windows-$page.txt"; then
         echo "Wine did not run in code page $page:"; head -n 1 "$out/windows-$page.txt"; status=1
     fi

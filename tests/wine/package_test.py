@@ -67,7 +67,7 @@ def run_client(archive, host, body, env, client, program):
     shutil.copy(body, os.path.join(client, "issue.txt"))
     archive.extract("dovrink.dll", os.path.join(client, "plugins"))
     archive.extract("dovrink.ini", os.path.join(client, "plugins"))
-    shown = subprocess.run(["xvfb-run", "-a", "wine", program, "issue.txt"], cwd=client,
+    shown = subprocess.run(["xvfb-run", "-a", os.environ.get("WINE", "wine"), program, "issue.txt"], cwd=client,
                            env=env, capture_output=True, check=False)
     subprocess.run(["wineserver", "-w"], env=env, check=False)
     if shown.returncode != 0:

@@ -2,9 +2,9 @@
 # Builds dovrink.dll and the release zip a second time, from a copy of the source tree in another
 # folder, and compares them byte for byte with this build's: no build time, build path or other
 # accident of the build may reach them.
-# usage: reproducible_test.sh SOURCE_DIR DLL ZIP
+# usage: reproducible_test.sh SOURCE_DIR TOOLCHAIN_FILE DLL ZIP
 set -eu
-src=$1 dll=$2 zip=$3
+src=$1 toolchain=$(basename "$2") dll=$3 zip=$4
 scratch=$(mktemp -d /tmp/dovrink-again.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/source"
@@ -14,7 +14,7 @@ mkdir "$scratch/source"
 SOURCE_DATE_EPOCH=$(git -C "$src" log -1 --format=%ct 2>/dev/null || echo 315532800)
 export SOURCE_DATE_EPOCH
 cmake -S "$scratch/source" -B "$scratch/build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_TOOLCHAIN_FILE="$scratch/source/cmake/mingw-i686.cmake" > /dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$scratch/source/cmake/$toolchain" > /dev/null
 cmake --build "$scratch/build" --target dist -j2 > /dev/null
 status=0
 for pair in "$dll $scratch/build/bin/dovrink.dll" "$zip $scratch/build/dist/$(basename "$zip")"; do
