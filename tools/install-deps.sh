@@ -67,5 +67,7 @@ case $missing in
     dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
     ;;
 esac
-$sudo apt-get update -q
+# A mirror caught mid-sync fails the update for one index; the lists already there still serve.
+$sudo apt-get update -q ||
+    echo "install-deps.sh: apt-get update failed; installing from the lists there are" >&2
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
