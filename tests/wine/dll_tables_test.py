@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""dovrink.dll's tables as a host's loader reads them, without running it: the machine it is for,
+its module name, the entry points by their plain names at the ordinals dovrink.def gives, and
+imports from system DLLs only (a toolchain runtime DLL is not on a reader's machine). Where Wine
+cannot load the 32-bit DLL, this is what still checks the one that ships.
+
+usage: dll_tables_test.py OBJDUMP DLL DEF_FILE FORMAT
+"""
+import re
+import subprocess
+import sys
+
+SYSTEM_DLLS = {"KERNEL32.dll", "USER32.dll", "msvcrt.dll"}
+
+
+def fail(message):
+    sys.exit("dll_tables_test: " + message)
+
+
+def entry_points(def_file):
+    """Name -> ordinal, from lines like `Name = Name@12 @4`."""
+    text = open(def_file, encoding="ascii").read()
+    return {name: int(ordinal)
+            for name, ordinal in re.findall(r"^\s+(\w+)\s*=\s*\w+(?:@\d+)?\s+@(\d+)\s*$", text, re.M)}
+
+
+def exports(tables):
+    """Name -> ordinal, from the name pointer table and the ordinal base."""
+    base = re.search(r"^Ordinal Base\s+(\d+)", tables, re.M)
+    if base is None:
+        fail("the DLL has no export table")
+    base = int(base.group(1))
+    names = tables.split("[Ordinal/Name Pointer] Table", 1)[1].split("\n\n", 1)[0]
+    return {name: int(index) + base for index, name in re.findall(r"\[\s*(\d+)\] (\S+)", names)}
+
+
+def main():
+    objdump, dll, def_file, wanted_format = sys.argv[1:5]
+    tables = subprocess.run([objdump, "-p", dll], capture_output=True, text=True,
+                            check=True).stdout
+    found_format = re.search(r"file format (\S+)", tables).group(1)
+    if found_format != wanted_format:
+        fail(f"{dll} is {found_format}, not {wanted_format}")
+    module = re.search(r"^Name\s+\S+ (\S+)", tables, re.M)
+    if module is None or module.group(1) != "dovrink.dll":
+        fail(f"the export table names the module {module and module.group(1)}, not dovrink.dll")
+    wanted = entry_points(def_file)
+    if not wanted:
+        fail(f"{def_file} names no entry point")
+    found = exports(tables)
+    if found != wanted:
+        fail(f"exports {sorted(found.items())}, not {sorted(wanted.items())}")
+    imported = set(re.findall(r"DLL Name: (\S+)", tables))
+    if not imported <= SYSTEM_DLLS:
+        fail(f"imports {sorted(imported - SYSTEM_DLLS)}, which are not system DLLs")
+    print(f"{found_format}, {len(found)} exports at ordinals {min(found.values())} to "
+          f"{max(found.values())}, imports {', '.join(sorted(imported))}")
+
+
+if __name__ == "__main__":
+    main()
