@@ -28,7 +28,7 @@ test: deps build-linux build-win32 build-fuzz build-memcheck
 # program at all; there 64-bit Wine runs the same tests on the same sources built for 64-bit
 # Windows, and the 32-bit build keeps its tests that need no Wine.
 test-windows:
-	@if /usr/lib/wine/wine --version > /dev/null 2>&1; then \
+	@if tools/runs-32-bit.sh; then \
 		ctest --preset win32; \
 	else \
 		echo "This machine cannot run 32-bit programs: the Windows tests run on a 64-bit build."; \

@@ -10,7 +10,13 @@ set -eu
 preview="cmake g++ pkg-config libgmime-3.0-dev"
 windows="g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686"
 windows64="g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64"
-wine="wine wine32:i386 xvfb xauth locales"
+wine="wine xvfb xauth locales"
+# 32-bit Wine only where 32-bit programs can start at all: elsewhere it is of no use, and its
+# i386 packages are the ones a mirror caught mid-sync cannot serve.
+here=$(dirname "$0")
+if "$here/runs-32-bit.sh"; then
+    wine="$wine wine32:i386"
+fi
 packages=""
 for target in "$@"; do
     case $target in
@@ -67,7 +73,20 @@ case $missing in
     dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
     ;;
 esac
-# A mirror caught mid-sync fails the update for one index; the lists already there still serve.
-$sudo apt-get update -q ||
-    echo "install-deps.sh: apt-get update failed; installing from the lists there are" >&2
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+# A mirror caught mid-sync fails the update for one index; the lists already there still serve,
+# except for packages that must match a newer version from that index: then a later try passes.
+install() {
+    $sudo apt-get update -q ||
+        echo "install-deps.sh: apt-get update failed; installing from the lists there are" >&2
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+}
+for pause in 30 60 0; do
+    install && exit 0
+    [ "$pause" = 0 ] && break
+    echo "install-deps.sh: the install failed (a package mirror in the middle of an update?);" \
+        "trying again in $pause s" >&2
+    sleep "$pause"
+done
+echo "install-deps.sh: could not install:$missing. If apt-get says \"Mirror sync in progress\"" \
+    "above, the package mirror is being updated: try again later." >&2
+exit 1
