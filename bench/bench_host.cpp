@@ -5,13 +5,14 @@
 #include <cstring>
 #include <malloc.h>
 
-#include "host/host_api.h"
+#include "host/copy_text.h"
 #include "mail_text.h"
+#include "platform/lead_bytes.h"
 #include "platform/posix/environment.h"
 #include "platform/windows_api.h"
-#include "settings/settings.h"
-#include "viewer/lead_bytes.h"
-#include "viewer/scan_kernels.h"
+#include "plugin/view_update.h"
+#include "settings_record.h"
+#include "viewer/scan/scan_kernels.h"
 
 // Boxes are answered at once: only the plugin's own work is measured.
 int MessageBoxA(HWND, LPCSTR, LPCSTR, UINT) { return IDOK; }
@@ -19,15 +20,13 @@ int MessageBoxA(HWND, LPCSTR, LPCSTR, UINT) { return IDOK; }
 namespace {
 
 const std::string *Body = nullptr;
+PluginSettings Settings;
+HostFunctions Host;
 
 DWORD WINAPI BodyLength() { return static_cast<DWORD>(Body->size()); }
 
-// As a host does: as much of the body as fits, and a terminator.
 int WINAPI BodyText(DWORD size, char *buffer) {
-    const size_t copied = Body->size() < size ? Body->size() : size - 1;
-    std::memcpy(buffer, Body->data(), copied);
-    buffer[copied] = '\0';
-    return static_cast<int>(copied);
+    return CopyText(Body->data(), Body->size(), size, buffer);
 }
 
 } // namespace
@@ -41,11 +40,18 @@ void UseBenchSettings() {
     setenv(CodePageVariable, "932", 1);
     LoadLeadBytes();
     ChooseScanKernels();
-    Settings.KeywordList = BenchKeywords();
-    Settings.SeparatorText = std::string("\n") + DefaultSeparator;
-    Settings.PageLines = DefaultPageLines;
-    HostApi.GetBodyTextLength = BodyLength;
-    HostApi.GetBodyText = BodyText;
+    Settings = PluginSettings{};
+    const std::vector<std::string> &keywords = BenchKeywords();
+    for (size_t k = 0; k < keywords.size(); ++k) {
+        SetKeyword(Settings, static_cast<int>(k), keywords[k]);
+    }
+    SetSeparator(Settings, DefaultSeparator);
+    Host.GetBodyTextLength = BodyLength;
+    Host.GetBodyText = BodyText;
 }
 
+const PluginSettings &BenchSettings() { return Settings; }
+
 void OfferBody(const std::string &body) { Body = &body; }
+
+void UpdateView() { HandleViewUpdate(Host, Settings); }

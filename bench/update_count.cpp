@@ -6,7 +6,6 @@
 
 #include "bench_host.h"
 #include "mail_text.h"
-#include "viewer/view_update.h"
 
 int main(int argc, char **argv) {
     if (argc != 2 && argc != 3) {
@@ -21,6 +20,6 @@ int main(int argc, char **argv) {
     const std::string &text = ShapedMail(shape, std::strtoull(argv[1], nullptr, 10));
     UseBenchSettings();
     OfferBody(text);
-    HandleViewUpdate();
+    UpdateView();
     return 0;
 }

@@ -18,11 +18,11 @@
 #include "mail_text.h"
 #include "settings/settings.h"
 #include "targets.h"
-#include "viewer/excerpt.h"
-#include "viewer/find_text.h"
+#include "viewer/issue.h"
 #include "viewer/paged_display.h"
-#include "viewer/scan_kernels.h"
-#include "viewer/view_update.h"
+#include "viewer/scan/scan_kernels.h"
+#include "viewer/search/find_text.h"
+#include "viewer/sections.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ void BM_HandleViewUpdate(benchmark::State &state) {
     const std::string &text = MailText(SizeOf(state));
     OfferBody(text);
     for (auto _ : state) {
-        HandleViewUpdate();
+        UpdateView();
     }
     Processed(state, text.size());
 }
@@ -103,7 +103,7 @@ void BM_ShapedUpdate(benchmark::State &state, Shape shape) {
     const std::string &text = ShapedMail(shape, SizeOf(state));
     OfferBody(text);
     for (auto _ : state) {
-        HandleViewUpdate();
+        UpdateView();
     }
     Processed(state, text.size());
 }
@@ -201,12 +201,12 @@ HeapFigure MeasureHeap(size_t size) {
     const std::string &text = MailText(size);
     std::set<size_t> excerpts;
     for (const std::string &keyword : BenchKeywords()) {
-        excerpts.insert(
-            static_cast<size_t>(CutExcerpt(text.c_str(), text.size(), keyword.c_str(), nullptr)));
+        excerpts.insert(static_cast<size_t>(CutExcerpt(text.c_str(), text.size(), keyword.c_str(),
+                                                       BenchSettings().SeparatorText, nullptr)));
     }
     OfferBody(text);
     ResetHeapPeak();
-    HandleViewUpdate();
+    UpdateView();
     // Every block but the probe, the body and the excerpts is a page.
     size_t largestPage = 0;
     for (const size_t block : BlocksAsked()) {

@@ -1,5 +1,5 @@
 #pragma once
-// The plugin's table of the host functions (listed in host_functions.h).
+// The plugin's table of the host functions (listed in host_function_list.h).
 #include "host/host_functions.h"
 
 // One slot per host function, named after it. <windows.h> makes AppendMenu a macro; the member
@@ -12,12 +12,9 @@ struct HostFunctions {
 #undef DOVRINK_HOST_SLOT
 };
 
-// All null from load; filled once by ResolveHostApi and never cleared.
-extern HostFunctions HostApi;
+// Looks the ten names up in the main executable, in order, into `table`, stopping at the first
+// one missing: it and the slots after it stay null. True when all ten were found.
+bool ResolveHostApi(HostFunctions &table);
 
-// Looks the ten names up in the main executable, in order, stopping at the first one missing.
-// True when all ten were found.
-bool ResolveHostApi();
-
-// True once ResolveHostApi has found all ten.
-bool HostApiComplete();
+// True when all ten slots of the table are filled.
+bool HostApiComplete(const HostFunctions &table);

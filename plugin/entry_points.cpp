@@ -1,20 +1,17 @@
 #include "plugin/entry_points.h"
 
-#include "host/host_api.h"
 #include "plugin/module_handle.h"
+#include "plugin/module_state.h"
 #include "plugin/plugin_info.h"
-#include "settings/settings.h"
-#include "viewer/view_update.h"
-
-// noexcept throughout: nothing may unwind into the host's frames.
+#include "plugin/view_update.h"
 
 int WINAPI OmbrelPlugin_Init() noexcept {
-    if (!ResolveHostApi()) {
+    if (!ResolveHostApi(HostApi)) {
         return 0;
     }
     FindModuleHandle();
-    RegisterPlugin();
-    LoadSettings();
+    RegisterPlugin(HostApi);
+    LoadSettings(Settings);
     return 1;
 }
 
@@ -22,8 +19,8 @@ int WINAPI OmbrelPlugin_Exit() noexcept { return 1; }
 
 void WINAPI OmbrelPlugin_OnUpdateView() noexcept {
     // After a failed initialisation the host table is incomplete: nothing may be called.
-    if (HostApiComplete()) {
-        HandleViewUpdate();
+    if (HostApiComplete(HostApi)) {
+        HandleViewUpdate(HostApi, Settings);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "plugin/module_handle.h"
 
-#include "viewer/lead_bytes.h"
-#include "viewer/scan_kernels.h"
+#include "platform/lead_bytes.h"
+#include "viewer/scan/scan_kernels.h"
 
 HINSTANCE ModuleHandle = nullptr;
 

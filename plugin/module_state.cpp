@@ -1,8 +1,9 @@
 #include "plugin/module_state.h"
 
-#include "host/host_api.h"
 #include "plugin/module_handle.h"
-#include "settings/settings.h"
+
+HostFunctions HostApi;
+PluginSettings Settings;
 
 void ResetModuleState() {
     HostApi = HostFunctions{};

@@ -4,12 +4,12 @@
 #include "plugin/module_handle.h"
 #include "plugin/resource_ids.h"
 
-void RegisterPlugin() {
+void RegisterPlugin(const HostFunctions &host) {
     // Zeroed first, so a string that cannot be loaded leaves its field empty.
     PluginInfo info{};
     info.Size = sizeof(PluginInfo);
     LoadStringA(ModuleHandle, IDS_PLUGIN_NAME, info.Name, sizeof info.Name);
     LoadStringA(ModuleHandle, IDS_PLUGIN_VERSION, info.Version, sizeof info.Version);
     LoadStringA(ModuleHandle, IDS_PLUGIN_AUTHOR, info.Author, sizeof info.Author);
-    HostApi.RegisterPluginInfo(ModuleHandle, &info);
+    host.RegisterPluginInfo(ModuleHandle, &info);
 }

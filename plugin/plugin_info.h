@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "host/host_api.h"
+
 // The record that the host's RegisterPluginInfo receives: 116 bytes, little-endian.
 struct PluginInfo {
     std::uint32_t Size;
@@ -16,4 +18,4 @@ static_assert(offsetof(PluginInfo, Version) == 68, "version at offset 68");
 static_assert(offsetof(PluginInfo, Author) == 84, "author at offset 84");
 
 // Builds the record from the string table and hands it to the host.
-void RegisterPlugin();
+void RegisterPlugin(const HostFunctions &host);

@@ -4,11 +4,7 @@
 #include <cstring>
 
 #include "preview/settings_report.h"
-#include "settings/settings.h"
-#include "viewer/excerpt.h"
-#include "viewer/find_text.h"
-#include "viewer/paged_display.h"
-#include "viewer/view_update.h"
+#include "viewer/issue.h"
 
 namespace {
 
@@ -19,60 +15,59 @@ size_t LineOf(const std::string &body, const char *at) {
     return 1 + static_cast<size_t>(std::count(body.c_str(), at, '\n'));
 }
 
-std::string CaptionOf(const std::string &keyword) {
-    return keyword.size() > ExcerptSkip ? keyword.substr(ExcerptSkip) : "";
+KeywordOutcome::Kind KindOf(KeywordFate fate) {
+    switch (fate) {
+    case KeywordFate::NotFound:
+        return KeywordOutcome::Kind::NotFound;
+    case KeywordFate::NoSeparator:
+        return KeywordOutcome::Kind::NoSeparator;
+    case KeywordFate::TooShort:
+        return KeywordOutcome::Kind::TooShort;
+    default:
+        return KeywordOutcome::Kind::Shown;
+    }
 }
 
 } // namespace
 
-size_t MarkerOffset(const std::string &body) {
-    const char *found = FindBytes(body.c_str(), TextLength(body), IssueMarker);
-    return found == nullptr ? std::string::npos : static_cast<size_t>(found - body.c_str());
-}
-
-bool IsIssue(const std::string &body) {
-    const size_t offset = MarkerOffset(body);
-    return offset != std::string::npos && offset + std::strlen(IssueMarker) <= MarkerWindow;
-}
-
-std::vector<KeywordOutcome> ExplainIssue(const std::string &body,
+std::vector<KeywordOutcome> ExplainIssue(const std::string &body, const PluginInspection &plugin,
                                          const std::vector<ShownBox> &boxes) {
-    const char *text = body.c_str();
-    const size_t length = TextLength(body);
+    const PluginSettings &settings = *plugin.Settings;
+    KeywordSection sections[KeywordCount];
+    plugin.FindSections(body.c_str(), TextLength(body) + 1, settings, sections);
     std::vector<KeywordOutcome> outcomes;
     size_t next = 0; // the first box not yet put down to a keyword
     bool cancelled = false;
-    for (const std::string &keyword : Settings.KeywordList) {
-        const char *start = FindText(text, length, keyword.c_str());
-        if (start == nullptr) {
-            outcomes.push_back({KeywordOutcome::Kind::NotFound, 0, 0});
+    for (int k = 0; k < KeywordCount; ++k) {
+        const KeywordSection &section = sections[k];
+        if (section.Fate == KeywordFate::NotSet) {
             continue;
         }
-        const size_t line = LineOf(body, start);
-        if (CutExcerpt(text, length, keyword.c_str(), nullptr) <= 0) {
-            outcomes.push_back({KeywordOutcome::Kind::NoSeparator, line, 0});
-            continue;
+        KeywordOutcome outcome{k, settings.Keywords[k], KindOf(section.Fate), 0, 0};
+        if (section.Start != nullptr) {
+            outcome.Line = LineOf(body, section.Start);
         }
-        if (cancelled) {
-            outcomes.push_back({KeywordOutcome::Kind::NotReached, line, 0});
-            continue;
-        }
-        // The plugin shows the keywords in order, each section's boxes one after the other.
-        size_t shown = 0;
-        while (next < boxes.size() && boxes[next].Caption == CaptionOf(keyword)) {
-            cancelled = boxes[next++].Cancelled;
-            ++shown;
-            if (cancelled) {
-                break;
+        if (section.Fate == KeywordFate::ToShow && cancelled) {
+            outcome.What = KeywordOutcome::Kind::NotReached;
+        } else if (section.Fate == KeywordFate::ToShow) {
+            // The plugin shows the keywords in order, each section's pages one after the other.
+            const size_t pages =
+                plugin.CountPages(section.Start, ExcerptLength(section), settings.PageLines);
+            while (outcome.Boxes < pages && next < boxes.size() && !cancelled) {
+                cancelled = boxes[next++].Cancelled;
+                ++outcome.Boxes;
             }
         }
-        const auto kind = shown > 0 ? KeywordOutcome::Kind::Shown : KeywordOutcome::Kind::TooShort;
-        outcomes.push_back({kind, line, shown});
+        outcomes.push_back(outcome);
     }
     return outcomes;
 }
 
-std::string DescribeOutcome(const std::string &keyword, const KeywordOutcome &outcome) {
+bool IsIssue(const std::string &body, const PluginInspection &plugin) {
+    return plugin.IsIssue(body.c_str(), TextLength(body));
+}
+
+std::string DescribeOutcome(const KeywordOutcome &outcome, const PluginSettings &settings) {
     const std::string where = "found at line " + std::to_string(outcome.Line);
     std::string what;
     switch (outcome.What) {
@@ -84,7 +79,7 @@ std::string DescribeOutcome(const std::string &keyword, const KeywordOutcome &ou
         what = "not found";
         break;
     case KeywordOutcome::Kind::NoSeparator:
-        what = where + ", but no separator line " + Visible(Settings.SeparatorText) + " follows it";
+        what = where + ", but no separator line " + Visible(settings.SeparatorText) + " follows it";
         break;
     case KeywordOutcome::Kind::TooShort:
         what = where + ", but its section is too short to show anything";
@@ -93,15 +88,16 @@ std::string DescribeOutcome(const std::string &keyword, const KeywordOutcome &ou
         what = where + ", not shown: an earlier box was cancelled";
         break;
     }
-    return Visible(keyword) + ": " + what;
+    return Visible(outcome.Keyword) + ": " + what;
 }
 
-std::string DescribeNoIssue(const std::string &body) {
-    const size_t offset = MarkerOffset(body);
+std::string DescribeNoIssue(const std::string &body, const PluginInspection &plugin) {
+    const char *found = plugin.FindIssueMarker(body.c_str(), TextLength(body));
     const std::string marker = std::string("\"") + IssueMarker + "\"";
-    if (offset == std::string::npos) {
+    if (found == nullptr) {
         return "Not an issue: " + marker + " does not occur in it.";
     }
-    return "Not an issue: " + marker + " first occurs at byte " + std::to_string(offset) +
-           ", past the first " + std::to_string(MarkerWindow) + " bytes, where the plugin looks.";
+    return "Not an issue: " + marker + " first occurs at byte " +
+           std::to_string(found - body.c_str()) + ", past the first " +
+           std::to_string(MarkerWindow) + " bytes, where the plugin looks.";
 }

@@ -1,30 +1,19 @@
 #include "preview/host_exports.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+
+#include "host/copy_text.h"
 
 namespace {
 
 std::string MessageOnView;
 HMODULE PluginHandle = nullptr;
-bool Registered = false;
 std::vector<ShownBox> Boxes;
 
 // The stand-in host's own version, for plugins that ask.
 constexpr DWORD HostVersion = 0x0100;
-
-// Copies text into at most `size` bytes with its terminator; the count of bytes written before it.
-int CopyText(const std::string &text, DWORD size, char *buffer) {
-    if (size == 0 || buffer == nullptr) {
-        return 0;
-    }
-    const size_t kept = std::min<size_t>(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), kept);
-    buffer[kept] = '\0';
-    return static_cast<int>(kept);
-}
 
 // A text field of the record: up to its first NUL, never past the field.
 std::string Field(const unsigned char *record, size_t offset, size_t size) {
@@ -37,8 +26,6 @@ std::string Field(const unsigned char *record, size_t offset, size_t size) {
 void SetMessageOnView(const std::string &body) { MessageOnView = body; }
 
 void SetPluginHandle(HMODULE plugin) { PluginHandle = plugin; }
-
-bool PluginRegistered() { return Registered; }
 
 std::vector<ShownBox> TakeShownBoxes() {
     std::vector<ShownBox> boxes;
@@ -56,12 +43,14 @@ int WINAPI DeleteMenu() { return 0; }
 HWND WINAPI GetMainWindow() { return nullptr; }
 HWND WINAPI GetPostmanWindow() { return nullptr; }
 DWORD WINAPI GetHeaderTextLength() { return 1; }
-int WINAPI GetHeaderText(DWORD size, char *buffer) { return CopyText("", size, buffer); }
+int WINAPI GetHeaderText(DWORD size, char *buffer) { return CopyText("", 0, size, buffer); }
 
 // The count includes the terminator, so the plugin's buffer of that size holds the whole body.
 DWORD WINAPI GetBodyTextLength() { return static_cast<DWORD>(MessageOnView.size() + 1); }
 
-int WINAPI GetBodyText(DWORD size, char *buffer) { return CopyText(MessageOnView, size, buffer); }
+int WINAPI GetBodyText(DWORD size, char *buffer) {
+    return CopyText(MessageOnView.data(), MessageOnView.size(), size, buffer);
+}
 
 // Read by offset, as a host built elsewhere would see the record's bytes.
 int WINAPI RegisterPluginInfo(HINSTANCE plugin, PluginInfo *info) {
@@ -73,7 +62,6 @@ int WINAPI RegisterPluginInfo(HINSTANCE plugin, PluginInfo *info) {
                 Field(record, 4, 64).c_str(), Field(record, 68, 16).c_str(),
                 Field(record, 84, 32).c_str(), static_cast<unsigned>(size),
                 plugin == PluginHandle ? "the loaded library's own handle" : "an unknown handle");
-    Registered = true;
     return 1;
 }
 

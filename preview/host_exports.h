@@ -11,9 +11,6 @@ void SetMessageOnView(const std::string &body);
 // The handle that the loaded plugin library is known by, to recognise it at registration.
 void SetPluginHandle(HMODULE plugin);
 
-// True once the plugin has registered itself.
-bool PluginRegistered();
-
 // A box as the terminal message boxes report it: its caption in the code page, and its answer.
 struct ShownBox {
     std::string Caption;

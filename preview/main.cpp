@@ -17,8 +17,6 @@
 #include "preview/plugin_library.h"
 #include "preview/run_summary.h"
 #include "preview/settings_report.h"
-#include "settings/settings.h"
-#include "viewer/lead_bytes.h"
 
 namespace {
 
@@ -111,15 +109,16 @@ void PrintHeading(size_t number, const SavedMessage &saved, const Message &messa
 // Shows one message as the message on view, and says why when nothing showed.
 void ShowMessage(const PluginLibrary &plugin, const Message &message, bool explain,
                  RunSummary &summary) {
+    const PluginInspection &inspection = *plugin.Inspection;
     SetMessageOnView(message.Body);
-    plugin.OnUpdateView();
+    plugin.Entries.OnUpdateView();
     const std::vector<ShownBox> boxes = TakeShownBoxes();
-    if (!IsIssue(message.Body)) {
-        std::printf("  %s\n\n", DescribeNoIssue(message.Body).c_str());
+    if (!IsIssue(message.Body, inspection)) {
+        std::printf("  %s\n\n", DescribeNoIssue(message.Body, inspection).c_str());
         summary.AddOther(boxes.size());
         return;
     }
-    const std::vector<KeywordOutcome> outcomes = ExplainIssue(message.Body, boxes);
+    const std::vector<KeywordOutcome> outcomes = ExplainIssue(message.Body, inspection, boxes);
     summary.AddIssue(outcomes, boxes.size());
     if (!boxes.empty() && !explain) {
         return;
@@ -128,8 +127,8 @@ void ShowMessage(const PluginLibrary &plugin, const Message &message, bool expla
     if (outcomes.empty()) {
         std::printf("    no keywords are set\n");
     }
-    for (size_t i = 0; i < outcomes.size(); ++i) {
-        std::printf("    %s\n", DescribeOutcome(Settings.KeywordList[i], outcomes[i]).c_str());
+    for (const KeywordOutcome &outcome : outcomes) {
+        std::printf("    %s\n", DescribeOutcome(outcome, *inspection.Settings).c_str());
     }
     std::printf("\n");
 }
@@ -143,17 +142,14 @@ int Preview(const PreviewOptions &options, const std::vector<SavedMessage> &save
     }
     SetPluginHandle(plugin.Handle);
     std::printf("Plugin %s, interface version 0x%X, code page %s\n\n", options.PluginPath.c_str(),
-                static_cast<unsigned>(plugin.GetPluginVersion()), options.CodePage.c_str());
-    if (plugin.Init() == 0) {
+                static_cast<unsigned>(plugin.Entries.GetPluginVersion()), options.CodePage.c_str());
+    if (plugin.Entries.Init() == 0) {
         std::printf("Initialisation failed: the plugin does not accept this host.\n");
         UnloadPluginLibrary(plugin);
         return Failed;
     }
-    // The tool's own reading of the settings and the code page, for its explanations.
-    LoadLeadBytes();
-    LoadSettings();
     if (options.ShowSettings) {
-        PrintSettingsReport();
+        PrintSettingsReport(*plugin.Inspection);
     }
     const auto codePage = static_cast<unsigned>(std::stoul(options.CodePage));
     RunSummary summary;
@@ -168,11 +164,11 @@ int Preview(const PreviewOptions &options, const std::vector<SavedMessage> &save
         PrintHeading(i + 1, saved[i], message);
         ShowMessage(plugin, message, options.Explain, summary);
     }
-    plugin.Exit();
-    UnloadPluginLibrary(plugin);
     if (saved.size() > 1) {
-        summary.Print();
+        summary.Print(*plugin.Inspection->Settings);
     }
+    plugin.Entries.Exit();
+    UnloadPluginLibrary(plugin);
     return summary.ExitStatus();
 }
 

@@ -4,19 +4,6 @@
 
 #include "platform/symbol_binding.h"
 
-namespace {
-
-template <typename Function>
-bool Bind(void *library, const char *name, Function &entry, std::string &error) {
-    if (!BindSymbol(dlsym(library, name), entry)) {
-        error = std::string("the library does not export ") + name;
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 bool LoadPluginLibrary(const std::string &path, PluginLibrary &plugin, std::string &error) {
     plugin.Handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (plugin.Handle == nullptr) {
@@ -24,15 +11,20 @@ bool LoadPluginLibrary(const std::string &path, PluginLibrary &plugin, std::stri
         error = reason != nullptr ? reason : "cannot load " + path;
         return false;
     }
-    const bool bound =
-        Bind(plugin.Handle, "OmbrelPlugin_Init", plugin.Init, error) &&
-        Bind(plugin.Handle, "OmbrelPlugin_Exit", plugin.Exit, error) &&
-        Bind(plugin.Handle, "OmbrelPlugin_OnUpdateView", plugin.OnUpdateView, error) &&
-        Bind(plugin.Handle, "OmbrelPlugin_GetPluginVersion", plugin.GetPluginVersion, error);
-    if (!bound) {
-        UnloadPluginLibrary(plugin);
+    void *library = plugin.Handle;
+    const auto find = [library](const char *name) { return dlsym(library, name); };
+    const char *missing = FindEntryPoints(find, plugin.Entries);
+    const PluginInspection *(*inspection)() = nullptr;
+    if (missing == nullptr && !BindSymbol(find("DovrinkInspection"), inspection)) {
+        missing = "DovrinkInspection";
     }
-    return bound;
+    if (missing != nullptr) {
+        error = std::string("the library does not export ") + missing;
+        UnloadPluginLibrary(plugin);
+        return false;
+    }
+    plugin.Inspection = inspection();
+    return true;
 }
 
 void UnloadPluginLibrary(PluginLibrary &plugin) {

@@ -1,15 +1,15 @@
 #pragma once
-// The plugin library, loaded and called as the mail client does.
+// The plugin library, loaded and called as the mail client does, and asked what it read and how
+// it judges a body (plugin/inspection.h).
 #include <string>
 
 #include "plugin/entry_points.h"
+#include "plugin/inspection.h"
 
 struct PluginLibrary {
     void *Handle = nullptr;
-    decltype(&OmbrelPlugin_Init) Init = nullptr;
-    decltype(&OmbrelPlugin_Exit) Exit = nullptr;
-    decltype(&OmbrelPlugin_OnUpdateView) OnUpdateView = nullptr;
-    decltype(&OmbrelPlugin_GetPluginVersion) GetPluginVersion = nullptr;
+    EntryPoints Entries;
+    const PluginInspection *Inspection = nullptr;
 };
 
 // False, with the reason, when the library cannot be loaded or lacks an entry point.

@@ -5,7 +5,6 @@
 
 #include "platform/windows_api.h"
 #include "preview/settings_report.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -26,11 +25,9 @@ void RunSummary::AddIssue(const std::vector<KeywordOutcome> &outcomes, size_t bo
     ++Issues;
     Boxes += boxes;
     IssuesWithoutBox += boxes == 0 ? 1 : 0;
-    BoxesPerKeyword.resize(outcomes.size());
-    IssuesPerKeyword.resize(outcomes.size());
-    for (size_t i = 0; i < outcomes.size(); ++i) {
-        BoxesPerKeyword[i] += outcomes[i].Boxes;
-        IssuesPerKeyword[i] += outcomes[i].What == KeywordOutcome::Kind::NotFound ? 0 : 1;
+    for (const KeywordOutcome &outcome : outcomes) {
+        BoxesPerKeyword[outcome.Number] += outcome.Boxes;
+        IssuesPerKeyword[outcome.Number] += outcome.What == KeywordOutcome::Kind::NotFound ? 0 : 1;
     }
 }
 
@@ -39,24 +36,28 @@ void RunSummary::AddOther(size_t boxes) {
     Boxes += boxes;
 }
 
-void RunSummary::Print() const {
+void RunSummary::Print(const PluginSettings &settings) const {
     std::printf("Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",
                 Count(Messages, "message", "messages").c_str(), Unreadable,
                 Count(Issues, "issue", "issues").c_str(), IssuesWithoutBox,
                 Count(Boxes, "box", "boxes").c_str());
-    const std::vector<std::string> &keywords = Settings.KeywordList;
-    if (keywords.empty() || Issues == 0) {
+    bool anySet = false;
+    for (const auto &keyword : settings.Keywords) {
+        anySet = anySet || keyword[0] != '\0';
+    }
+    if (!anySet || Issues == 0) {
         std::printf("\n");
         return;
     }
     std::printf("  %-8s %-6s %s\n", "boxes", "issues", "keyword");
     std::vector<std::string> unmatched;
-    for (size_t i = 0; i < keywords.size(); ++i) {
-        const size_t boxes = i < BoxesPerKeyword.size() ? BoxesPerKeyword[i] : 0;
-        const size_t found = i < IssuesPerKeyword.size() ? IssuesPerKeyword[i] : 0;
-        const std::string keyword = Visible(keywords[i]);
-        std::printf("  %-8zu %-6zu %s\n", boxes, found, keyword.c_str());
-        if (found == 0) {
+    for (int k = 0; k < KeywordCount; ++k) {
+        if (settings.Keywords[k][0] == '\0') {
+            continue;
+        }
+        const std::string keyword = Visible(settings.Keywords[k]);
+        std::printf("  %-8zu %-6zu %s\n", BoxesPerKeyword[k], IssuesPerKeyword[k], keyword.c_str());
+        if (IssuesPerKeyword[k] == 0) {
             unmatched.push_back(keyword);
         }
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "preview/explanation.h"
+#include "settings/settings.h"
 
 struct RunSummary {
     size_t Messages = 0;   // read and handed to the plugin
@@ -11,14 +12,14 @@ struct RunSummary {
     size_t Issues = 0;
     size_t IssuesWithoutBox = 0;
     size_t Boxes = 0;
-    std::vector<size_t> BoxesPerKeyword;  // in the order of the settings
-    std::vector<size_t> IssuesPerKeyword; // issues in which the keyword was found
+    size_t BoxesPerKeyword[KeywordCount] = {};  // by the key's number
+    size_t IssuesPerKeyword[KeywordCount] = {}; // issues in which the keyword was found
 
     void AddIssue(const std::vector<KeywordOutcome> &outcomes, size_t boxes);
     void AddOther(size_t boxes);
 
-    // The table printed after a run over several messages.
-    void Print() const;
+    // The table printed after a run over several messages, a row for each keyword that is set.
+    void Print(const PluginSettings &settings) const;
 
     // 1 when something could not be read; else 0 when a box was shown, 3 when an issue showed
     // none, 4 when nothing was an issue.

@@ -12,7 +12,7 @@
 #include "platform/posix/windows_path.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"
-#include "viewer/paged_display.h"
+#include "viewer/caption.h"
 
 namespace {
 
@@ -109,49 +109,48 @@ struct Report {
         }
     }
 
-    void PrintKeywords(const char *path) {
+    void PrintKeywords(const char *path, const PluginSettings &settings) {
         std::printf("  Keywords, from %s:\n", PosixPath(path).c_str());
         CheckFile(path, "keywords");
-        size_t listed = 0;
+        bool anySet = false;
         for (int i = 0; i < KeywordCount; ++i) {
             const std::string key = "keyword" + std::to_string(i);
-            const std::string raw = ReadValue(key.c_str(), path);
-            if (raw.empty() || listed >= Settings.KeywordList.size()) {
+            const char *keyword = settings.Keywords[i];
+            if (keyword[0] == '\0') {
                 continue;
             }
-            const std::string &keyword = Settings.KeywordList[listed++];
-            const std::string caption =
-                keyword.size() > ExcerptSkip ? keyword.substr(ExcerptSkip) : "";
+            anySet = true;
+            const char *caption = CaptionOf(keyword);
             std::printf("    %s  %s  (box caption %s)\n", key.c_str(), Visible(keyword).c_str(),
                         Visible(caption).c_str());
-            CheckText(key, raw);
-            if (caption.empty()) {
+            CheckText(key, ReadValue(key.c_str(), path));
+            if (*caption == '\0') {
                 Warnings.push_back(key + " has " + std::to_string(ExcerptSkip) +
                                    " bytes or fewer: a box caption leaves out the first " +
                                    std::to_string(ExcerptSkip) + ", so its boxes have none.");
             }
         }
-        if (listed == 0) {
+        if (!anySet) {
             std::printf("    none: nothing will be shown\n");
         }
         CheckUnreadKeywords(path);
     }
 
-    void PrintSeparatorAndPageLength() {
+    void PrintSeparatorAndPageLength(const PluginSettings &settings) {
         std::printf("  Separator and page length, from %s under the current directory:\n",
                     PosixPath(RelativeSettingsPath).c_str());
         CheckFile(RelativeSettingsPath, "separator and page length");
         std::printf("    separator    %s  (a section ends where a line starts with the text after "
                     "the line break)\n",
-                    Visible(Settings.SeparatorText).c_str());
+                    Visible(settings.SeparatorText).c_str());
         CheckText("separator", ReadValue("separator", RelativeSettingsPath));
-        std::printf("    page length  %d lines a box\n", static_cast<int>(Settings.PageLines));
+        std::printf("    page length  %d lines a box\n", static_cast<int>(settings.PageLines));
         const auto asRead = static_cast<int>(GetPrivateProfileIntA(
-            SettingsSection, "line", Settings.PageLines, RelativeSettingsPath));
-        if (asRead != Settings.PageLines) {
+            SettingsSection, "line", settings.PageLines, RelativeSettingsPath));
+        if (asRead != settings.PageLines) {
             Warnings.push_back("line reads as " + std::to_string(asRead) + ", below " +
                                std::to_string(FewestPageLines) + ": boxes hold " +
-                               std::to_string(Settings.PageLines) + " lines instead.");
+                               std::to_string(settings.PageLines) + " lines instead.");
         }
     }
 
@@ -192,17 +191,16 @@ std::string Visible(const std::string &ansi) {
     return shown + "\"";
 }
 
-void PrintSettingsReport() {
-    // The same reader as the plugin's, over the same files, in the same process.
-    LoadSettings();
+void PrintSettingsReport(const PluginInspection &plugin) {
+    const PluginSettings &settings = *plugin.Settings;
     std::printf("Settings, as the plugin reads them (code page %u):\n", GetACP());
     Report report;
     char path[SettingsPathSize];
-    if (KeywordFilePath(path)) {
-        report.PrintKeywords(path);
+    if (plugin.KeywordFile(path)) {
+        report.PrintKeywords(path, settings);
     } else {
         std::printf("  Keywords: none, the host's path is too long for the settings file's name\n");
     }
-    report.PrintSeparatorAndPageLength();
+    report.PrintSeparatorAndPageLength(settings);
     report.PrintWarnings();
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include <string>
 
-// Prints the settings as the plugin reads them, and warns where a value will not work as meant.
-void PrintSettingsReport();
+#include "plugin/inspection.h"
+
+// Prints the settings as the plugin read them, and warns where a value will not work as meant.
+void PrintSettingsReport(const PluginInspection &plugin);
 
 // Text of the code page in UTF-8 and in quotes, its line breaks and control bytes spelt out.
 std::string Visible(const std::string &ansi);

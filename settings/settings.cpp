@@ -1,13 +1,10 @@
 #include "settings/settings.h"
 
 #include <cstring>
-#include <new>
 
+#include "platform/lead_bytes.h"
 #include "platform/windows_api.h"
 #include "settings/unescape.h"
-#include "viewer/lead_bytes.h"
-
-PluginSettings Settings;
 
 namespace {
 
@@ -16,39 +13,26 @@ constexpr const char *FileName = "plugins\\dovrink.ini";
 // The keys' numbers are single digits, written in place: no formatted output is linked in.
 static_assert(KeywordCount <= 10, "keyword0 to keyword9 at most");
 
-void ReadKeywords(const char *path) {
+void ReadKeywords(const char *path, PluginSettings &settings) {
     for (int i = 0; i < KeywordCount; ++i) {
         char key[] = "keyword0";
         key[sizeof key - 2] = static_cast<char>('0' + i);
-        char value[SettingsValueSize];
+        char *value = settings.Keywords[i];
         GetPrivateProfileStringA(SettingsSection, key, "", value, SettingsValueSize, path);
-        if (value[0] == '\0') {
-            continue;
-        }
         UnescapeLineBreaks(value);
-        try {
-            Settings.KeywordList.emplace_back(value);
-        } catch (const std::bad_alloc &) {
-            // Out of memory: this keyword is skipped, like any other work that cannot be done.
-        }
     }
 }
 
-void ReadSeparator() {
-    char value[SettingsValueSize];
-    GetPrivateProfileStringA(SettingsSection, "separator", DefaultSeparator, value,
-                             SettingsValueSize, RelativeSettingsPath);
-    try {
-        Settings.SeparatorText = std::string("\n") + value;
-    } catch (const std::bad_alloc &) {
-        Settings.SeparatorText.clear();
-    }
+void ReadSeparator(PluginSettings &settings) {
+    settings.SeparatorText[0] = '\n';
+    GetPrivateProfileStringA(SettingsSection, "separator", DefaultSeparator,
+                             settings.SeparatorText + 1, SettingsValueSize, RelativeSettingsPath);
 }
 
-void ReadPageLines() {
+void ReadPageLines(PluginSettings &settings) {
     const auto lines = static_cast<std::int32_t>(
         GetPrivateProfileIntA(SettingsSection, "line", DefaultPageLines, RelativeSettingsPath));
-    Settings.PageLines = lines < FewestPageLines ? DefaultPageLines : lines;
+    settings.PageLines = lines < FewestPageLines ? DefaultPageLines : lines;
 }
 
 // Where the file name starts: after the last backslash character, or at `length` when there is
@@ -81,13 +65,13 @@ bool KeywordFilePath(char (&path)[SettingsPathSize]) {
     return true;
 }
 
-void LoadSettings() {
+void LoadSettings(PluginSettings &settings) {
     // A host that initialises the plugin again gets the file's keywords once, not twice.
-    Settings.KeywordList.clear();
+    settings = PluginSettings{};
     char path[SettingsPathSize];
     if (KeywordFilePath(path)) {
-        ReadKeywords(path);
+        ReadKeywords(path, settings);
     }
-    ReadSeparator();
-    ReadPageLines();
+    ReadSeparator(settings);
+    ReadPageLines(settings);
 }

@@ -20,10 +20,10 @@
 #include "literal_viewer.h"
 #include "mail_client.h"
 #include "mail_text.h"
+#include "platform/lead_bytes.h"
+#include "plugin/view_update.h"
 #include "settings/settings.h"
 #include "test_host.h"
-#include "viewer/lead_bytes.h"
-#include "viewer/view_update.h"
 
 namespace {
 

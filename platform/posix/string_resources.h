@@ -1,6 +1,14 @@
 #pragma once
+#include <cstddef>
+
 #include "platform/posix/windows_api.h"
 
-// The library's string table by ID, null for an ID it does not hold. The library that links the
-// POSIX stand-ins provides it, as a resource script does for a Windows module.
-const char *ModuleString(UINT id);
+// One string of a module's string table.
+struct ModuleString {
+    UINT Id;
+    const char *Text;
+};
+
+// The table that LoadStringA reads for this library, as a resource script gives a Windows module
+// its own: the library hands it over when it loads. `strings` lives as long as the library.
+void SetModuleStrings(const ModuleString *strings, size_t count);

@@ -4,20 +4,13 @@
 #include "platform/windows_api.h"
 #include "plugin/entry_points.h"
 
-struct PluginUnderTest {
+struct PluginUnderTest : EntryPoints {
     PluginUnderTest();
     ~PluginUnderTest();
     PluginUnderTest(const PluginUnderTest &) = delete;
     PluginUnderTest &operator=(const PluginUnderTest &) = delete;
 
     HMODULE Module = nullptr;
-    decltype(&OmbrelPlugin_Init) Init = nullptr;
-    decltype(&OmbrelPlugin_Exit) Exit = nullptr;
-    decltype(&OmbrelPlugin_OnUpdateView) OnUpdateView = nullptr;
-    decltype(&OmbrelPlugin_OnActivate) OnActivate = nullptr;
-    decltype(&OmbrelPlugin_OnNewPostmanInstance) OnNewPostmanInstance = nullptr;
-    decltype(&OmbrelPlugin_OnDeletePostmanInstance) OnDeletePostmanInstance = nullptr;
-    decltype(&OmbrelPlugin_GetPluginVersion) GetPluginVersion = nullptr;
 };
 
 // Makes sure that the plugin will load in this ANSI code page: chosen where the system allows it,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/copy_text.h"
+
 HostCalls Calls;
 
 namespace {
@@ -44,12 +46,7 @@ HWND WINAPI HostGetMainWindow() { return nullptr; }
 HWND WINAPI HostGetPostmanWindow() { return nullptr; }
 DWORD WINAPI HostGetHeaderTextLength() { return 1; }
 
-int WINAPI HostGetHeaderText(DWORD size, char *buffer) {
-    if (size > 0) {
-        buffer[0] = '\0';
-    }
-    return 0;
-}
+int WINAPI HostGetHeaderText(DWORD size, char *buffer) { return CopyText("", 0, size, buffer); }
 
 DWORD WINAPI HostGetBodyTextLength() {
     ++Calls.BodyLengthCalls;
@@ -63,13 +60,7 @@ int WINAPI HostGetBodyText(DWORD size, char *buffer) {
         std::memcpy(buffer, MessageOnView.data(), kept);
         return static_cast<int>(kept);
     }
-    if (size == 0) {
-        return 0;
-    }
-    const size_t kept = std::min<size_t>(MessageOnView.size(), size - 1);
-    std::memcpy(buffer, MessageOnView.data(), kept);
-    buffer[kept] = '\0';
-    return static_cast<int>(kept);
+    return CopyText(MessageOnView.data(), MessageOnView.size(), size, buffer);
 }
 
 int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, PluginInfo *info) {

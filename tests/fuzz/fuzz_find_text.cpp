@@ -1,8 +1,8 @@
-// FindText, FindBytes and FindEachText against the literal walk.
+// FindText, FindPlainText and FindEachText against the literal walk.
 #include "fuzz_support.h"
 #include "literal_viewer.h"
-#include "viewer/find_each.h"
-#include "viewer/find_text.h"
+#include "viewer/search/find_each.h"
+#include "viewer/search/find_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     FuzzedDataProvider input(data, size);
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     }
     // The plain search is the literal one in a single-byte code page.
     if (!IsDoubleByteCodePage()) {
-        Check(OffsetIn(copy.Bytes, FindBytes(copy.Bytes, text.size(), pointers[0])) ==
+        Check(OffsetIn(copy.Bytes, FindPlainText(copy.Bytes, text.size(), pointers[0])) ==
               OffsetIn(text.c_str(), LiteralFindText(text.c_str(), pointers[0])));
     }
     return 0;

@@ -4,33 +4,40 @@
 #include <cstdint>
 
 #include "fuzz_support.h"
-#include "host/host_api.h"
+#include "host/copy_text.h"
 #include "platform/windows_api.h"
+#include "plugin/view_update.h"
 #include "preview/explanation.h"
 #include "preview/mail_body.h"
 #include "preview/mailbox.h"
-#include "settings/settings.h"
-#include "viewer/view_update.h"
+#include "settings_record.h"
+#include "viewer/caption.h"
+#include "viewer/issue.h"
+#include "viewer/pages.h"
 
 namespace {
 
 std::string Body;
 std::vector<ShownBox> Boxes;
+PluginSettings Settings;
+HostFunctions Host;
+// The plugin's judgement, from the core linked in, as the library hands it to the preview.
+const PluginInspection Inspection = {
+    &Settings, KeywordFilePath, FindSections, CountPages, FindIssueMarker, IsIssue,
+};
 
 DWORD WINAPI BodyLength() { return static_cast<DWORD>(Body.size() + 1); }
 
 int WINAPI BodyText(DWORD size, char *buffer) {
-    const size_t kept = std::min<size_t>(Body.size(), size - 1);
-    std::memcpy(buffer, Body.data(), kept);
-    buffer[kept] = '\0';
-    return static_cast<int>(kept);
+    return CopyText(Body.data(), Body.size(), size, buffer);
 }
 
 // Keywords in code page 932 with characters only it holds, and a plain one.
 void UseSettings() {
-    Settings.KeywordList = {"\x81\x9F\x81\x9F\x87\x40\x82\xA8\x92\x6D\x82\xE7\x82\xB9\x87\x8A",
-                            "### Tips", "\x81\x9F\x81\x9F\x97\x5C\x92\xE8\x81\x60"};
-    Settings.SeparatorText = "\n\x84\x9F\x84\x9F\x84\x9F";
+    SetKeyword(Settings, 0, "\x81\x9F\x81\x9F\x87\x40\x82\xA8\x92\x6D\x82\xE7\x82\xB9\x87\x8A");
+    SetKeyword(Settings, 1, "### Tips");
+    SetKeyword(Settings, 2, "\x81\x9F\x81\x9F\x97\x5C\x92\xE8\x81\x60");
+    SetSeparator(Settings, "\x84\x9F\x84\x9F\x84\x9F");
     Settings.PageLines = 8;
 }
 
@@ -46,18 +53,23 @@ void Preview(const std::string &saved) {
         Body = mail.Text;
     }
     Boxes.clear();
-    HandleViewUpdate();
-    if (!IsIssue(Body)) {
+    HandleViewUpdate(Host, Settings);
+    if (!IsIssue(Body, Inspection)) {
         Check(Boxes.empty());
-        Check(!DescribeNoIssue(Body).empty());
+        Check(!DescribeNoIssue(Body, Inspection).empty());
         return;
     }
+    // Each keyword's boxes, by the pages its section takes, bear its caption, and together they
+    // are all the boxes shown.
     size_t explained = 0;
-    const std::vector<KeywordOutcome> outcomes = ExplainIssue(Body, Boxes);
-    Check(outcomes.size() == Settings.KeywordList.size());
-    for (size_t i = 0; i < outcomes.size(); ++i) {
-        explained += outcomes[i].Boxes;
-        Check(!DescribeOutcome(Settings.KeywordList[i], outcomes[i]).empty());
+    const std::vector<KeywordOutcome> outcomes = ExplainIssue(Body, Inspection, Boxes);
+    Check(outcomes.size() == KeywordsOf(Settings).size());
+    for (const KeywordOutcome &outcome : outcomes) {
+        for (size_t i = 0; i < outcome.Boxes; ++i) {
+            Check(explained < Boxes.size() &&
+                  Boxes[explained++].Caption == CaptionOf(outcome.Keyword.c_str()));
+        }
+        Check(!DescribeOutcome(outcome, Settings).empty());
     }
     Check(explained == Boxes.size());
 }
@@ -74,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
         setenv(CodePageVariable, "932", 1);
         LoadLeadBytes();
         UseSettings();
-        HostApi.GetBodyTextLength = BodyLength;
-        HostApi.GetBodyText = BodyText;
+        Host.GetBodyTextLength = BodyLength;
+        Host.GetBodyText = BodyText;
         return true;
     }();
     (void)ready;

@@ -53,17 +53,14 @@ void QueryOnce(FuzzedDataProvider &input, const char *path) {
 
 // The whole reading, and the bounds every setting keeps.
 void LoadAll() {
-    LoadSettings();
-    Check(Settings.KeywordList.size() <= KeywordCount);
-    for (const std::string &keyword : Settings.KeywordList) {
-        Check(!keyword.empty() && keyword.size() < SettingsValueSize &&
-              keyword.find('\0') == std::string::npos);
+    PluginSettings settings;
+    LoadSettings(settings);
+    for (const auto &keyword : settings.Keywords) {
+        Check(strnlen(keyword, SettingsValueSize) < SettingsValueSize);
     }
-    Check(Settings.SeparatorText.size() >= 1 &&
-          Settings.SeparatorText.size() <= SettingsValueSize && Settings.SeparatorText[0] == '\n');
-    Check(Settings.PageLines >= FewestPageLines);
-    // Nothing of this run stays held: libFuzzer takes blocks that outlive a run for leaks.
-    Settings = PluginSettings{};
+    const size_t separator = strnlen(settings.SeparatorText, sizeof settings.SeparatorText);
+    Check(separator >= 1 && separator <= SettingsValueSize && settings.SeparatorText[0] == '\n');
+    Check(settings.PageLines >= FewestPageLines);
 }
 
 } // namespace

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
+#include "platform/lead_bytes.h"
 #include "platform/posix/environment.h"
-#include "viewer/lead_bytes.h"
-#include "viewer/scan_kernels.h"
+#include "viewer/scan/scan_kernels.h"
 
 // A finding: libFuzzer keeps the input that led here.
 inline void Check(bool holds) {

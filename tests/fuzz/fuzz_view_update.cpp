@@ -5,10 +5,9 @@
 #include <cstdint>
 
 #include "fuzz_support.h"
-#include "host/host_api.h"
 #include "platform/windows_api.h"
-#include "settings/settings.h"
-#include "viewer/view_update.h"
+#include "plugin/view_update.h"
+#include "settings_record.h"
 
 namespace {
 
@@ -17,6 +16,7 @@ DWORD Reported = 0;
 bool Terminates = true;
 std::string Given; // what the last fetch wrote
 std::string Answers;
+PluginSettings Settings;
 size_t BoxCount = 0;
 bool Cancelled = false;
 
@@ -35,12 +35,11 @@ int WINAPI BodyText(DWORD size, char *buffer) {
 }
 
 bool EndsSomeKeyword(const std::string &caption) {
-    return std::any_of(Settings.KeywordList.begin(), Settings.KeywordList.end(),
-                       [&caption](const std::string &keyword) {
-                           return keyword.size() >= caption.size() &&
-                                  keyword.compare(keyword.size() - caption.size(), caption.size(),
-                                                  caption) == 0;
-                       });
+    const std::vector<std::string> keywords = KeywordsOf(Settings);
+    return std::any_of(keywords.begin(), keywords.end(), [&caption](const std::string &keyword) {
+        return keyword.size() >= caption.size() &&
+               keyword.compare(keyword.size() - caption.size(), caption.size(), caption) == 0;
+    });
 }
 
 // The length the host reports: true, one short (no room for the terminator), anything up to a
@@ -75,15 +74,12 @@ int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT type) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     FuzzedDataProvider input(data, size);
     UseFuzzedCodePage(input);
-    Settings.KeywordList.clear();
+    Settings = PluginSettings{};
     const int keywords = input.ConsumeIntegralInRange<int>(0, KeywordCount);
     for (int k = 0; k < keywords; ++k) {
-        const std::string keyword = TextFrom(input.ConsumeRandomLengthString(12));
-        if (!keyword.empty()) {
-            Settings.KeywordList.push_back(keyword);
-        }
+        SetKeyword(Settings, k, TextFrom(input.ConsumeRandomLengthString(12)));
     }
-    Settings.SeparatorText = "\n" + TextFrom(input.ConsumeRandomLengthString(12));
+    SetSeparator(Settings, TextFrom(input.ConsumeRandomLengthString(12)));
     Settings.PageLines = input.ConsumeIntegralInRange<std::int32_t>(5, 40);
     Answers = input.ConsumeRandomLengthString(8);
     Terminates = input.ConsumeBool();
@@ -94,14 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
                                sizeof reportedChoice);
     Reported = ReportedLength(lengths);
 
-    HostApi.GetBodyTextLength = BodyLength;
-    HostApi.GetBodyText = BodyText;
+    HostFunctions host{};
+    host.GetBodyTextLength = BodyLength;
+    host.GetBodyText = BodyText;
     BoxCount = 0;
     Cancelled = false;
     Given.clear();
-    HandleViewUpdate();
+    HandleViewUpdate(host, Settings);
     // Nothing of this run stays held: libFuzzer takes blocks that outlive a run for leaks.
-    Settings = PluginSettings{};
     Body = std::string();
     Given = std::string();
     Answers = std::string();

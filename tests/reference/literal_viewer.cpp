@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/lead_bytes.h"
 #include "platform/windows_api.h"
-#include "viewer/lead_bytes.h"
-#include "viewer/paged_display.h"
+#include "viewer/caption.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 
 #include "literal_viewer.h"
 #include "message_boxes.h"
+#include "platform/lead_bytes.h"
 #include "plugin_under_test.h"
-#include "viewer/char_starts.h"
-#include "viewer/find_each.h"
-#include "viewer/find_text.h"
-#include "viewer/lead_bytes.h"
 #include "viewer/paged_display.h"
-#include "viewer/scan_kernels.h"
+#include "viewer/scan/scan_kernels.h"
+#include "viewer/search/char_starts.h"
+#include "viewer/search/find_each.h"
+#include "viewer/search/find_text.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "failing_heap.h"
 
 #include <cstdlib>
-#include <new>
 
 #include "wrapped_heap.h"
 
@@ -9,8 +8,6 @@ namespace {
 
 int HeapCountdown = 0;
 int HeapSeen = 0;
-int NewCountdown = 0;
-int NewSeenCount = 0;
 std::ptrdiff_t Held = 0;
 
 // True when this allocation is the one to fail.
@@ -26,13 +23,7 @@ void FailHeapAllocation(int nth) {
     HeapSeen = 0;
 }
 
-void FailNew(int nth) {
-    NewCountdown = nth;
-    NewSeenCount = 0;
-}
-
 int HeapAllocationsSeen() { return HeapSeen; }
-int NewsSeen() { return NewSeenCount; }
 std::ptrdiff_t HeapBlocksHeld() { return Held; }
 
 void *__wrap_malloc(size_t size) {
@@ -66,17 +57,3 @@ void __wrap_free(void *block) {
     Held -= block != nullptr ? 1 : 0;
     __real_free(block);
 }
-
-void *operator new(size_t size) {
-    if (Fails(NewCountdown, NewSeenCount)) {
-        throw std::bad_alloc();
-    }
-    void *block = __real_malloc(size == 0 ? 1 : size);
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    return block;
-}
-
-void operator delete(void *block) noexcept { __real_free(block); }
-void operator delete(void *block, size_t) noexcept { __real_free(block); }

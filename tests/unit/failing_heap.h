@@ -1,15 +1,12 @@
 #pragma once
 // The C heap of the code linked with -Wl,--wrap=malloc,--wrap=calloc,--wrap=realloc,--wrap=free,
-// and operator new, made to fail one chosen allocation: each allocation in turn can be made to
-// fail, and what is left held afterwards shows a leak.
+// made to fail one chosen allocation: each allocation in turn can be made to fail, and what is
+// left held afterwards shows a leak.
 #include <cstddef>
 
 // Fails the nth C heap allocation from now (1 for the next); 0 fails none.
 void FailHeapAllocation(int nth);
-// Fails the nth operator new from now; 0 fails none.
-void FailNew(int nth);
-// C heap allocations and news asked for since the last Fail call of their kind.
+// C heap allocations asked for since the last FailHeapAllocation.
 int HeapAllocationsSeen();
-int NewsSeen();
 // C heap blocks held now.
 std::ptrdiff_t HeapBlocksHeld();

@@ -118,12 +118,11 @@ BoxAnswerer::~BoxAnswerer() {
 const std::vector<ShownBox> &BoxAnswerer::Shown() const { return Boxes; }
 
 // A fresh load: the module-wide data as the loader leaves it, then the load notification.
-PluginUnderTest::PluginUnderTest()
-    : Module(FakePluginModule), Init(OmbrelPlugin_Init), Exit(OmbrelPlugin_Exit),
-      OnUpdateView(OmbrelPlugin_OnUpdateView), OnActivate(OmbrelPlugin_OnActivate),
-      OnNewPostmanInstance(OmbrelPlugin_OnNewPostmanInstance),
-      OnDeletePostmanInstance(OmbrelPlugin_OnDeletePostmanInstance),
-      GetPluginVersion(OmbrelPlugin_GetPluginVersion) {
+PluginUnderTest::PluginUnderTest() : Module(FakePluginModule) {
+#define DOVRINK_LINKED_ENTRY(event, result, parameters, bytes, ordinal)                            \
+    event = DOVRINK_ENTRY_POINT(event);
+    DOVRINK_ENTRY_POINTS(DOVRINK_LINKED_ENTRY)
+#undef DOVRINK_LINKED_ENTRY
     ResetModuleState();
     OnProcessAttach(System.AttachHandle);
 }

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
+#include "platform/lead_bytes.h"
 #include "plugin_under_test.h"
-#include "viewer/bit_mask.h"
-#include "viewer/find_text.h"
-#include "viewer/lead_bytes.h"
-#include "viewer/scan_kernels.h"
+#include "viewer/scan/bit_mask.h"
+#include "viewer/scan/scan_kernels.h"
+#include "viewer/search/find_text.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include "fake_system.h"
 #include "host/host_api.h"
 #include "message_boxes.h"
+#include "plugin/entry_points.h"
+#include "plugin/module_state.h"
 #include "plugin_under_test.h"
 #include "scenario.h"
 #include "test_host.h"
@@ -42,7 +44,7 @@ TEST_F(HostTable, LookupStopsAtTheFirstMissingName) {
     for (const auto &c : cases) {
         System.MissingExports = {c.missing};
         PluginUnderTest plugin;
-        EXPECT_EQ(ResolveHostApi(), c.filled == HostFunctionCount) << c.missing;
+        EXPECT_EQ(ResolveHostApi(HostApi), c.filled == HostFunctionCount) << c.missing;
         std::vector<bool> expected(HostFunctionCount, false);
         std::fill_n(expected.begin(), c.filled, true);
         EXPECT_EQ(FilledSlots(), expected) << c.missing;
@@ -93,20 +95,18 @@ TEST_F(HostTable, RecordTextsAreCutToTheirFieldsAndMissingOnesLeftEmpty) {
     EXPECT_EQ(std::string(record + 84, 32), std::string(32, '\0'));
 }
 
-// The exports of a linker file, one per line of a .def file's EXPORTS, or each name of a .list
-// file's braces; comments left out.
+// The exports of a linker file as the build made it: one per line of a .def file's EXPORTS, or
+// each name of a version script or dynamic list.
 std::vector<std::string> ExportsIn(const std::string &file) {
-    std::ifstream in(std::string(DOVRINK_SOURCE_DIR) + "/" + file);
+    std::ifstream in(std::string(DOVRINK_LINKER_FILES) + "/" + file);
     std::stringstream text;
     text << in.rdbuf();
-    const std::string content = std::regex_replace(text.str(), std::regex(R"(/\*[^*]*\*/)"), "");
+    const std::string content = text.str();
     const bool def = file.size() > 4 && file.compare(file.size() - 4, 4, ".def") == 0;
-    const std::regex entry(def ? R"( *(\S[^\n]*\S))" : R"(([A-Za-z_]\w*);)");
+    const std::regex entry(def ? R"(\n {4}(\S[^\n]*\S))" : R"(([A-Za-z_]\w*);)");
     std::vector<std::string> exports;
     for (std::sregex_iterator it(content.begin(), content.end(), entry), end; it != end; ++it) {
-        if ((*it)[1] != "EXPORTS") {
-            exports.push_back((*it)[1]);
-        }
+        exports.push_back((*it)[1]);
     }
     return exports;
 }
@@ -122,27 +122,39 @@ std::vector<std::string> Expected(const std::vector<std::string> &all, int leftO
     return kept;
 }
 
-TEST(HostExportFiles, ExportTheListedFunctionsInOrder) {
-#define DOVRINK_DEF_LINE(name, result, parameters, bytes) #name " = Host" #name "@" #bytes,
-    const std::vector<std::string> names(std::begin(HostFunctionNames),
-                                         std::end(HostFunctionNames));
-    const std::vector<std::string> defLines = {DOVRINK_HOST_FUNCTIONS(DOVRINK_DEF_LINE)};
-#undef DOVRINK_DEF_LINE
+TEST(LinkerFiles, ExportTheListedFunctionsInOrder) {
+#define DOVRINK_HOST_DEF_LINE(name, result, parameters, bytes) #name " = Host" #name "@" #bytes,
+#define DOVRINK_ENTRY_DEF_LINE(event, result, parameters, bytes, ordinal)                          \
+    DOVRINK_ENTRY_POINT_NAME(event) " = " DOVRINK_ENTRY_POINT_NAME(event) "@" #bytes " "           \
+                                                                                     "@" #ordinal,
+#define DOVRINK_ENTRY_NAME(event, result, parameters, bytes, ordinal)                              \
+    DOVRINK_ENTRY_POINT_NAME(event),
+    const std::vector<std::string> hostNames(std::begin(HostFunctionNames),
+                                             std::end(HostFunctionNames));
+    const std::vector<std::string> hostLines = {DOVRINK_HOST_FUNCTIONS(DOVRINK_HOST_DEF_LINE)};
+    const std::vector<std::string> entryLines = {DOVRINK_ENTRY_POINTS(DOVRINK_ENTRY_DEF_LINE)};
+    std::vector<std::string> entryNames = {DOVRINK_ENTRY_POINTS(DOVRINK_ENTRY_NAME)};
+#undef DOVRINK_HOST_DEF_LINE
+#undef DOVRINK_ENTRY_DEF_LINE
+#undef DOVRINK_ENTRY_NAME
+    entryNames.emplace_back("DovrinkInspection");
     const struct {
         const char *file;
+        const std::vector<std::string> &all;
         int leftOut; // 0 none, 1 the first, 2 the last
         const char *extra;
     } cases[] = {
-        {"tests/wine/host.def", 0, nullptr},
-        {"tests/wine/host_without_first.def", 1, nullptr},
-        {"tests/wine/host_without_last.def", 2, nullptr},
-        {"preview/host_exports.list", 0, "DovrinkWatchBox"},
-        {"tests/preview/host_without_first.list", 1, nullptr},
-        {"tests/preview/host_without_last.list", 2, nullptr},
+        {"dovrink.def", entryLines, 0, nullptr},
+        {"dovrink.map", entryNames, 0, nullptr},
+        {"host.def", hostLines, 0, nullptr},
+        {"host_without_first.def", hostLines, 1, nullptr},
+        {"host_without_last.def", hostLines, 2, nullptr},
+        {"host_exports.list", hostNames, 0, "DovrinkWatchBox"},
+        {"host_without_first.list", hostNames, 1, "DovrinkWatchBox"},
+        {"host_without_last.list", hostNames, 2, "DovrinkWatchBox"},
     };
     for (const auto &c : cases) {
-        const bool def = std::strstr(c.file, ".def") != nullptr;
-        std::vector<std::string> expected = Expected(def ? defLines : names, c.leftOut);
+        std::vector<std::string> expected = Expected(c.all, c.leftOut);
         if (c.extra != nullptr) {
             expected.emplace_back(c.extra);
         }

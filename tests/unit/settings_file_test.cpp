@@ -8,6 +8,7 @@
 #include "plugin_under_test.h"
 #include "scenario.h"
 #include "settings/settings.h"
+#include "settings_record.h"
 
 namespace {
 
@@ -19,38 +20,40 @@ class SettingsFile : public ScenarioTest {
         ResetModuleState();
     }
 
-    static void Load(const std::vector<std::string> &lines) {
+    void Load(const std::vector<std::string> &lines) {
         WriteSettings(HostFolder(), SettingsText(lines));
-        LoadSettings();
+        LoadSettings(Read);
     }
+
+    PluginSettings Read;
 };
 
 TEST_F(SettingsFile, WithoutAFileTheDefaultsHold) {
-    LoadSettings();
-    EXPECT_TRUE(Settings.KeywordList.empty());
-    EXPECT_EQ(Settings.SeparatorText, "\n=========");
-    EXPECT_EQ(Settings.PageLines, 30);
+    LoadSettings(Read);
+    EXPECT_TRUE(KeywordsOf(Read).empty());
+    EXPECT_EQ(std::string(Read.SeparatorText), "\n=========");
+    EXPECT_EQ(Read.PageLines, 30);
 }
 
 TEST_F(SettingsFile, EscapesBecomeLineBreaksEvenAfterADoubleByteCharacter) {
     // "表" is 0x95 0x5C: its second byte and a following "n" make an escape too.
     Load({"[dovrink]", "keyword0=A\\nB", "keyword1=\\nA\\n\\nB\\", "keyword2=\x95\x5Cn\x95\x5C",
           "separator=a\\nb"});
-    EXPECT_EQ(Settings.KeywordList,
+    EXPECT_EQ(KeywordsOf(Read),
               (std::vector<std::string>{"A\r\nB", "\r\nA\r\n\r\nB\\", "\x95\r\n\x95\x5C"}));
-    EXPECT_EQ(Settings.SeparatorText, "\na\\nb") << "the separator is not unescaped";
+    EXPECT_EQ(std::string(Read.SeparatorText), "\na\\nb") << "the separator is not unescaped";
 }
 
 TEST_F(SettingsFile, ValuesAreCutTo253Bytes) {
     Load({"[dovrink]", "keyword0=" + std::string(300, 'k'), "separator=" + std::string(300, 's')});
-    EXPECT_EQ(Settings.KeywordList, std::vector<std::string>{std::string(253, 'k')});
-    EXPECT_EQ(Settings.SeparatorText, "\n" + std::string(253, 's'));
+    EXPECT_EQ(KeywordsOf(Read), std::vector<std::string>{std::string(253, 'k')});
+    EXPECT_EQ(std::string(Read.SeparatorText), "\n" + std::string(253, 's'));
 }
 
 TEST_F(SettingsFile, LoadingAgainReplacesTheKeywords) {
     Load({"[dovrink]", "keyword0=first", "keyword8=last", "keyword9=never"});
-    LoadSettings();
-    EXPECT_EQ(Settings.KeywordList, (std::vector<std::string>{"first", "last"}));
+    LoadSettings(Read);
+    EXPECT_EQ(KeywordsOf(Read), (std::vector<std::string>{"first", "last"}));
 }
 
 TEST_F(SettingsFile, HostPathTooLongForTheFileNameMeansNoKeywords) {
@@ -61,9 +64,9 @@ TEST_F(SettingsFile, HostPathTooLongForTheFileNameMeansNoKeywords) {
     for (const size_t length : {491, 600}) {
         setenv(HostDirVariable, ("/" + std::string(length, 'x')).c_str(), 1);
         ResetModuleState();
-        LoadSettings();
-        EXPECT_TRUE(Settings.KeywordList.empty()) << length;
-        EXPECT_EQ(Settings.PageLines, 7) << "the current directory's file is still read";
+        LoadSettings(Read);
+        EXPECT_TRUE(KeywordsOf(Read).empty()) << length;
+        EXPECT_EQ(Read.PageLines, 7) << "the current directory's file is still read";
     }
     setenv(HostDirVariable, saved.c_str(), 1);
 }

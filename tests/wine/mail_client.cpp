@@ -3,14 +3,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/symbol_binding.h"
-
 bool LoadClientPlugin(const char *path, ClientPlugin &plugin) {
-    plugin.Module = LoadLibraryA(path);
-    return plugin.Module != nullptr &&
-           BindSymbol(GetProcAddress(plugin.Module, "OmbrelPlugin_Init"), plugin.Init) &&
-           BindSymbol(GetProcAddress(plugin.Module, "OmbrelPlugin_OnUpdateView"),
-                      plugin.OnUpdateView);
+    HMODULE module = LoadLibraryA(path);
+    plugin.Module = module;
+    return module != nullptr &&
+           FindEntryPoints([module](const char *name) { return GetProcAddress(module, name); },
+                           plugin) == nullptr;
 }
 
 std::string ReadBodyFile(const char *path) {

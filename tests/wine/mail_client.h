@@ -6,10 +6,10 @@
 
 #include <string>
 
-struct ClientPlugin {
+#include "plugin/entry_points.h"
+
+struct ClientPlugin : EntryPoints {
     HMODULE Module = nullptr;
-    int(WINAPI *Init)() = nullptr;
-    void(WINAPI *OnUpdateView)() = nullptr;
 };
 
 // False when the library does not load or lacks one of the entry points.

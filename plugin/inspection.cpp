@@ -1,0 +1,12 @@
+#include "plugin/inspection.h"
+
+#include "plugin/module_state.h"
+#include "viewer/issue.h"
+#include "viewer/pages.h"
+
+extern "C" const PluginInspection *DovrinkInspection() {
+    static const PluginInspection inspection = {
+        &Settings, KeywordFilePath, FindSections, CountPages, FindIssueMarker, IsIssue,
+    };
+    return &inspection;
+}

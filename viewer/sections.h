@@ -1,0 +1,38 @@
+#pragma once
+// What becomes of each keyword in a body: the one judgement that the boxes are shown from and
+// that the preview explains them by.
+#include <cstddef>
+#include <cstdint>
+
+#include "settings/settings.h"
+
+enum class KeywordFate {
+    NotSet,      // the key is not set
+    NotFound,    // the keyword is not in the body
+    NoSeparator, // found, but no separator text follows it
+    TooShort,    // found with its section, which leaves nothing for a box
+    ToShow,      // found with a section for the boxes
+};
+
+struct KeywordSection {
+    KeywordFate Fate;
+    const char *Start;          // the keyword's first occurrence, or null
+    const char *SeparatorStart; // the separator text after it (its line feed), or null
+};
+
+// The excerpt of a section: from the keyword up to the byte before the separator's line feed.
+inline size_t ExcerptLength(const KeywordSection &section) {
+    return static_cast<size_t>(section.SeparatorStart - section.Start) - 1;
+}
+
+// The fate of every keyword of the settings, by its number, in the body: the text at `body` up to
+// its first NUL or its `size` bytes. Returns the text's length.
+size_t FindSections(const char *body, size_t size, const PluginSettings &settings,
+                    KeywordSection (&sections)[KeywordCount]);
+
+// The distance from the keyword's first occurrence in the body to the start of the separator text
+// that follows it, or 0 when either is missing. With `out`, also writes the excerpt there: the
+// distance less one bytes from the keyword on, and a NUL. The body is `length` bytes of text
+// without a NUL, followed by its terminator.
+std::int32_t CutExcerpt(const char *body, size_t length, const char *keyword,
+                        const char *separatorText, char *out);
