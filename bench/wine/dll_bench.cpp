@@ -21,9 +21,9 @@
 #include "mail_client.h"
 #include "mail_text.h"
 #include "platform/lead_bytes.h"
-#include "plugin/view_update.h"
 #include "settings/settings.h"
 #include "test_host.h"
+#include "viewer/issue.h"
 
 namespace {
 
@@ -36,6 +36,17 @@ constexpr int LiteralRuns = 3;
 const std::string SeparatorText = std::string("\n") + DefaultSeparator;
 
 int Boxes = 0;
+
+// The targets on ordinary mail: the SSE2 baseline, with half the vector width and a 32-bit
+// process's eight vector registers, is allowed a quarter more time than the anchor.
+struct Targets {
+    double MostTimesAnchor;
+    double LeastTimesLiteral;
+};
+constexpr Targets Avx2Targets = {1.0, 50.0};
+constexpr Targets Sse2Targets = {1.25, 40.0};
+// On mail made against the viewer, for either.
+constexpr Targets ShapedTargets = {2.0, 20.0};
 
 int WINAPI CountBox(HWND, LPCSTR, LPCSTR, UINT) {
     ++Boxes;
@@ -178,21 +189,22 @@ int BoxesOf(void(WINAPI *update)()) {
     return Boxes;
 }
 
-void Measure(Shape shape, size_t size, void(WINAPI *update)(), std::vector<Row> &rows) {
+void Measure(Shape shape, size_t size, void(WINAPI *update)(), const Targets &ordinaryTargets,
+             std::vector<Row> &rows) {
     const std::string &body = ShapedMail(shape, size);
     SetMessageOnView(body);
     const std::string name = ShapeNames[static_cast<int>(shape)];
-    const bool ordinary = shape == Shape::Ordinary;
+    const Targets &targets = shape == Shape::Ordinary ? ordinaryTargets : ShapedTargets;
     const double anchored = MedianRatio(
         update, [&] { Anchor(body); }, Runs, 0.1);
     rows.push_back({"Update " + name + ", x time of memcpy + memchr", size, anchored,
-                    ordinary ? 1.0 : 2.0, true});
+                    targets.MostTimesAnchor, true});
     if (size != LiteralSize) {
         return;
     }
     const double literal = MedianRatio(LiteralUpdate, update, LiteralRuns, 0);
     rows.push_back({"Update " + name + ", x faster than the literal", size, literal,
-                    ordinary ? 50.0 : 20.0, false});
+                    targets.LeastTimesLiteral, false});
     // Both did the same work.
     const int shown = BoxesOf(update);
     Boxes = 0;
@@ -218,14 +230,17 @@ int main() {
         std::fprintf(stderr, "dll_bench: dovrink.dll did not load, patch or initialise\n");
         return 2;
     }
+    const char *forced = std::getenv("DOVRINK_VECTORS");
+    __builtin_cpu_init();
+    const char *vectors =
+        forced != nullptr ? forced : __builtin_cpu_supports("avx2") ? "avx2" : "sse2";
+    const Targets &targets = std::strcmp(vectors, "avx2") == 0 ? Avx2Targets : Sse2Targets;
     std::vector<Row> rows;
     for (const size_t size : Sizes) {
         for (int shape = 0; shape < ShapeCount; ++shape) {
-            Measure(static_cast<Shape>(shape), size, plugin.OnUpdateView, rows);
+            Measure(static_cast<Shape>(shape), size, plugin.OnUpdateView, targets, rows);
         }
     }
-    const char *forced = std::getenv("DOVRINK_VECTORS");
-    __builtin_cpu_init();
-    Print(rows, forced != nullptr ? forced : __builtin_cpu_supports("avx2") ? "avx2" : "sse2");
+    Print(rows, vectors);
     return AllMet(rows) ? 0 : 1;
 }
