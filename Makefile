@@ -58,8 +58,7 @@ bench:
 fuzz: build-fuzz
 	for target in $(FUZZ_TARGETS); do \
 		echo "fuzz_$$target:"; \
-		tests/fuzz/run-fuzzer.sh build/fuzz/bin/fuzz_$$target tests/fuzz/corpus/$$target \
-			$(FUZZ_LIMIT) || exit 1; \
+		tests/fuzz/run-fuzzer.sh build/fuzz/bin/fuzz_$$target $(FUZZ_LIMIT) || exit 1; \
 	done
 
 # The release zip, in dist/: the DLL, the example settings, the user's guide, the licence.

@@ -98,13 +98,14 @@ struct Report {
         }
         for (const IniEntry &entry : section->Entries) {
             const std::string name = entry.Name;
-            // Only "keyword0" to "keyword8" are asked for: a longer number ("keyword9",
-            // "keyword08") is a key that nothing reads.
+            // Only single digits below KeywordCount are asked for: a larger or longer number
+            // ("keyword9", "keyword08") is a key that nothing reads.
             const bool numbered = name.size() > 7 && strncasecmp(name.c_str(), "keyword", 7) == 0 &&
                                   name.find_first_not_of("0123456789", 7) == std::string::npos;
             const bool read = name.size() == 8 && name[7] < '0' + KeywordCount;
             if (numbered && !read) {
-                Warnings.push_back(name + " is never read: only keyword0 to keyword8 count.");
+                Warnings.push_back(name + " is never read: only keyword0 to keyword" +
+                                   std::to_string(KeywordCount - 1) + " count.");
             }
         }
     }

@@ -38,15 +38,7 @@ BOOL GetCPInfo(UINT codePage, CPINFO *info) {
     return TRUE;
 }
 
-bool IsAnsiLeadByte(unsigned char byte) {
-    const CodePage &page = AnsiCodePage();
-    for (int i = 0; i + 1 < MAX_LEADBYTES && page.LeadByte[i] != 0; i += 2) {
-        if (byte >= page.LeadByte[i] && byte <= page.LeadByte[i + 1]) {
-            return true;
-        }
-    }
-    return false;
-}
+bool IsAnsiLeadByte(unsigned char byte) { return IsLeadByteOf(AnsiCodePage(), byte); }
 
 std::string AnsiToUtf8(const std::string &text) {
     std::string out;

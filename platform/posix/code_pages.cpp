@@ -30,6 +30,15 @@ const CodePage *FindCodePage(UINT number) {
     return nullptr;
 }
 
+bool IsLeadByteOf(const CodePage &page, unsigned char byte) {
+    for (int i = 0; i + 1 < MAX_LEADBYTES && page.LeadByte[i] != 0; i += 2) {
+        if (byte >= page.LeadByte[i] && byte <= page.LeadByte[i + 1]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string KnownCodePages() {
     std::string list;
     for (const CodePage &page : KnownPages) {

@@ -14,5 +14,8 @@ struct CodePage {
 // The code pages that the stand-ins know; null for any other number.
 const CodePage *FindCodePage(UINT number);
 
+// True at a byte that starts a double-byte character of the code page.
+bool IsLeadByteOf(const CodePage &page, unsigned char byte);
+
 // The numbers of all known code pages, for messages such as a usage text.
 std::string KnownCodePages();

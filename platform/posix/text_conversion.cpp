@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/posix/code_pages.h"
+
 namespace {
 
 constexpr size_t PieceSize = 1024;
 
 bool IsCp932Lead(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    static const CodePage &cp932 = *FindCodePage(932);
+    return IsLeadByteOf(cp932, byte);
 }
 bool IsCp932Trail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
 

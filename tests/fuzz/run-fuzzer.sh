@@ -1,10 +1,25 @@
 #!/bin/sh
-# Runs a fuzz target on its committed corpus and then for SECONDS more, or for N executions when
-# the limit is "runs=N". New inputs go to a scratch folder, so the corpus grows only when someone
-# copies them in; a finding is saved in $FUZZ_ARTIFACTS (default /tmp) and fails the run.
-# usage: run-fuzzer.sh TARGET CORPUS_DIR SECONDS|runs=N
+# Runs a fuzz target on its seeds and then for SECONDS more, or for N executions when the limit is
+# "runs=N". The seeds of fuzz_NAME are its own corpus, tests/fuzz/corpus/NAME, and the files of the
+# tree that it reads where they stand (below) rather than as copies. New inputs go to a scratch
+# folder, so the corpus grows only when someone copies them in; a finding is saved in
+# $FUZZ_ARTIFACTS (default /tmp) and fails the run.
+# usage: run-fuzzer.sh TARGET SECONDS|runs=N
 set -u
-target=$1 corpus=$(realpath "$2") limit=$3
+target=$1 limit=$2
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
+name=$(basename "$target")
+name=${name#fuzz_}
+case $name in
+find_text | cut_excerpt | show_paged | view_update) seeds="$top/examples" ;;
+preview_mail) seeds="$top/tests/preview/mail $top/tests/preview/mailboxes" ;;
+settings) seeds="$top/tests/ini/corpus $top/examples/plugins" ;;
+*) seeds="" ;;
+esac
+if [ -d "$here/corpus/$name" ]; then
+    seeds="$here/corpus/$name $seeds"
+fi
 mkdir -p "${FUZZ_ARTIFACTS:-/tmp}"
 scratch=$(mktemp -d)
 log=$(mktemp)
@@ -13,8 +28,9 @@ case $limit in
 runs=*) stop="-runs=${limit#runs=}" ;;
 *) stop="-max_total_time=$limit" ;;
 esac
+# shellcheck disable=SC2086 # the seed folders are words of their own
 "$target" "$stop" -max_len=1024 -print_final_stats=1 -artifact_prefix="${FUZZ_ARTIFACTS:-/tmp}/" \
-    "$scratch" "$corpus" > "$log" 2>&1
+    "$scratch" $seeds > "$log" 2>&1
 status=$?
 if [ "$status" != 0 ]; then
     cat "$log"
