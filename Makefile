@@ -81,8 +81,7 @@ format:
 
 tidy: build-linux
 	tools/install-deps.sh tidy
-	git ls-files '*.cpp' | grep -v -e '^tests/wine/' -e '^platform/win32/' -e '^bench/' | \
-		xargs clang-tidy -p build/linux --quiet
+	tools/tidy.sh build/linux
 
 clean:
 	rm -rf build dist

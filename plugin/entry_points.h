@@ -5,7 +5,9 @@
 #include "platform/windows_api.h"
 #include "plugin/entry_point_list.h"
 
-// noexcept throughout: nothing may unwind into the host's frames.
+// noexcept throughout: nothing may unwind into the host's frames. A type, a parameter list and a
+// member's name are pasted as they are: parentheses would break them.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 extern "C" {
 #define DOVRINK_DECLARE_ENTRY(event, result, parameters, bytes, ordinal)                           \
     result WINAPI DOVRINK_ENTRY_POINT(event)                                                       \
@@ -24,6 +26,7 @@ struct EntryPoints {
     DOVRINK_ENTRY_POINTS(DOVRINK_ENTRY_SLOT)
 #undef DOVRINK_ENTRY_SLOT
 };
+// NOLINTEND(bugprone-macro-parentheses)
 
 // Fills the table through `find`, which takes an exported name and gives its address (a wrapper
 // of GetProcAddress or dlsym). The name of the first entry point missing, or null when none is.

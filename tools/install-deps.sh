@@ -40,7 +40,7 @@ for target in "$@"; do
         packages="$packages fonts-ipafont-gothic"
         ;;
     format) packages="$packages clang-format" ;;
-    tidy) packages="$packages $preview libgtest-dev clang-tidy" ;;
+    tidy) packages="$packages $preview libgtest-dev clang-tidy python3" ;;
     *)
         echo "install-deps.sh: unknown target $target" >&2
         exit 2

@@ -232,8 +232,9 @@ int main() {
     }
     const char *forced = std::getenv("DOVRINK_VECTORS");
     __builtin_cpu_init();
-    const char *vectors =
-        forced != nullptr ? forced : __builtin_cpu_supports("avx2") ? "avx2" : "sse2";
+    const char *vectors = forced != nullptr                ? forced
+                          : __builtin_cpu_supports("avx2") ? "avx2"
+                                                           : "sse2";
     const Targets &targets = std::strcmp(vectors, "avx2") == 0 ? Avx2Targets : Sse2Targets;
     std::vector<Row> rows;
     for (const size_t size : Sizes) {

@@ -125,8 +125,9 @@ std::vector<std::string> Expected(const std::vector<std::string> &all, int leftO
 TEST(LinkerFiles, ExportTheListedFunctionsInOrder) {
 #define DOVRINK_HOST_DEF_LINE(name, result, parameters, bytes) #name " = Host" #name "@" #bytes,
 #define DOVRINK_ENTRY_DEF_LINE(event, result, parameters, bytes, ordinal)                          \
-    DOVRINK_ENTRY_POINT_NAME(event) " = " DOVRINK_ENTRY_POINT_NAME(event) "@" #bytes " "           \
-                                                                                     "@" #ordinal,
+    DOVRINK_ENTRY_POINT_NAME(event)                                                                \
+    " = " DOVRINK_ENTRY_POINT_NAME(event) "@" #bytes " "                                           \
+                                          "@" #ordinal,
 #define DOVRINK_ENTRY_NAME(event, result, parameters, bytes, ordinal)                              \
     DOVRINK_ENTRY_POINT_NAME(event),
     const std::vector<std::string> hostNames(std::begin(HostFunctionNames),
