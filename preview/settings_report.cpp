@@ -1,103 +1,175 @@
 #include "preview/settings_report.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <set>
 #include <string>
 #include <strings.h>
 #include <vector>
 
 #include "platform/posix/code_page.h"
-#include "platform/posix/ini_file.h"
+#include "platform/posix/code_pages.h"
+#include "platform/posix/profile_file.h"
+#include "platform/posix/text_conversion.h"
 #include "platform/posix/windows_path.h"
+#include "platform/profile_text.h"
+#include "platform/text_encoding.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"
 #include "viewer/caption.h"
 
 namespace {
 
-// Well-formed UTF-8 with at least one character beyond ASCII.
-bool LooksLikeUtf8(const std::string &text) {
-    bool beyondAscii = false;
-    for (size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80           ? 1
-                              : (lead >> 5) == 0x6  ? 2
-                              : (lead >> 4) == 0xE  ? 3
-                              : (lead >> 3) == 0x1E ? 4
-                                                    : 0;
-        if (length == 0 || i + length > text.size()) {
-            return false;
-        }
-        for (size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        beyondAscii = beyondAscii || length > 1;
-        i += length;
-    }
-    return beyondAscii;
+std::string CodePageName() {
+    return "code page " + std::to_string(GetACP()) + (GetACP() == 932 ? " (Shift_JIS)" : "");
 }
 
-std::string ReadValue(const char *key, const char *path) {
-    char value[SettingsValueSize];
-    GetPrivateProfileStringA(SettingsSection, key, "", value, sizeof value, path);
+// How the file is saved, for the reader; empty for the code page.
+std::string EncodingName(SettingsEncoding encoding) {
+    switch (encoding) {
+    case SettingsEncoding::Utf8:
+        return "UTF-8";
+    case SettingsEncoding::Utf8WithMark:
+        return "UTF-8 with a byte-order mark";
+    case SettingsEncoding::Utf16LittleEndian:
+        return "UTF-16 (little-endian)";
+    case SettingsEncoding::Utf16BigEndian:
+        return "UTF-16 (big-endian)";
+    default:
+        return "";
+    }
+}
+
+// The file's text as the plugin reads it for its values: in the code page as the system reads
+// it; UTF-8 as the bytes stand; UTF-16 in UTF-8.
+bool FileText(const char *windowsPath, SettingsEncoding encoding, std::string &text) {
+    switch (encoding) {
+    case SettingsEncoding::Utf8:
+    case SettingsEncoding::Utf8WithMark:
+        if (!ReadFileBytes(PosixPath(windowsPath), text)) {
+            return false;
+        }
+        text.erase(0, MarkLength(ByteOrderMarkOf(text.data(), text.size())));
+        return true;
+    default:
+        return ReadProfileText(PosixPath(windowsPath), text);
+    }
+}
+
+// The key's value as the file holds it, quotes around it taken off, as the plugin takes them: in
+// UTF-8 when the file is saved in Unicode, else in the code page.
+std::string ValueInFile(const char *windowsPath, const char *key, SettingsEncoding encoding) {
+    if (encoding == SettingsEncoding::Ansi) {
+        char value[SettingsValueSize];
+        GetPrivateProfileStringA(SettingsSection, key, "", value, sizeof value, windowsPath);
+        return value;
+    }
+    std::string text;
+    ProfileEntry entry{};
+    if (!FileText(windowsPath, encoding, text) ||
+        !FindProfileEntry(text.data(), text.size(), SettingsSection, key, entry)) {
+        return "";
+    }
+    std::string value(entry.Value, entry.ValueLength);
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
+        value = value.substr(1, value.size() - 2);
+    }
     return value;
+}
+
+// The code point of a well-formed UTF-8 sequence.
+unsigned CodePointOf(const std::string &character) {
+    const auto lead = static_cast<unsigned char>(character[0]);
+    unsigned c = character.size() == 1 ? lead : lead & (0x7Fu >> character.size());
+    for (size_t i = 1; i < character.size(); ++i) {
+        c = c << 6 | (static_cast<unsigned char>(character[i]) & 0x3Fu);
+    }
+    return c;
+}
+
+// The first character of UTF-8 text that the code page has no place for, with its code point,
+// such as "😀 (U+1F600)"; empty when it holds them all.
+std::string FirstCharacterBeyond(const std::string &utf8) {
+    const char *page = FindCodePage(GetACP())->IconvName;
+    for (size_t i = 0; i < utf8.size();) {
+        bool wellFormed = false;
+        const size_t length = Utf8SequenceLength(utf8.data() + i, utf8.size() - i, wellFormed);
+        const std::string character = utf8.substr(i, length);
+        std::string out;
+        size_t missing = 0;
+        if (!ConvertText(character, "UTF-8", page, SequenceUnit::Utf8, "", out, missing) ||
+            missing > 0) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", CodePointOf(character));
+            return character + " (" + code + ")";
+        }
+        i += length;
+    }
+    return "";
 }
 
 struct Report {
     std::vector<std::string> Warnings;
-    std::set<std::string> FilesChecked; // by real path: both roles may name one file
 
-    void CheckText(const std::string &name, const std::string &value) {
-        const std::string page = std::to_string(GetACP()) + (GetACP() == 932 ? " (Shift_JIS)" : "");
-        if (LooksLikeUtf8(value)) {
-            Warnings.push_back(name +
-                               " looks like UTF-8, which never matches a mail in code page " +
-                               page + ": save the file in code page " + page + ", not UTF-8.");
-        } else if (!IsAnsiText(value)) {
-            Warnings.push_back(name + " holds bytes that are not text in code page " + page + ".");
+    // The file's line: where it is (`where`: what a relative path starts from) and how it is
+    // saved, or that it is missing.
+    static void PrintFile(const char *heading, const char *windowsPath, const char *where,
+                          const char *role, SettingsEncoding encoding) {
+        const std::string saved = EncodingName(encoding);
+        std::printf("  %s, from %s%s%s:\n", heading, PosixPath(windowsPath).c_str(), where,
+                    saved.empty() ? "" : (" (saved as " + saved + ")").c_str());
+        if (std::FILE *file = std::fopen(PosixPath(windowsPath).c_str(), "rb")) {
+            std::fclose(file);
+        } else {
+            std::printf("    (no such file, so the defaults for the %s hold)\n", role);
         }
     }
 
-    void CheckFile(const char *windowsPath, const char *role) {
-        const std::string path = PosixPath(windowsPath);
-        FILE *file = std::fopen(path.c_str(), "rb");
-        if (file == nullptr) {
-            std::printf("    (no such file, so the defaults for the %s hold)\n", role);
-            return;
+    // What the reader should know of a value: converted from Unicode, or why it will not match.
+    void CheckValue(const std::string &name, const char *windowsPath, const char *key,
+                    SettingsEncoding encoding, ValueSource source, const std::string &read) {
+        const std::string saved = EncodingName(encoding);
+        const std::string inFile = ValueInFile(windowsPath, key, encoding);
+        if (source == ValueSource::FromUnicode) {
+            std::printf("              saved as %s; read as %s\n", saved.c_str(),
+                        Visible(read).c_str());
+        } else if (source == ValueSource::BeyondCodePage &&
+                   !IsUtf8BeyondAscii(inFile.data(), inFile.size())) {
+            Warnings.push_back(name +
+                               " is not UTF-8, though the file's byte-order mark says it "
+                               "is: it reads as " +
+                               Visible(read) +
+                               " and never matches a mail. Save the file again, as UTF-8 or in " +
+                               CodePageName() + ".");
+        } else if (source == ValueSource::BeyondCodePage) {
+            Warnings.push_back(name + " holds " + FirstCharacterBeyond(inFile) + ", which " +
+                               CodePageName() + " has no place for: it reads as " + Visible(read) +
+                               " and never matches a mail. Write it without that character.");
+        } else if (encoding == SettingsEncoding::Ansi) {
+            CheckAnsiValue(name, inFile);
         }
-        char *resolved = realpath(path.c_str(), nullptr);
-        const bool seen = resolved != nullptr && !FilesChecked.insert(resolved).second;
-        std::free(resolved);
-        if (seen) {
-            std::fclose(file);
-            return;
-        }
-        unsigned char start[3] = {};
-        const bool bom = std::fread(start, 1, 3, file) == 3 && start[0] == 0xEF &&
-                         start[1] == 0xBB && start[2] == 0xBF;
-        std::fclose(file);
-        if (bom) {
-            Warnings.push_back(path + " starts with a UTF-8 byte-order mark: the file is read as "
-                                      "ANSI text, where the mark spoils the section line after it "
-                                      "and the keys of that section are not found. Save it in the "
-                                      "ANSI code page, without a byte-order mark.");
+    }
+
+    void CheckAnsiValue(const std::string &name, const std::string &value) {
+        if (IsUtf8BeyondAscii(value.data(), value.size())) {
+            Warnings.push_back(name +
+                               " looks like UTF-8, but the file is not UTF-8 throughout, "
+                               "so it is read in " +
+                               CodePageName() +
+                               " and never matches a mail: save the whole file as UTF-8, or in " +
+                               CodePageName() + ".");
+        } else if (!IsAnsiText(value)) {
+            Warnings.push_back(name + " holds bytes that are not text in " + CodePageName() + ".");
         }
     }
 
     void CheckUnreadKeywords(const char *windowsPath) {
-        IniFile file;
-        if (!ReadIniFile(PosixPath(windowsPath), file)) {
+        std::string text;
+        ProfileEntries entries{};
+        if (!ReadProfileText(PosixPath(windowsPath), text) ||
+            !FindProfileSection(text.data(), text.size(), SettingsSection, entries)) {
             return;
         }
-        const IniSection *section = FindIniSection(file, SettingsSection);
-        if (section == nullptr) {
-            return;
-        }
-        for (const IniEntry &entry : section->Entries) {
-            const std::string name = entry.Name;
+        for (ProfileEntry entry{}; NextProfileEntry(entries, entry);) {
+            const std::string name(entry.Name, entry.NameLength);
             // Only single digits below KeywordCount are asked for: a larger or longer number
             // ("keyword9", "keyword08") is a key that nothing reads.
             const bool numbered = name.size() > 7 && strncasecmp(name.c_str(), "keyword", 7) == 0 &&
@@ -111,8 +183,7 @@ struct Report {
     }
 
     void PrintKeywords(const char *path, const PluginSettings &settings) {
-        std::printf("  Keywords, from %s:\n", PosixPath(path).c_str());
-        CheckFile(path, "keywords");
+        PrintFile("Keywords", path, "", "keywords", settings.KeywordFileEncoding);
         bool anySet = false;
         for (int i = 0; i < KeywordCount; ++i) {
             const std::string key = "keyword" + std::to_string(i);
@@ -124,7 +195,8 @@ struct Report {
             const char *caption = CaptionOf(keyword);
             std::printf("    %s  %s  (box caption %s)\n", key.c_str(), Visible(keyword).c_str(),
                         Visible(caption).c_str());
-            CheckText(key, ReadValue(key.c_str(), path));
+            CheckValue(key, path, key.c_str(), settings.KeywordFileEncoding,
+                       settings.KeywordSources[i], keyword);
             if (*caption == '\0') {
                 Warnings.push_back(key + " has " + std::to_string(ExcerptSkip) +
                                    " bytes or fewer: a box caption leaves out the first " +
@@ -138,13 +210,13 @@ struct Report {
     }
 
     void PrintSeparatorAndPageLength(const PluginSettings &settings) {
-        std::printf("  Separator and page length, from %s under the current directory:\n",
-                    PosixPath(RelativeSettingsPath).c_str());
-        CheckFile(RelativeSettingsPath, "separator and page length");
+        PrintFile("Separator and page length", RelativeSettingsPath, " under the current directory",
+                  "separator and page length", settings.SeparatorFileEncoding);
         std::printf("    separator    %s  (a section ends where a line starts with the text after "
                     "the line break)\n",
                     Visible(settings.SeparatorText).c_str());
-        CheckText("separator", ReadValue("separator", RelativeSettingsPath));
+        CheckValue("separator", RelativeSettingsPath, "separator", settings.SeparatorFileEncoding,
+                   settings.SeparatorSource, settings.SeparatorText + 1);
         std::printf("    page length  %d lines a box\n", static_cast<int>(settings.PageLines));
         const auto asRead = static_cast<int>(GetPrivateProfileIntA(
             SettingsSection, "line", settings.PageLines, RelativeSettingsPath));

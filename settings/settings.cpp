@@ -5,6 +5,7 @@
 #include "platform/lead_bytes.h"
 #include "platform/windows_api.h"
 #include "settings/unescape.h"
+#include "settings/unicode_file.h"
 
 namespace {
 
@@ -13,20 +14,25 @@ constexpr const char *FileName = "plugins\\dovrink.ini";
 // The keys' numbers are single digits, written in place: no formatted output is linked in.
 static_assert(KeywordCount <= 10, "keyword0 to keyword9 at most");
 
-void ReadKeywords(const char *path, PluginSettings &settings) {
+// The keywords are read as the system reads the file, and again from its Unicode text where it
+// has one; the escapes are expanded in either.
+void ReadKeywords(const char *path, const UnicodeSettingsText &text, PluginSettings &settings) {
     for (int i = 0; i < KeywordCount; ++i) {
         char key[] = "keyword0";
         key[sizeof key - 2] = static_cast<char>('0' + i);
         char *value = settings.Keywords[i];
         GetPrivateProfileStringA(SettingsSection, key, "", value, SettingsValueSize, path);
+        settings.KeywordSources[i] = TakeUnicodeValue(text, key, value);
         UnescapeLineBreaks(value);
     }
 }
 
-void ReadSeparator(PluginSettings &settings) {
+void ReadSeparator(const UnicodeSettingsText &text, PluginSettings &settings) {
+    char *value = settings.SeparatorText + 1;
     settings.SeparatorText[0] = '\n';
-    GetPrivateProfileStringA(SettingsSection, "separator", DefaultSeparator,
-                             settings.SeparatorText + 1, SettingsValueSize, RelativeSettingsPath);
+    GetPrivateProfileStringA(SettingsSection, "separator", DefaultSeparator, value,
+                             SettingsValueSize, RelativeSettingsPath);
+    settings.SeparatorSource = TakeUnicodeValue(text, "separator", value);
 }
 
 void ReadPageLines(PluginSettings &settings) {
@@ -68,10 +74,15 @@ bool KeywordFilePath(char (&path)[SettingsPathSize]) {
 void LoadSettings(PluginSettings &settings) {
     // A host that initialises the plugin again gets the file's keywords once, not twice.
     settings = PluginSettings{};
+    UnicodeSettingsText text;
     char path[SettingsPathSize];
     if (KeywordFilePath(path)) {
-        ReadKeywords(path, settings);
+        ReadUnicodeText(path, text);
+        settings.KeywordFileEncoding = text.Encoding;
+        ReadKeywords(path, text, settings);
     }
-    ReadSeparator(settings);
+    ReadUnicodeText(RelativeSettingsPath, text);
+    settings.SeparatorFileEncoding = text.Encoding;
+    ReadSeparator(text, settings);
     ReadPageLines(settings);
 }

@@ -17,6 +17,23 @@ constexpr std::int32_t FewestPageLines = 5;
 constexpr const char *RelativeSettingsPath = ".\\plugins\\dovrink.ini";
 constexpr unsigned SettingsPathSize = 512;
 
+// How a settings file is saved, as the plugin reads it: in the ANSI code page, or in Unicode.
+enum class SettingsEncoding : unsigned char {
+    Ansi, // or missing, or too large to be read as Unicode
+    Utf8,
+    Utf8WithMark,
+    Utf16LittleEndian,
+    Utf16BigEndian,
+};
+
+// Where a value comes from.
+enum class ValueSource : unsigned char {
+    AsRead,         // as the system read it: the file is in the code page, or the value is ASCII
+    FromUnicode,    // from the file's Unicode text, which the code page holds whole
+    BeyondCodePage, // the file's Unicode text holds a character the code page lacks: as the
+                    // system read it, with a substitute for that character
+};
+
 struct PluginSettings {
     // keyword0 to keyword8 by their numbers, escapes expanded; an empty one is not set, and the
     // keywords that are set make the keyword list, in this order.
@@ -25,6 +42,12 @@ struct PluginSettings {
     char SeparatorText[1 + SettingsValueSize] = {};
     // Line feeds per message box; at least FewestPageLines once read.
     std::int32_t PageLines = DefaultPageLines;
+    // How the file with the keywords and the one with the separator are saved, and where each
+    // value comes from.
+    SettingsEncoding KeywordFileEncoding = SettingsEncoding::Ansi;
+    SettingsEncoding SeparatorFileEncoding = SettingsEncoding::Ansi;
+    ValueSource KeywordSources[KeywordCount] = {};
+    ValueSource SeparatorSource = ValueSource::AsRead;
 };
 
 // The settings file beside the host executable, where the keywords are read. False when the

@@ -39,6 +39,26 @@ bool IsLeadByteOf(const CodePage &page, unsigned char byte) {
     return false;
 }
 
+char16_t UnassignedByteChar(const CodePage &page, unsigned char byte) {
+    if (page.Number == 932) {
+        switch (byte) {
+        case 0x80:
+            return 0x0080;
+        case 0xA0:
+            return 0xF8F0;
+        case 0xFD:
+        case 0xFE:
+        case 0xFF:
+            return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));
+        default:
+            return 0;
+        }
+    }
+    return byte >= 0x80 && byte <= 0x9F ? byte : 0;
+}
+
+char16_t UnreadableChar(const CodePage &page) { return page.Number == 932 ? 0x30FB : u'?'; }
+
 std::string KnownCodePages() {
     std::string list;
     for (const CodePage &page : KnownPages) {

@@ -4,9 +4,10 @@
 #include <string>
 
 #include "platform/posix/code_page.h"
-#include "platform/posix/ini_file.h"
+#include "platform/posix/profile_file.h"
 #include "platform/posix/windows_api.h"
 #include "platform/posix/windows_path.h"
+#include "platform/profile_text.h"
 
 namespace {
 
@@ -96,16 +97,18 @@ DWORD GetPrivateProfileStringA(LPCSTR appName, LPCSTR keyName, LPCSTR fallback, 
         return 0;
     }
     try {
-        const std::string byDefault = WithoutTrailingSpaces(fallback);
-        IniFile file;
+        std::string value = WithoutTrailingSpaces(fallback);
+        std::string text;
+        ProfileEntry entry{};
         // Listing section or key names (a null name) is not stood in for: the core never asks.
         const bool readable = appName != nullptr && keyName != nullptr && fileName != nullptr &&
-                              NamesFolder(fileName) && ReadIniFile(PosixPath(fileName), file);
-        const IniEntry *entry = readable ? FindIniEntry(file, appName, keyName) : nullptr;
+                              NamesFolder(fileName) && ReadProfileText(PosixPath(fileName), text);
+        if (readable && FindProfileEntry(text.data(), text.size(), appName, keyName, entry) &&
+            entry.HasValue) {
+            value = ProfileValueInAnsi(std::string(entry.Value, entry.ValueLength));
+        }
         // The default, too, loses its quotes.
-        return CopyValue(entry != nullptr && entry->HasValue ? entry->Value.c_str()
-                                                             : byDefault.c_str(),
-                         returned, size);
+        return CopyValue(value.c_str(), returned, size);
     } catch (...) {
         returned[0] = '\0';
         return 0;

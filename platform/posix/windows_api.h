@@ -8,6 +8,8 @@ using UINT = unsigned int;
 using BOOL = int;
 using LPCSTR = const char *;
 using LPSTR = char *;
+using WCHAR = char16_t;
+using HANDLE = void *;
 using HINSTANCE = void *;
 using HMODULE = void *;
 using HWND = void *;
@@ -18,6 +20,15 @@ using FARPROC = void (*)();
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 constexpr UINT CP_ACP = 0;
+constexpr UINT CP_UTF8 = 65001;
+constexpr DWORD MB_ERR_INVALID_CHARS = 0x8;
+constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x400;
+constexpr DWORD GENERIC_READ = 0x80000000;
+constexpr DWORD FILE_SHARE_READ = 0x1;
+constexpr DWORD FILE_SHARE_WRITE = 0x2;
+constexpr DWORD OPEN_EXISTING = 3;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(-1);
 constexpr int MAX_LEADBYTES = 12;
 constexpr int MAX_DEFAULTCHAR = 2;
 constexpr UINT MB_OKCANCEL = 0x1;
@@ -46,6 +57,20 @@ UINT GetPrivateProfileIntA(LPCSTR appName, LPCSTR keyName, int fallback, LPCSTR 
 // The process's ANSI code page, chosen by the environment (see code_page.h).
 UINT GetACP();
 BOOL GetCPInfo(UINT codePage, CPINFO *info);
+
+// Text between a code page (CP_ACP, CP_UTF8 or a number) and UTF-16, with Windows' rules for what
+// a code page cannot read or hold. No best-fit substitutes: a character the code page lacks is
+// always the default character.
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, WCHAR *wide,
+                        int wideLength);
+int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR *wide, int wideLength, LPSTR text,
+                        int length, LPCSTR defaultChar, BOOL *usedDefaultChar);
+
+// Files, opened for reading only; paths use backslashes.
+HANDLE CreateFileA(LPCSTR fileName, DWORD access, DWORD shareMode, void *security,
+                   DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE templateFile);
+BOOL ReadFile(HANDLE file, void *buffer, DWORD toRead, DWORD *read, void *overlapped);
+BOOL CloseHandle(HANDLE object);
 
 // The process environment. The value and its NUL when they fit, giving the value's length;
 // otherwise the size it needs, NUL included; 0 when the variable is not set.

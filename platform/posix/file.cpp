@@ -1,0 +1,25 @@
+// CreateFileA, ReadFile and CloseHandle for reading a whole file, the way the core reads one.
+#include <cstdio>
+
+#include "platform/posix/windows_api.h"
+#include "platform/posix/windows_path.h"
+
+HANDLE CreateFileA(LPCSTR fileName, DWORD access, DWORD, void *, DWORD creationDisposition, DWORD,
+                   HANDLE) {
+    if (fileName == nullptr || access != GENERIC_READ || creationDisposition != OPEN_EXISTING) {
+        return INVALID_HANDLE_VALUE;
+    }
+    FILE *file = std::fopen(PosixPath(fileName).c_str(), "rb");
+    return file != nullptr ? file : INVALID_HANDLE_VALUE;
+}
+
+BOOL ReadFile(HANDLE file, void *buffer, DWORD toRead, DWORD *read, void *) {
+    auto *stream = static_cast<FILE *>(file);
+    const size_t got = std::fread(buffer, 1, toRead, stream);
+    if (read != nullptr) {
+        *read = static_cast<DWORD>(got);
+    }
+    return std::ferror(stream) ? FALSE : TRUE;
+}
+
+BOOL CloseHandle(HANDLE object) { return std::fclose(static_cast<FILE *>(object)) == 0; }

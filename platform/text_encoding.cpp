@@ -1,0 +1,85 @@
+#include "platform/text_encoding.h"
+
+namespace {
+
+bool StartsWith(const char *bytes, size_t length, const char *mark, size_t markLength) {
+    if (length < markLength) {
+        return false;
+    }
+    for (size_t i = 0; i < markLength; ++i) {
+        if (bytes[i] != mark[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+ByteOrderMark ByteOrderMarkOf(const char *bytes, size_t length) {
+    if (StartsWith(bytes, length, "\xEF\xBB\xBF", 3)) {
+        return ByteOrderMark::Utf8;
+    }
+    if (StartsWith(bytes, length, "\xFF\xFE", 2)) {
+        return ByteOrderMark::Utf16LittleEndian;
+    }
+    if (StartsWith(bytes, length, "\xFE\xFF", 2)) {
+        return ByteOrderMark::Utf16BigEndian;
+    }
+    return ByteOrderMark::None;
+}
+
+size_t MarkLength(ByteOrderMark mark) {
+    switch (mark) {
+    case ByteOrderMark::Utf8:
+        return 3;
+    case ByteOrderMark::Utf16LittleEndian:
+    case ByteOrderMark::Utf16BigEndian:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+size_t Utf8SequenceLength(const char *at, size_t left, bool &wellFormed) {
+    const auto *bytes = reinterpret_cast<const unsigned char *>(at);
+    const unsigned char lead = bytes[0];
+    size_t expected = 0;
+    // The second byte's range excludes overlong forms, surrogates and code points past U+10FFFF.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        expected = 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        expected = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        expected = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        expected = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    size_t length = 1;
+    while (length < expected && length < left && bytes[length] >= (length == 1 ? low : 0x80) &&
+           bytes[length] <= (length == 1 ? high : 0xBF)) {
+        ++length;
+    }
+    wellFormed = expected != 0 && length == expected;
+    return length;
+}
+
+bool IsUtf8BeyondAscii(const char *bytes, size_t length) {
+    bool beyondAscii = false;
+    for (size_t i = 0; i < length;) {
+        bool wellFormed = false;
+        const size_t step = Utf8SequenceLength(bytes + i, length - i, wellFormed);
+        if (!wellFormed) {
+            return false;
+        }
+        beyondAscii = beyondAscii || step > 1;
+        i += step;
+    }
+    return beyondAscii;
+}
