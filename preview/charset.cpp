@@ -1,72 +1,90 @@
 #include "preview/charset.h"
 
-#include "preview/iso_2022_jp.h"
-
 #include <gmime/gmime.h>
 
 #include <algorithm>
 #include <cctype>
 
 #include "platform/posix/text_conversion.h"
+#include "platform/text_encoding.h"
+#include "preview/euc_jp.h"
+#include "preview/iso_2022_jp.h"
+#include "preview/labels.h"
 
 namespace {
 
 constexpr const char *ReplacementCharacter = "\xEF\xBF\xBD";
-std::string Lowered(const std::string &text) {
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-bool OneOf(const std::string &label, std::initializer_list<const char *> names) {
-    return std::any_of(names.begin(), names.end(),
-                       [&label](const char *name) { return label == name; });
-}
-
-// Every name senders give code page 932 text; Windows reads them all as that code page.
-bool IsShiftJisLabel(const std::string &label) {
-    return OneOf(label, {"shift_jis", "shift-jis", "sjis", "ms_kanji", "x-sjis", "csshiftjis",
-                         "windows-31j", "cswindows31j", "cp932", "ms932", "x-ms-cp932",
-                         "x-shift_jis", "shift_jisx0213"});
-}
-
-bool IsIso2022JpLabel(const std::string &label) {
-    return OneOf(label, {"iso-2022-jp", "csiso2022jp", "iso-2022-jp-ms", "iso-2022-jp-1",
-                         "iso-2022-jp-2", "csiso2022jp2", "iso-2022-jp-3", "iso-2022-jp-2004",
-                         "x-windows-iso2022jp", "cp50220", "cp50221", "cp50222"});
-}
 
 bool IsAscii(const std::string &bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool IsUtf8(const std::string &bytes) {
-    std::string out;
-    size_t replaced = 0;
-    return ConvertText(bytes, "UTF-8", "UTF-8", SequenceUnit::Utf8, "", out, replaced) &&
-           replaced == 0;
-}
-
-bool Read(const std::string &bytes, const char *from, SequenceUnit unit, DecodedText &text) {
+bool ReadWithIconv(const std::string &bytes, const char *from, SequenceUnit unit,
+                   DecodedText &text) {
     return ConvertText(bytes, from, "UTF-8", unit, ReplacementCharacter, text.Utf8,
                        text.Unreadable);
 }
 
-// A part without a charset (or claiming US-ASCII) that holds 8-bit bytes: UTF-8 when its bytes
-// are well-formed UTF-8, else code page 932, which is what such mail on a Japanese system is.
-void ReadUnlabelled(const std::string &bytes, const std::string &label, DecodedText &text) {
-    const std::string given = label.empty() ? "no charset" : "charset " + label;
-    if (IsAscii(bytes)) {
-        text.ReadAs = label.empty() ? "US-ASCII (no charset given)" : label;
-        Read(bytes, "US-ASCII", SequenceUnit::Byte, text);
-    } else if (IsUtf8(bytes)) {
-        text.ReadAs = "UTF-8 (" + given + ", 8-bit bytes that are well-formed UTF-8)";
-        Read(bytes, "UTF-8", SequenceUnit::Utf8, text);
-    } else {
-        text.ReadAs = "Shift_JIS, code page 932 (" + given + ", 8-bit bytes that are not UTF-8)";
-        Read(bytes, "CP932", SequenceUnit::Cp932, text);
+// x-user-defined: ASCII, and each byte above it a character of its own in the private use area.
+void ReadUserDefined(const std::string &bytes, DecodedText &text) {
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text.Utf8 += c;
+            continue;
+        }
+        const unsigned code = 0xF780 + (byte - 0x80u);
+        text.Utf8 += static_cast<char>(0xE0 | code >> 12);
+        text.Utf8 += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        text.Utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+bool Read(const std::string &bytes, const Encoding &encoding, DecodedText &text) {
+    switch (encoding.With) {
+    case Decoder::ShiftJis:
+        text.Unreadable = Cp932ToUtf8(bytes, text.Utf8);
+        return true;
+    case Decoder::EucJp:
+        text.Unreadable = EucJpToUtf8(bytes, text.Utf8);
+        return true;
+    case Decoder::Iso2022Jp:
+        text.Unreadable = Iso2022JpToUtf8(bytes, text.Utf8);
+        return true;
+    case Decoder::UserDefined:
+        ReadUserDefined(bytes, text);
+        return true;
+    case Decoder::Utf8:
+        return ReadWithIconv(bytes, "UTF-8", SequenceUnit::Utf8, text);
+    case Decoder::Iconv:
+        return ReadWithIconv(bytes, encoding.IconvName, encoding.Unit, text);
+    }
+    return false;
+}
+
+// The label as written, in quotes when blanks around it would not show.
+std::string Shown(const std::string &label) {
+    const bool blanks =
+        !label.empty() && (std::isspace(static_cast<unsigned char>(label.front())) ||
+                           std::isspace(static_cast<unsigned char>(label.back())));
+    return blanks ? "\"" + label + "\"" : label;
+}
+
+// How the label was read, for the reader: the label, and the encoding it stands for when that
+// is not plain from it.
+std::string ReadAs(const std::string &written, const Encoding &encoding) {
+    const std::string normal = NormalLabel(written);
+    const std::string label = Shown(written);
+    switch (encoding.With) {
+    case Decoder::ShiftJis:
+        return normal == "cp932" || normal == "windows-31j" ? label : label + " (as code page 932)";
+    case Decoder::EucJp:
+        return label + " (with code page 932's extensions)";
+    case Decoder::Iso2022Jp:
+        return label;
+    default:
+        return NormalLabel(encoding.Name) == normal ? label : label + " (as " + encoding.Name + ")";
     }
 }
 
@@ -80,31 +98,52 @@ void InitialiseGMime() {
     (void)initialised;
 }
 
+bool HasIso2022JpEscapes(const std::string &bytes) {
+    if (!IsAscii(bytes)) {
+        return false;
+    }
+    for (const char *escape : {"\x1B$B", "\x1B$@", "\x1B$(", "\x1B(I", "\x1B(J"}) {
+        if (bytes.find(escape) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ReadUnlabelled(const std::string &bytes, DecodedText &text) {
+    text = DecodedText{};
+    if (HasIso2022JpEscapes(bytes)) {
+        text.ReadAs = "ISO-2022-JP (no charset, 7-bit text with its escape sequences)";
+        text.Unreadable = Iso2022JpToUtf8(bytes, text.Utf8);
+    } else if (IsAscii(bytes)) {
+        text.ReadAs = "US-ASCII (no charset given)";
+        text.Utf8 = bytes;
+    } else if (IsUtf8BeyondAscii(bytes.data(), bytes.size())) {
+        text.ReadAs = "UTF-8 (no charset, 8-bit bytes that are well-formed UTF-8)";
+        text.Utf8 = bytes;
+    } else {
+        text.ReadAs = "Shift_JIS, code page 932 (no charset, 8-bit bytes that are not UTF-8)";
+        text.Unreadable = Cp932ToUtf8(bytes, text.Utf8);
+    }
+}
+
 bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,
                 std::string &error) {
     InitialiseGMime();
-    const std::string lower = Lowered(label);
+    if (NormalLabel(label).empty()) {
+        ReadUnlabelled(bytes, text);
+        return true;
+    }
     text = DecodedText{};
-    if (lower.empty() || lower == "us-ascii" || lower == "ascii") {
-        ReadUnlabelled(bytes, label, text);
-        return true;
+    if (const Encoding *encoding = EncodingOfLabel(label)) {
+        text.ReadAs = ReadAs(label, *encoding);
+        return Read(bytes, *encoding, text);
     }
-    text.ReadAs = label;
-    if (IsShiftJisLabel(lower)) {
-        if (lower != "cp932" && lower != "windows-31j") {
-            text.ReadAs += " (as code page 932)";
-        }
-        return Read(bytes, "CP932", SequenceUnit::Cp932, text);
-    }
-    if (IsIso2022JpLabel(lower)) {
-        text.Unreadable = Iso2022JpToUtf8(bytes, text.Utf8);
-        return true;
-    }
-    const char *iconvName = g_mime_charset_iconv_name(label.c_str());
-    const SequenceUnit unit =
-        Lowered(iconvName) == "utf-8" ? SequenceUnit::Utf8 : SequenceUnit::Byte;
-    if (!Read(bytes, iconvName, unit, text)) {
-        error = "unknown charset " + label;
+    // A label the table does not hold: what GMime and iconv make of it.
+    text.ReadAs = Shown(label);
+    const char *iconvName = g_mime_charset_iconv_name(NormalLabel(label).c_str());
+    if (!ReadWithIconv(bytes, iconvName, SequenceUnit::Byte, text)) {
+        error = "unknown charset \"" + label + "\"";
         return false;
     }
     return true;

@@ -1,7 +1,8 @@
 #pragma once
-// A text part's bytes read as the mail client on Windows reads them, into UTF-8: every label of
-// the Shift_JIS family as code page 932, ISO-2022-JP and its variants through code page 932, a
-// part without a charset by what its bytes are, and anything else through iconv.
+// A text part's bytes read as the mail client on Windows reads them, into UTF-8: by its label as
+// browsers and Windows read labels (labels.h), the Japanese encodings with code page 932's
+// extensions; a part without a charset by what its bytes are; a label the table lacks through
+// iconv, as before. An unreadable character is one U+FFFD, and the text after it read in step.
 #include <string>
 
 struct DecodedText {
@@ -17,6 +18,14 @@ void InitialiseGMime();
 // parameter as sent, empty when it has none.
 bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,
                 std::string &error);
+
+// Text without a charset, read by what its bytes are: ISO-2022-JP when it is 7-bit with that
+// encoding's escape sequences, as Japanese mailers sent it before MIME; ASCII; UTF-8 when it is
+// well-formed UTF-8; else code page 932.
+void ReadUnlabelled(const std::string &bytes, DecodedText &text);
+
+// True when the bytes are 7-bit and hold ISO-2022-JP's escape sequences.
+bool HasIso2022JpEscapes(const std::string &bytes);
 
 // Converts UTF-8 into iconv's `charset`; a character it cannot hold becomes "?" and counts.
 bool EncodeUtf8(const std::string &utf8, const std::string &charset, std::string &out,

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string MessageOnView;
+std::string Body; // of the message on view
 HMODULE PluginHandle = nullptr;
 std::vector<ShownBox> Boxes;
 
@@ -23,7 +23,9 @@ std::string Field(const unsigned char *record, size_t offset, size_t size) {
 
 } // namespace
 
-void SetMessageOnView(const std::string &body) { MessageOnView = body; }
+void SetMessageOnView(std::string body) { Body = std::move(body); }
+
+const std::string &MessageOnView() { return Body; }
 
 void SetPluginHandle(HMODULE plugin) { PluginHandle = plugin; }
 
@@ -46,10 +48,10 @@ DWORD WINAPI GetHeaderTextLength() { return 1; }
 int WINAPI GetHeaderText(DWORD size, char *buffer) { return CopyText("", 0, size, buffer); }
 
 // The count includes the terminator, so the plugin's buffer of that size holds the whole body.
-DWORD WINAPI GetBodyTextLength() { return static_cast<DWORD>(MessageOnView.size() + 1); }
+DWORD WINAPI GetBodyTextLength() { return static_cast<DWORD>(Body.size() + 1); }
 
 int WINAPI GetBodyText(DWORD size, char *buffer) {
-    return CopyText(MessageOnView.data(), MessageOnView.size(), size, buffer);
+    return CopyText(Body.data(), Body.size(), size, buffer);
 }
 
 // Read by offset, as a host built elsewhere would see the record's bytes.

@@ -6,7 +6,8 @@
 #include "host/host_functions.h"
 
 // The body of the message on view, as the plugin fetches it.
-void SetMessageOnView(const std::string &body);
+void SetMessageOnView(std::string body);
+const std::string &MessageOnView();
 
 // The handle that the loaded plugin library is known by, to recognise it at registration.
 void SetPluginHandle(HMODULE plugin);

@@ -1,6 +1,7 @@
 #include "preview/iso_2022_jp.h"
 
 #include "preview/charset.h"
+#include "preview/jis_codes.h"
 
 #include <cstring>
 
@@ -35,14 +36,6 @@ constexpr char ShiftIn = 0x0F;
 constexpr char SingleShift2[] = "\x1BN"; // one character of the G2 set (ISO-2022-JP-2)
 
 bool InJisRange(unsigned char byte) { return byte >= 0x21 && byte <= 0x7E; }
-
-// The Shift_JIS bytes of the JIS X 0208 code `first` `second` (both 0x21 to 0x7E).
-void AppendShiftJis(unsigned first, unsigned second, std::string &out) {
-    const unsigned lead = ((first + 1) >> 1) + (first <= 0x5E ? 0x70 : 0xB0);
-    const unsigned trail = second + ((first & 1) != 0 ? (second >= 0x60 ? 0x20 : 0x1F) : 0x7E);
-    out += static_cast<char>(lead);
-    out += static_cast<char>(trail);
-}
 
 // JIS X 0213 plane 1 agrees with JIS X 0208 (and with code page 932's row 13) in rows 1 to 13
 // and 16 to 84; its rows 14, 15 and 85 to 94 hold characters that code page 932 has elsewhere
@@ -123,8 +116,7 @@ class Decoder {
         return 0;
     }
 
-    // 0xFF is no character of code page 932: its decoder makes it one U+FFFD, and counts it.
-    void MarkUnreadable() { Cp932 += '\xFF'; }
+    void MarkUnreadable() { Cp932 += UnreadableInCp932; }
 
     std::string &Utf8;
     std::string Cp932; // the text read so far, in code page 932

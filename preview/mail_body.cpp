@@ -1,12 +1,15 @@
 #include "preview/mail_body.h"
 
-#include "preview/charset.h"
-
 #include <gmime/gmime.h>
 #include <strings.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+
+#include "preview/charset.h"
+#include "preview/header_text.h"
+#include "preview/transfer_encoding.h"
 
 namespace {
 
@@ -25,16 +28,28 @@ bool IsAttachment(GMimeObject *object) {
     return disposition != nullptr && strcasecmp(disposition, "attachment") == 0;
 }
 
+// How deep the search for a part went, and whether it was stopped.
+struct Depth {
+    int Level;
+    bool &TooDeep;
+    Depth Deeper() const { return {Level + 1, TooDeep}; }
+    bool Exceeded() const {
+        TooDeep = TooDeep || Level > MaxNesting;
+        return Level > MaxNesting;
+    }
+};
+
 // The first part of `subtype` ("plain", "html") in document order that is no attachment: in a
 // multipart/alternative, the plain one before the HTML one. Attached messages are not entered.
-GMimePart *FirstTextPart(GMimeObject *object, const char *subtype) {
-    if (object == nullptr) {
+GMimePart *FirstTextPart(GMimeObject *object, const char *subtype, Depth depth) {
+    if (object == nullptr || depth.Exceeded()) {
         return nullptr;
     }
     if (GMIME_IS_MULTIPART(object)) {
         GMimeMultipart *multipart = GMIME_MULTIPART(object);
         for (int i = 0; i < g_mime_multipart_get_count(multipart); ++i) {
-            if (GMimePart *part = FirstTextPart(g_mime_multipart_get_part(multipart, i), subtype)) {
+            GMimeObject *child = g_mime_multipart_get_part(multipart, i);
+            if (GMimePart *part = FirstTextPart(child, subtype, depth.Deeper())) {
                 return part;
             }
         }
@@ -49,73 +64,109 @@ GMimePart *FirstTextPart(GMimeObject *object, const char *subtype) {
 }
 
 // The first message attached to `object` (a forwarded issue), or null.
-GMimeMessage *FirstAttachedMessage(GMimeObject *object) {
-    if (object != nullptr && GMIME_IS_MESSAGE_PART(object)) {
+GMimeMessage *FirstAttachedMessage(GMimeObject *object, Depth depth) {
+    if (object == nullptr || depth.Exceeded()) {
+        return nullptr;
+    }
+    if (GMIME_IS_MESSAGE_PART(object)) {
         return g_mime_message_part_get_message(GMIME_MESSAGE_PART(object));
     }
-    if (object == nullptr || !GMIME_IS_MULTIPART(object)) {
+    if (!GMIME_IS_MULTIPART(object)) {
         return nullptr;
     }
     GMimeMultipart *multipart = GMIME_MULTIPART(object);
     for (int i = 0; i < g_mime_multipart_get_count(multipart); ++i) {
-        if (GMimeMessage *message = FirstAttachedMessage(g_mime_multipart_get_part(multipart, i))) {
+        GMimeObject *child = g_mime_multipart_get_part(multipart, i);
+        if (GMimeMessage *message = FirstAttachedMessage(child, depth.Deeper())) {
             return message;
         }
     }
     return nullptr;
 }
 
-// The part the client shows as the message's text, and what the user should know about it.
-GMimePart *ChooseTextPart(GMimeMessage *message, MailBody &body) {
+std::string AttachedPartName(int forwards) {
+    return forwards == 1
+               ? "text/plain of the attached message"
+               : "text/plain of the message attached " + std::to_string(forwards) + " levels down";
+}
+
+// The part the client shows as the message's text, and what the user should know about it. A
+// message forwarded as an attachment with no text around it is opened, as deep as it goes.
+GMimePart *ChooseTextPart(GMimeMessage *message, Depth depth, int forwards, MailBody &body) {
     GMimeObject *root = g_mime_message_get_mime_part(message);
-    if (GMimePart *plain = FirstTextPart(root, "plain")) {
-        body.Part = "text/plain";
-        if (FirstAttachedMessage(root) != nullptr) {
+    if (GMimePart *plain = FirstTextPart(root, "plain", depth)) {
+        body.Part = forwards == 0 ? "text/plain" : AttachedPartName(forwards);
+        if (FirstAttachedMessage(root, depth) != nullptr) {
             body.Note = "a message is attached: the text around it is handed over, as the "
                         "client shows it; the attached message is not opened";
         }
         return plain;
     }
-    if (GMimePart *html = FirstTextPart(root, "html")) {
-        body.Part = "text/html";
+    if (GMimePart *html = FirstTextPart(root, "html", depth)) {
+        body.Part = forwards == 0 ? "text/html" : "text/html of the attached message";
         body.Note = "HTML only: its source is handed over as the text, tags and all, as a client "
                     "without an HTML view shows it";
         return html;
     }
-    GMimeMessage *attached = FirstAttachedMessage(root);
+    GMimeMessage *attached = FirstAttachedMessage(root, depth);
     if (attached == nullptr) {
         return nullptr;
     }
-    GMimePart *plain = FirstTextPart(g_mime_message_get_mime_part(attached), "plain");
-    if (plain != nullptr) {
-        body.Part = "text/plain of the attached message";
+    GMimePart *part = ChooseTextPart(attached, depth.Deeper(), forwards + 1, body);
+    if (part != nullptr && body.Note.empty()) {
         body.Note = "forwarded as an attachment: the attached message's text is taken, which a "
                     "client shows only once the attachment is opened";
     }
-    return plain;
+    return part;
 }
 
-// The part's bytes with the transfer encoding undone.
+std::string StreamBytes(GMimeStream *stream) {
+    std::string bytes;
+    g_mime_stream_reset(stream);
+    char piece[64 * 1024];
+    for (ssize_t got; (got = g_mime_stream_read(stream, piece, sizeof piece)) > 0;) {
+        bytes.append(piece, static_cast<size_t>(got));
+    }
+    return bytes;
+}
+
+// The part's bytes with the transfer encoding undone: base64 and quoted-printable leniently, as
+// clients undo them; any other by GMime.
 std::string DecodedContent(GMimePart *part) {
     GMimeDataWrapper *content = g_mime_part_get_content(part);
     if (content == nullptr) {
         return {};
     }
-    Owned<GMimeStream> out(g_mime_stream_mem_new());
-    g_mime_data_wrapper_write_to_stream(content, out.get());
-    GByteArray *bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(out.get()));
-    return bytes == nullptr ? std::string()
-                            : std::string(reinterpret_cast<const char *>(bytes->data), bytes->len);
+    switch (g_mime_data_wrapper_get_encoding(content)) {
+    case GMIME_CONTENT_ENCODING_BASE64:
+        return DecodeBase64(StreamBytes(g_mime_data_wrapper_get_stream(content)));
+    case GMIME_CONTENT_ENCODING_QUOTEDPRINTABLE:
+        return DecodeQuotedPrintable(StreamBytes(g_mime_data_wrapper_get_stream(content)));
+    default: {
+        Owned<GMimeStream> out(g_mime_stream_mem_new());
+        g_mime_data_wrapper_write_to_stream(content, out.get());
+        return StreamBytes(out.get());
+    }
+    }
 }
 
-std::string Parameter(GMimePart *part, const char *name) {
-    const char *value = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), name);
+std::string Parameter(GMimeObject *object, const char *name) {
+    const char *value = g_mime_object_get_content_type_parameter(object, name);
     return value != nullptr ? value : "";
 }
 
 std::string EncodingName(GMimePart *part) {
     const char *name = g_mime_content_encoding_to_string(g_mime_part_get_content_encoding(part));
     return name != nullptr && *name != '\0' ? name : "7bit";
+}
+
+// The field's value as it stands in the message, or empty.
+std::string RawField(GMimeObject *object, const char *name) {
+    GMimeHeaderList *headers = g_mime_object_get_header_list(object);
+    GMimeHeader *header =
+        headers != nullptr ? g_mime_header_list_get_header(headers, name) : nullptr;
+    const char *raw = header != nullptr ? g_mime_header_get_raw_value(header) : nullptr;
+    return raw != nullptr ? raw : "";
 }
 
 // Every line break as CR LF, as a Windows mail client keeps text.
@@ -133,6 +184,30 @@ std::string WithCrLf(const std::string &text) {
         }
     }
     return out;
+}
+
+Owned<GMimeMessage> Parse(std::string &bytes) {
+    InitialiseGMime();
+    Owned<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(bytes.data(), bytes.size()));
+    // The stream holds its own copy: the message is not held twice from here on.
+    std::string().swap(bytes);
+    Owned<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
+    return Owned<GMimeMessage>(g_mime_parser_construct_message(parser.get(), nullptr));
+}
+
+// Where the header ends and the body begins: after the first empty line.
+size_t BodyStart(const std::string &bytes) {
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t end = bytes.find('\n', at);
+        if (end == std::string::npos) {
+            return bytes.size();
+        }
+        if (end == at || (end == at + 1 && bytes[at] == '\r')) {
+            return end + 1;
+        }
+        at = end + 1;
+    }
+    return bytes.size();
 }
 
 } // namespace
@@ -181,32 +256,59 @@ bool LooksLikeMessage(const std::string &fileName, const std::string &bytes) {
     return false;
 }
 
-bool ReadMailBody(const std::string &bytes, const std::string &ansiCharset, MailBody &body,
+bool ReadMessagePiece(const std::string &bytes, MessagePiece &piece) {
+    const size_t body = BodyStart(bytes);
+    std::string header = bytes.substr(0, body);
+    Owned<GMimeMessage> message = Parse(header);
+    if (message == nullptr) {
+        return false;
+    }
+    GMimeObject *part = g_mime_message_get_mime_part(message.get());
+    if (part == nullptr || !GMIME_IS_MESSAGE_PARTIAL(part)) {
+        return false;
+    }
+    GMimeMessagePartial *partial = GMIME_MESSAGE_PARTIAL(part);
+    const char *id = g_mime_message_partial_get_id(partial);
+    const int number = g_mime_message_partial_get_number(partial);
+    const int total = g_mime_message_partial_get_total(partial);
+    if (id == nullptr || number < 1 || total < number) {
+        return false;
+    }
+    piece = {id, static_cast<unsigned>(number), static_cast<unsigned>(total), bytes.substr(body)};
+    return true;
+}
+
+bool ReadMailBody(std::string bytes, const std::string &ansiCharset, MailBody &body,
                   std::string &error) {
-    InitialiseGMime();
     body = MailBody{};
-    Owned<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(bytes.data(), bytes.size()));
-    Owned<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
-    Owned<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), nullptr));
+    Owned<GMimeMessage> message = Parse(bytes);
     if (message == nullptr) {
         error = "not a mail message";
         return false;
     }
-    const char *subject = g_mime_message_get_subject(message.get());
-    body.Subject = subject != nullptr ? subject : "";
-    GMimePart *part = ChooseTextPart(message.get(), body);
+    body.Subject = DecodeHeaderText(RawField(GMIME_OBJECT(message.get()), "Subject"));
+    bool tooDeep = false;
+    GMimePart *part = ChooseTextPart(message.get(), {0, tooDeep}, 0, body);
     if (part == nullptr) {
-        error = "no text part (neither text/plain nor text/html) to show";
+        error = tooDeep ? "its MIME parts and forwarded messages nest deeper than " +
+                              std::to_string(MaxNesting) + " levels, which the tool does not read"
+                        : "no text part (neither text/plain nor text/html) to show";
         return false;
     }
     body.Encoding = EncodingName(part);
-    if (strcasecmp(Parameter(part, "format").c_str(), "flowed") == 0 && body.Note.empty()) {
+    if (strcasecmp(Parameter(GMIME_OBJECT(part), "format").c_str(), "flowed") == 0 &&
+        body.Note.empty()) {
         body.Note = "format=flowed: its lines are handed over as sent, not rejoined";
     }
+    const std::string label = Parameter(GMIME_OBJECT(part), "charset");
+    std::string content = DecodedContent(part);
+    // From here on only the part's bytes are needed.
+    message.reset();
     DecodedText text;
-    if (!DecodeText(DecodedContent(part), Parameter(part, "charset"), text, error)) {
+    if (!DecodeText(content, label, text, error)) {
         return false;
     }
+    std::string().swap(content);
     body.Charset = text.ReadAs;
     // What could not be read is U+FFFD by now, which no ANSI code page holds: it counts here.
     std::string ansi;
@@ -214,6 +316,7 @@ bool ReadMailBody(const std::string &bytes, const std::string &ansiCharset, Mail
         error = "no converter for " + ansiCharset;
         return false;
     }
+    std::string().swap(text.Utf8);
     body.Text = WithCrLf(ansi);
     return true;
 }

@@ -3,6 +3,7 @@
 // plugins: the first text/plain part, its transfer encoding undone, in the ANSI code page, with
 // CR LF line ends.
 #include <string>
+#include <vector>
 
 struct MailBody {
     std::string Text;       // in the code page
@@ -14,6 +15,17 @@ struct MailBody {
     size_t Unrepresentable; // characters unreadable or beyond the code page, written as '?'
 };
 
+// MIME parts and forwarded messages nested deeper than this are not read.
+constexpr int MaxNesting = 64;
+
+// A piece of a message sent in pieces (message/partial, RFC 2046).
+struct MessagePiece {
+    std::string Id;
+    unsigned Number = 0;
+    unsigned Total = 0;
+    std::string Text; // the piece's body: pieces 1 to Total, joined, make the whole message
+};
+
 // True when the line (without its line break) opens a header field: printable ASCII up to a colon.
 bool IsFieldLine(const std::string &line);
 
@@ -21,7 +33,11 @@ bool IsFieldLine(const std::string &line);
 // with header fields, one of them MIME-Version, Content-Type or From.
 bool LooksLikeMessage(const std::string &fileName, const std::string &bytes);
 
-// The body in `ansiCharset`, iconv's name for the code page. False, with the reason, when the
-// message has no text part or a charset that cannot be converted.
-bool ReadMailBody(const std::string &bytes, const std::string &ansiCharset, MailBody &body,
+// True when the message is a piece of one sent in pieces, with the piece in `piece`.
+bool ReadMessagePiece(const std::string &bytes, MessagePiece &piece);
+
+// The body in `ansiCharset`, iconv's name for the code page. The message's bytes are taken, so
+// that a large message is not held twice. False, with the reason, when the message has no text
+// part, nests too deep, or has a charset that cannot be converted.
+bool ReadMailBody(std::string bytes, const std::string &ansiCharset, MailBody &body,
                   std::string &error);

@@ -1,16 +1,19 @@
 #include "preview/mailbox.h"
 
-#include "preview/mail_body.h"
-
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <strings.h>
 #include <system_error>
+
+#include "platform/text_encoding.h"
+#include "preview/byte_source.h"
+#include "preview/file_kind.h"
+#include "preview/mail_body.h"
 
 namespace fs = std::filesystem;
 
@@ -18,6 +21,10 @@ namespace {
 
 constexpr const char *FromLine = "From ";
 constexpr size_t FromLength = 5;
+// Enough of a file to tell what it is, and an mbox's first lines.
+constexpr size_t PeekBytes = 4096;
+// Thunderbird's flag for a message deleted but not yet purged ("expunged").
+constexpr unsigned long ExpungedFlag = 0x0008;
 
 bool StartsWithFrom(const std::string &bytes, size_t at) {
     return bytes.compare(at, FromLength, FromLine) == 0;
@@ -37,10 +44,9 @@ std::string LineAt(const std::string &bytes, size_t at) {
     return line;
 }
 
-// True when the line before the one at `at` is empty.
-bool FollowsEmptyLine(const std::string &bytes, size_t at) {
-    return (at >= 2 && bytes[at - 2] == '\n') ||
-           (at >= 3 && bytes[at - 2] == '\r' && bytes[at - 3] == '\n');
+bool IsEmptyLine(const std::string &bytes, size_t at) {
+    return bytes.compare(at, std::string::npos, "\n") == 0 ||
+           bytes.compare(at, std::string::npos, "\r\n") == 0;
 }
 
 bool IsDigits(const std::string &word, size_t at, size_t count) {
@@ -67,60 +73,43 @@ bool ReadsAsFromLine(const std::string &line) {
 
 // True when a message starts at the line at `at`: a "From " line after an empty line, as every
 // mbox writer leaves one, or one that reads as a real "From " line.
-bool StartsMessage(const std::string &bytes, size_t at) {
-    return StartsWithFrom(bytes, at) &&
-           (FollowsEmptyLine(bytes, at) || ReadsAsFromLine(LineAt(bytes, at)));
+bool StartsMessage(const std::string &bytes, size_t at, bool afterEmptyLine) {
+    return StartsWithFrom(bytes, at) && (afterEmptyLine || ReadsAsFromLine(LineAt(bytes, at)));
 }
 
-// Where the header of the message at `start` ends: after its empty line, or at `limit`, the
-// next "From " line, which no header passes.
-size_t BodyStart(const std::string &bytes, size_t start, size_t limit) {
-    for (size_t at = start; at < limit; at = LineEnd(bytes, at) + 1) {
-        if (LineAt(bytes, at).empty()) {
-            return std::min(LineEnd(bytes, at) + 1, limit);
-        }
-    }
-    return limit;
-}
-
-// The Content-Length field's value in the header from `start` to `end`, or -1.
-long long ContentLength(const std::string &bytes, size_t start, size_t end) {
-    for (size_t at = start; at < end; at = LineEnd(bytes, at) + 1) {
-        const std::string line = LineAt(bytes, at);
-        constexpr const char *Name = "Content-Length:";
-        if (strncasecmp(line.c_str(), Name, std::strlen(Name)) == 0) {
-            char *last = nullptr;
-            const long long length = std::strtoll(line.c_str() + std::strlen(Name), &last, 10);
-            return last != line.c_str() + std::strlen(Name) && length >= 0 ? length : -1;
-        }
-    }
-    return -1;
-}
-
-// The end of the message whose header runs from `start` to `body`, when its Content-Length
-// leads to the end of the file or to the next "From " line (past the empty lines between).
-size_t CountedEnd(const std::string &bytes, size_t start, size_t body) {
-    const long long length = ContentLength(bytes, start, body);
-    if (length < 0 || static_cast<unsigned long long>(length) > bytes.size() - body) {
-        return std::string::npos;
-    }
-    const size_t end = body + static_cast<size_t>(length);
-    size_t next = end;
-    while (next < bytes.size() && (bytes[next] == '\n' || bytes[next] == '\r')) {
-        ++next;
-    }
-    return next == bytes.size() || StartsWithFrom(bytes, next) ? end : std::string::npos;
-}
-
-// The start of the next message's "From " line after `at`, or the end.
-size_t NextFromLine(const std::string &bytes, size_t at) {
-    for (size_t line = LineEnd(bytes, at) + 1; line < bytes.size();
-         line = LineEnd(bytes, line) + 1) {
-        if (StartsMessage(bytes, line)) {
-            return line;
+// Where the header ends: at its empty line, or at the end.
+size_t HeaderEnd(const std::string &bytes) {
+    for (size_t at = 0; at < bytes.size(); at = LineEnd(bytes, at) + 1) {
+        if (IsEmptyLine(bytes, at) || LineAt(bytes, at).empty()) {
+            return at;
         }
     }
     return bytes.size();
+}
+
+// The value of the first header field of that name in the header from 0 to `end`, or empty.
+std::string FieldValue(const std::string &bytes, size_t end, const char *name) {
+    const size_t length = std::strlen(name);
+    for (size_t at = 0; at < end; at = LineEnd(bytes, at) + 1) {
+        if (strncasecmp(bytes.c_str() + at, name, length) == 0 && bytes[at + length] == ':') {
+            return LineAt(bytes, at + length + 1);
+        }
+    }
+    return "";
+}
+
+// The Content-Length field's value in the header from 0 to `end`, or -1.
+long long ContentLength(const std::string &bytes, size_t end) {
+    const std::string value = FieldValue(bytes, end, "Content-Length");
+    char *last = nullptr;
+    const long long length = std::strtoll(value.c_str(), &last, 10);
+    return last != value.c_str() && length >= 0 ? length : -1;
+}
+
+// True when the body from `body` is `length` bytes and line breaks after them.
+bool EndsWhereCounted(const std::string &text, size_t body, long long length) {
+    const auto end = body + static_cast<size_t>(length);
+    return end <= text.size() && text.find_first_not_of("\r\n", end) == std::string::npos;
 }
 
 // The mboxrd convention writes a body line "From ..." as ">From ...", and ">From " as ">>From ".
@@ -139,56 +128,38 @@ std::string Unquoted(const std::string &text) {
 }
 
 // The empty line that the mbox writer put before the next "From " line is not the message's.
-std::string WithoutSeparatorLine(std::string text) {
+void DropSeparatorLine(std::string &text) {
     if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\n\n") == 0) {
         text.pop_back();
     } else if (text.size() >= 4 && text.compare(text.size() - 4, 4, "\r\n\r\n") == 0) {
         text.resize(text.size() - 2);
     }
-    return text;
 }
 
-bool ReadWholeFile(const std::string &path, std::string &bytes) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    bytes = content.str();
-    return !in.bad() && in.is_open();
-}
-
-void AddFile(const std::string &path, std::vector<SavedMessage> &messages) {
-    SavedMessage file{path, {}, {}};
-    if (!ReadWholeFile(path, file.Bytes)) {
-        file.Error = "cannot be read";
-    } else if (file.Bytes.empty()) {
-        file.Error = "is empty";
-    } else if (IsMbox(file.Bytes)) {
-        const std::vector<std::string> parts = SplitMbox(file.Bytes);
-        for (size_t i = 0; i < parts.size(); ++i) {
-            messages.push_back({path + ", message " + std::to_string(i + 1), parts[i], {}});
-        }
-        return;
+// An Apple Mail .emlx: a line with the message's length in bytes, the message, then a property
+// list. False when the bytes are not one.
+bool EmlxMessage(const std::string &bytes, std::string &message) {
+    const size_t lineEnd = bytes.find('\n');
+    const std::string count = lineEnd == std::string::npos ? "" : bytes.substr(0, lineEnd);
+    const size_t digits = count.find_first_not_of(" \t");
+    if (digits == std::string::npos || !std::isdigit(static_cast<unsigned char>(count[digits])) ||
+        count.find_first_not_of("0123456789 \t\r") != std::string::npos) {
+        return false;
     }
-    messages.push_back(std::move(file));
-}
-
-// Regular files of `folder` whose names do not start with a dot.
-std::vector<fs::path> FilesIn(const fs::path &folder) {
-    std::vector<fs::path> files;
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        std::error_code statError;
-        if (entry->is_regular_file(statError) && entry->path().filename().string()[0] != '.') {
-            files.push_back(entry->path());
-        }
+    const unsigned long long length = std::strtoull(count.c_str(), nullptr, 10);
+    const std::string rest = bytes.substr(lineEnd + 1, static_cast<size_t>(length));
+    if (!LooksLikeMessage("", rest)) {
+        return false;
     }
-    return files;
+    message = rest;
+    return true;
 }
 
-bool IsMaildir(const fs::path &folder) {
-    std::error_code error;
-    return fs::is_directory(folder / "cur", error) && fs::is_directory(folder / "new", error);
+// A Maildir file's flags follow ":2," in its name; "T" is Trashed, deleted but not yet purged.
+bool IsTrashedInMaildir(const std::string &path) {
+    const size_t info = path.rfind(":2,");
+    return info != std::string::npos && path.find('/', info) == std::string::npos &&
+           path.find('T', info + 3) != std::string::npos;
 }
 
 // A Maildir file's name begins with its delivery time in seconds.
@@ -196,41 +167,278 @@ unsigned long long DeliveryTime(const fs::path &file) {
     return std::strtoull(file.filename().c_str(), nullptr, 10);
 }
 
-void AddFolder(const fs::path &folder, std::vector<SavedMessage> &messages) {
+bool IsHidden(const fs::path &path) { return path.filename().string()[0] == '.'; }
+
+// The entries of a folder that are not hidden, or none when it cannot be listed.
+std::vector<fs::path> EntriesOf(const fs::path &folder) {
+    std::vector<fs::path> entries;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (!IsHidden(entry->path())) {
+            entries.push_back(entry->path());
+        }
+    }
+    return entries;
+}
+
+bool IsFolder(const fs::path &path) {
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+bool IsMaildir(const fs::path &folder) {
+    return IsFolder(folder / "cur") || IsFolder(folder / "new");
+}
+
+// A Maildir's messages, in delivery order.
+std::vector<fs::path> MaildirMessages(const fs::path &folder) {
     std::vector<fs::path> files;
-    if (IsMaildir(folder)) {
-        files = FilesIn(folder / "cur");
-        const std::vector<fs::path> fresh = FilesIn(folder / "new");
-        files.insert(files.end(), fresh.begin(), fresh.end());
-        std::sort(files.begin(), files.end(), [](const fs::path &a, const fs::path &b) {
-            const auto left = DeliveryTime(a);
-            const auto right = DeliveryTime(b);
-            return left != right ? left < right : a.filename() < b.filename();
-        });
-    } else {
-        files = FilesIn(folder);
-        std::sort(files.begin(), files.end());
+    for (const char *part : {"cur", "new"}) {
+        for (const fs::path &file : EntriesOf(folder / part)) {
+            if (!IsFolder(file)) {
+                files.push_back(file);
+            }
+        }
     }
-    if (files.empty()) {
-        messages.push_back({folder.string(), {}, "is a folder without messages"});
+    std::sort(files.begin(), files.end(), [](const fs::path &a, const fs::path &b) {
+        const auto left = DeliveryTime(a);
+        const auto right = DeliveryTime(b);
+        return left != right ? left < right : a.filename() < b.filename();
+    });
+    return files;
+}
+
+// Why a path that cannot be looked at cannot.
+std::string StatusProblem(const std::error_code &error) {
+    if (error.value() == ELOOP) {
+        return "is a symbolic link loop";
     }
-    for (const fs::path &file : files) {
-        AddFile(file.string(), messages);
+    if (error.value() == ENOENT) {
+        return "does not exist";
     }
+    return "cannot be looked at (" + error.message() + ")";
+}
+
+SavedMessage Entry(SavedMessage::Kind kind, std::string name, std::string reason) {
+    return {kind, std::move(name), {}, std::move(reason)};
+}
+
+bool ReadAll(ByteSource &source, std::string &bytes) {
+    char piece[64 * 1024];
+    for (size_t got; (got = source.Read(piece, sizeof piece)) > 0;) {
+        bytes.append(piece, got);
+    }
+    return source.Failure().empty();
 }
 
 } // namespace
 
-void FindSavedMessages(const std::string &path, std::vector<SavedMessage> &messages) {
+// The messages of an mbox, read from a source a message at a time.
+class MboxReader {
+  public:
+    MboxReader(std::string name, std::unique_ptr<ByteSource> source)
+        : Name(std::move(name)), Source(std::move(source)), Lines(*Source) {
+        Lines.ReadLine(FromLineRead);
+    }
+
+    // The next message, or the next deleted one passed over; false at the end.
+    bool Next(SavedMessage &message) {
+        std::string text;
+        if (!ReadMessage(text)) {
+            const std::string failure = Source->Failure();
+            if (!failure.empty()) {
+                message = Entry(SavedMessage::Kind::Unreadable, Name, failure);
+                return true;
+            }
+            return false;
+        }
+        const std::string name = Name + ", message " + std::to_string(++Count);
+        const std::string status = FieldValue(text, HeaderEnd(text), "X-Mozilla-Status");
+        if (std::strtoul(status.c_str(), nullptr, 16) & ExpungedFlag) {
+            message = Entry(SavedMessage::Kind::Deleted, name,
+                            "deleted in Thunderbird (its X-Mozilla-Status marks it expunged)");
+        } else {
+            message = {SavedMessage::Kind::Message, name, std::move(text), {}};
+        }
+        return true;
+    }
+
+    // The next message's text, its "From " line taken off; false at the end. A message ends at
+    // the next "From " line, or where its Content-Length says when that leads to one; the count
+    // is followed only as far as the line it leads to, so that a message is held, never more.
+    bool ReadMessage(std::string &text) {
+        if (FromLineRead.empty()) {
+            return false;
+        }
+        FromLineRead.clear();
+        text.clear();
+        size_t body = std::string::npos;
+        long long length = -1;
+        bool afterEmptyLine = false;
+        std::vector<size_t> passed; // "From " lines the count passed over
+        for (;;) {
+            const size_t lineStart = text.size();
+            if (!Lines.ReadLine(text)) {
+                break;
+            }
+            const bool empty = IsEmptyLine(text, lineStart);
+            if (body == std::string::npos && empty) {
+                body = text.size();
+                length = ContentLength(text, lineStart);
+            } else if (StartsMessage(text, lineStart, afterEmptyLine)) {
+                if (body != std::string::npos && length >= 0 &&
+                    lineStart - body < static_cast<unsigned long long>(length)) {
+                    passed.push_back(lineStart);
+                } else {
+                    FromLineRead = text.substr(lineStart);
+                    text.resize(lineStart);
+                    break;
+                }
+            }
+            afterEmptyLine = empty;
+        }
+        if (body != std::string::npos && length >= 0 && EndsWhereCounted(text, body, length)) {
+            text.resize(body + static_cast<size_t>(length));
+            return true;
+        }
+        if (!passed.empty()) {
+            // The count led nowhere: the message ends at the first "From " line it passed.
+            Lines.Unread(text.substr(passed.front()) + FromLineRead);
+            text.resize(passed.front());
+            FromLineRead.clear();
+            Lines.ReadLine(FromLineRead);
+        }
+        DropSeparatorLine(text);
+        text = Unquoted(text);
+        return true;
+    }
+
+  private:
+    std::string Name;
+    std::unique_ptr<ByteSource> Source;
+    LineReader Lines;
+    std::string FromLineRead; // the "From " line that starts the next message
+    size_t Count = 0;
+};
+
+SavedMail::SavedMail(const std::vector<std::string> &paths) : Paths(paths.begin(), paths.end()) {}
+
+SavedMail::~SavedMail() = default;
+
+bool SavedMail::Next(SavedMessage &message) {
+    for (;;) {
+        if (!Found.empty()) {
+            message = std::move(Found.front());
+            Found.pop_front();
+            return true;
+        }
+        if (Mailbox != nullptr) {
+            if (Mailbox->Next(message)) {
+                return true;
+            }
+            Mailbox.reset();
+        }
+        if (Paths.empty()) {
+            return false;
+        }
+        const std::string path = Paths.front();
+        Paths.pop_front();
+        Visit(path, Found);
+    }
+}
+
+void SavedMail::Visit(const std::string &path, std::deque<SavedMessage> &found) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (error || !fs::exists(status)) {
-        messages.push_back({path, {}, "does not exist"});
+        found.push_back(Entry(SavedMessage::Kind::Unreadable, path,
+                              error ? StatusProblem(error) : "does not exist"));
     } else if (fs::is_directory(status)) {
-        AddFolder(path, messages);
+        VisitFolder(path, found);
     } else {
-        AddFile(path, messages);
+        VisitFile(path, found);
     }
+}
+
+void SavedMail::VisitFolder(const std::string &path, std::deque<SavedMessage> &found) {
+    std::error_code error;
+    const fs::path real = fs::canonical(path, error);
+    if (!error && !FoldersSeen.insert(real.string()).second) {
+        return;
+    }
+    std::vector<fs::path> entries;
+    if (IsMaildir(path)) {
+        entries = MaildirMessages(path);
+    } else {
+        entries = EntriesOf(path);
+        std::sort(entries.begin(), entries.end());
+    }
+    if (entries.empty()) {
+        found.push_back(Entry(SavedMessage::Kind::Empty, path, "a folder without messages"));
+    }
+    // Depth first, in order: the folder's entries come before the paths after it.
+    Paths.insert(Paths.begin(), entries.size(), std::string());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        Paths[i] = entries[i].string();
+    }
+}
+
+void SavedMail::VisitFile(const std::string &path, std::deque<SavedMessage> &found) {
+    std::string error;
+    std::unique_ptr<ByteSource> opened = OpenFileSource(path, error);
+    if (opened == nullptr) {
+        found.push_back(Entry(SavedMessage::Kind::Unreadable, path, error));
+        return;
+    }
+    auto source = std::make_unique<PeekableSource>(std::move(opened));
+    FileKind kind = KindOfFile(path, source->Peek(PeekBytes));
+    std::string name = path;
+    if (kind.Group == FileKindGroup::Compressed) {
+        name += " (" + kind.Description + ")";
+        source = std::make_unique<PeekableSource>(Decompressed(std::move(source), kind.With));
+        kind = KindOfFile(path, source->Peek(PeekBytes));
+    }
+    if (kind.Group == FileKindGroup::Unreadable || kind.Group == FileKindGroup::Compressed) {
+        found.push_back(
+            Entry(SavedMessage::Kind::Unreadable, name,
+                  "is " + kind.Description + (kind.Advice.empty() ? "" : ": " + kind.Advice)));
+        return;
+    }
+    if (kind.Group == FileKindGroup::NotMessage) {
+        found.push_back(Entry(SavedMessage::Kind::NotMessage, name, kind.Description));
+        return;
+    }
+    const std::string &start = source->Peek(PeekBytes);
+    if (start.empty()) {
+        const std::string failure = source->Failure();
+        found.push_back(failure.empty() ? Entry(SavedMessage::Kind::Empty, name, "an empty mailbox")
+                                        : Entry(SavedMessage::Kind::Unreadable, name, failure));
+        return;
+    }
+    if (IsMbox(start)) {
+        Mailbox = std::make_unique<MboxReader>(name, std::move(source));
+        return;
+    }
+    SavedMessage message{SavedMessage::Kind::Message, name, {}, {}};
+    if (!ReadAll(*source, message.Bytes)) {
+        found.push_back(Entry(SavedMessage::Kind::Unreadable, name, source->Failure()));
+        return;
+    }
+    std::string emlx;
+    if (EmlxMessage(message.Bytes, emlx)) {
+        message.Bytes = std::move(emlx);
+    } else if (message.Bytes.find('\0') != std::string::npos &&
+               ByteOrderMarkOf(message.Bytes.data(), message.Bytes.size()) == ByteOrderMark::None) {
+        found.push_back(Entry(SavedMessage::Kind::NotMessage, name, "binary data, no text"));
+        return;
+    }
+    if (IsTrashedInMaildir(path)) {
+        found.push_back(Entry(SavedMessage::Kind::Deleted, name,
+                              "deleted (its Maildir flags mark it trashed)"));
+        return;
+    }
+    found.push_back(std::move(message));
 }
 
 bool IsMbox(const std::string &bytes) {
@@ -243,23 +451,9 @@ bool IsMbox(const std::string &bytes) {
 
 std::vector<std::string> SplitMbox(const std::string &bytes) {
     std::vector<std::string> messages;
-    // Each message is read once up to the next "From " line, and a counted one to its end: the
-    // work is linear in the file, however its lines are shaped.
-    for (size_t at = 0; at < bytes.size();) {
-        const size_t start = std::min(LineEnd(bytes, at) + 1, bytes.size());
-        const size_t next = NextFromLine(bytes, at);
-        const size_t body = BodyStart(bytes, start, next);
-        const size_t counted = CountedEnd(bytes, start, body);
-        if (counted != std::string::npos) {
-            messages.push_back(bytes.substr(start, counted - start));
-            at = counted;
-            while (at < bytes.size() && (bytes[at] == '\n' || bytes[at] == '\r')) {
-                ++at;
-            }
-            continue;
-        }
-        messages.push_back(Unquoted(WithoutSeparatorLine(bytes.substr(start, next - start))));
-        at = next;
+    MboxReader reader("", StringSource(bytes));
+    for (std::string text; reader.ReadMessage(text);) {
+        messages.push_back(text);
     }
     return messages;
 }

@@ -1,19 +1,53 @@
 #pragma once
-// What a reader saves mail as, taken apart into messages: one message or body a file, an mbox
-// file (a message a "From " line), a Maildir folder (cur/ and new/) or a plain folder of files.
-// Each is recognised by what it holds, not by its name.
+// What a reader saves mail as, taken apart into messages one at a time: one message or body a
+// file, an mbox file (a message a "From " line), an Apple Mail .emlx, any of them compressed
+// with gzip, bzip2 or xz, a Maildir folder (cur/ and new/) or a plain folder of such files and
+// folders. Each is recognised by what it holds, not by its name; a mailbox is read a message at
+// a time, so that no more than one message is held however large the mailbox.
+#include <deque>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 struct SavedMessage {
-    std::string Name;  // the file, or "file, message N" within an mbox
-    std::string Bytes; // the message as saved, or the body
-    std::string Error; // why it cannot be read; then Bytes is empty
+    enum class Kind {
+        Message,    // Bytes: the message as saved, or the body
+        Unreadable, // mail that cannot be read: Reason says why
+        NotMessage, // a file that is no mail: Reason says what it is
+        Deleted,    // a message the reader deleted, not yet purged: Reason says how it shows
+        Empty,      // an empty mailbox or folder
+    };
+    Kind What = Kind::Message;
+    std::string Name; // the file, or "file, message N" within a mailbox
+    std::string Bytes;
+    std::string Reason;
 };
 
-// Appends the messages found at `path`: an mbox's in file order, a Maildir's in delivery order,
-// a folder's in name order. What cannot be read is appended with its Error.
-void FindSavedMessages(const std::string &path, std::vector<SavedMessage> &messages);
+class MboxReader;
+
+class SavedMail {
+  public:
+    // The messages found at the paths, in order: an mbox's in file order, a Maildir's in
+    // delivery order, a folder's in name order.
+    explicit SavedMail(const std::vector<std::string> &paths);
+    ~SavedMail();
+    SavedMail(const SavedMail &) = delete;
+    SavedMail &operator=(const SavedMail &) = delete;
+
+    // The next message, or what became of a file that gives none; false at the end.
+    bool Next(SavedMessage &message);
+
+  private:
+    void Visit(const std::string &path, std::deque<SavedMessage> &found);
+    void VisitFolder(const std::string &path, std::deque<SavedMessage> &found);
+    void VisitFile(const std::string &path, std::deque<SavedMessage> &found);
+
+    std::deque<std::string> Paths;
+    std::deque<SavedMessage> Found;
+    std::unique_ptr<MboxReader> Mailbox;
+    std::set<std::string> FoldersSeen; // by real path: a link back to a folder is read once
+};
 
 // True when the bytes are an mbox file: they start with a "From " line, then header fields.
 bool IsMbox(const std::string &bytes);

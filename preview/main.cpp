@@ -3,17 +3,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "platform/posix/code_pages.h"
 #include "platform/posix/environment.h"
 #include "platform/posix/program_path.h"
+#include "platform/posix/terminal_text.h"
 #include "preview/explanation.h"
 #include "preview/host_exports.h"
 #include "preview/mail_body.h"
 #include "preview/mailbox.h"
+#include "preview/message_pieces.h"
 #include "preview/options.h"
+#include "preview/plain_body.h"
 #include "preview/plugin_library.h"
 #include "preview/run_summary.h"
 #include "preview/settings_report.h"
@@ -31,37 +33,32 @@ std::string ProgramFolder() {
 // A message to show: its body as the mail client hands it over, and how it was made.
 struct Message {
     std::string Body;
-    std::string Origin;  // empty for a plain body
+    std::string Origin;  // how the body was read; empty for a plain body in the code page
     std::string Subject; // UTF-8
     std::string Note;    // what the client would do differently, or empty
 };
 
-bool ReadMessage(const SavedMessage &saved, unsigned codePage, Message &message,
+std::string Count(size_t number, const char *one, const char *many) {
+    return std::to_string(number) + " " + (number == 1 ? one : many);
+}
+
+bool ReadMessage(std::string bytes, const std::string &name, unsigned codePage, Message &message,
                  std::string &error) {
-    if (!saved.Error.empty()) {
-        error = saved.Error;
-        return false;
-    }
-    if (!LooksLikeMessage(saved.Name, saved.Bytes)) {
-        if (saved.Bytes.find('\0') != std::string::npos) {
-            error = "is neither a saved message nor a text body (it holds NUL bytes)";
-            return false;
-        }
-        message.Body = saved.Bytes;
-        return true;
+    const char *ansi = FindCodePage(codePage)->IconvName;
+    if (!LooksLikeMessage(name, bytes)) {
+        return ReadPlainBody(std::move(bytes), ansi, message.Body, message.Origin, error);
     }
     MailBody mail;
-    if (!ReadMailBody(saved.Bytes, FindCodePage(codePage)->IconvName, mail, error)) {
+    if (!ReadMailBody(std::move(bytes), ansi, mail, error)) {
         return false;
     }
-    message.Body = mail.Text;
+    message.Body = std::move(mail.Text);
     message.Subject = mail.Subject;
     message.Note = mail.Note;
     message.Origin = mail.Part + " in " + mail.Charset + ", " + mail.Encoding;
     if (mail.Unrepresentable > 0) {
         const bool one = mail.Unrepresentable == 1;
-        message.Origin += "; " + std::to_string(mail.Unrepresentable) +
-                          (one ? " character" : " characters") +
+        message.Origin += "; " + Count(mail.Unrepresentable, "character", "characters") +
                           " that could not be read or that code page " + std::to_string(codePage) +
                           " cannot hold" + (one ? " shows" : " show") + " as \"?\"";
     }
@@ -79,46 +76,40 @@ void SetUpSystem(const PreviewOptions &options) {
     }
 }
 
-// Subjects come from the sender: no control character reaches the terminal.
-std::string Printable(const std::string &utf8) {
-    std::string shown = utf8;
-    for (char &c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = ' ';
-        }
-    }
-    return shown;
-}
+// Prints a line that may hold what senders wrote or files are named: no control character of
+// theirs reaches the terminal.
+void PrintLine(const std::string &line) { std::printf("%s\n", TerminalSafe(line).c_str()); }
 
-void PrintHeading(size_t number, const SavedMessage &saved, const Message &message) {
-    std::printf("Message %zu: %s (%zu bytes", number, saved.Name.c_str(), message.Body.size());
+void PrintHeading(size_t number, const std::string &name, const Message &message) {
+    std::string heading = "Message " + std::to_string(number) + ": " + name + " (" +
+                          std::to_string(message.Body.size()) + " bytes";
     if (!message.Origin.empty()) {
-        std::printf(" of %s", message.Origin.c_str());
+        heading += " of " + message.Origin;
     }
-    std::printf(")\n");
+    PrintLine(heading + ")");
     if (!message.Subject.empty()) {
-        std::printf("  Subject: %s\n", Printable(message.Subject).c_str());
+        PrintLine("  Subject: " + message.Subject);
     }
     if (!message.Note.empty()) {
-        std::printf("  Note: %s\n", message.Note.c_str());
+        PrintLine("  Note: " + message.Note);
     }
     std::printf("\n");
     std::fflush(stdout);
 }
 
 // Shows one message as the message on view, and says why when nothing showed.
-void ShowMessage(const PluginLibrary &plugin, const Message &message, bool explain,
-                 RunSummary &summary) {
+void ShowMessage(const PluginLibrary &plugin, Message &message, bool explain, RunSummary &summary) {
     const PluginInspection &inspection = *plugin.Inspection;
-    SetMessageOnView(message.Body);
+    SetMessageOnView(std::move(message.Body));
     plugin.Entries.OnUpdateView();
     const std::vector<ShownBox> boxes = TakeShownBoxes();
-    if (!IsIssue(message.Body, inspection)) {
-        std::printf("  %s\n\n", DescribeNoIssue(message.Body, inspection).c_str());
+    const std::string &body = MessageOnView();
+    if (!IsIssue(body, inspection)) {
+        std::printf("  %s\n\n", DescribeNoIssue(body, inspection).c_str());
         summary.AddOther(boxes.size());
         return;
     }
-    const std::vector<KeywordOutcome> outcomes = ExplainIssue(message.Body, inspection, boxes);
+    const std::vector<KeywordOutcome> outcomes = ExplainIssue(body, inspection, boxes);
     summary.AddIssue(outcomes, boxes.size());
     if (!boxes.empty() && !explain) {
         return;
@@ -128,12 +119,106 @@ void ShowMessage(const PluginLibrary &plugin, const Message &message, bool expla
         std::printf("    no keywords are set\n");
     }
     for (const KeywordOutcome &outcome : outcomes) {
-        std::printf("    %s\n", DescribeOutcome(outcome, *inspection.Settings).c_str());
+        PrintLine("    " + DescribeOutcome(outcome, *inspection.Settings));
     }
     std::printf("\n");
 }
 
-int Preview(const PreviewOptions &options, const std::vector<SavedMessage> &saved) {
+// One run over the saved mail: each message read, shown and explained in turn.
+class Run {
+  public:
+    Run(const PreviewOptions &options, const PluginLibrary &plugin)
+        : Options(options), Plugin(plugin),
+          CodePage(static_cast<unsigned>(std::stoul(options.CodePage))) {}
+
+    void Take(SavedMessage &saved) {
+        ++Entries;
+        switch (saved.What) {
+        case SavedMessage::Kind::Message:
+            TakeMessage(std::move(saved.Bytes), saved.Name);
+            break;
+        case SavedMessage::Kind::Unreadable:
+            Skip(saved.Name, saved.Reason);
+            break;
+        case SavedMessage::Kind::NotMessage:
+            PrintLine("Passed over: " + saved.Name + ": not a message (" + saved.Reason + ")");
+            std::printf("\n");
+            ++Summary.NotMessages;
+            break;
+        case SavedMessage::Kind::Deleted:
+            PrintLine("Passed over: " + saved.Name + ": " + saved.Reason);
+            std::printf("\n");
+            ++Summary.Deleted;
+            break;
+        case SavedMessage::Kind::Empty:
+            PrintLine(saved.Name + ": " + saved.Reason);
+            std::printf("\n");
+            break;
+        }
+    }
+
+    // What is left when the mail runs out: the messages some of whose pieces never came.
+    void Finish() {
+        for (const std::string &missing : Pieces.Missing()) {
+            Skip("a message sent in pieces", missing + ", so it cannot be shown");
+        }
+        if (Entries > 1) {
+            Summary.Print(*Plugin.Inspection->Settings);
+        }
+    }
+
+    int ExitStatus() const { return Summary.ExitStatus(); }
+
+  private:
+    void Skip(const std::string &name, const std::string &reason) {
+        PrintLine("Message " + std::to_string(++Number) + ": " + name + ": " + reason +
+                  "; skipped");
+        std::printf("\n");
+        ++Summary.Unreadable;
+    }
+
+    void TakeMessage(std::string bytes, const std::string &name) {
+        MessagePiece piece;
+        if (LooksLikeMessage(name, bytes) && ReadMessagePiece(bytes, piece)) {
+            TakePiece(std::move(piece), name);
+            return;
+        }
+        Message message;
+        std::string error;
+        if (!ReadMessage(std::move(bytes), name, CodePage, message, error)) {
+            Skip(name, error);
+            return;
+        }
+        PrintHeading(++Number, name, message);
+        ShowMessage(Plugin, message, Options.Explain, Summary);
+    }
+
+    // A piece is kept until the last one comes; then the whole message is shown.
+    void TakePiece(MessagePiece piece, const std::string &name) {
+        const std::string which = "piece " + std::to_string(piece.Number) + " of " +
+                                  std::to_string(piece.Total) + " of a message sent in pieces";
+        std::string whole;
+        if (!Pieces.Add(std::move(piece), whole)) {
+            PrintLine("Passed over: " + name + ": " + which + "; kept until the others come");
+            std::printf("\n");
+            return;
+        }
+        PrintLine("Passed over: " + name + ": " + which + ", the last to come: the whole message " +
+                  "follows");
+        std::printf("\n");
+        TakeMessage(std::move(whole), name + " (joined from its pieces)");
+    }
+
+    const PreviewOptions &Options;
+    const PluginLibrary &Plugin;
+    const unsigned CodePage;
+    RunSummary Summary;
+    MessagePieces Pieces;
+    size_t Entries = 0;
+    size_t Number = 0; // of the last message line printed
+};
+
+int Preview(const PreviewOptions &options) {
     PluginLibrary plugin;
     std::string error;
     if (!LoadPluginLibrary(options.PluginPath, plugin, error)) {
@@ -151,28 +236,18 @@ int Preview(const PreviewOptions &options, const std::vector<SavedMessage> &save
     if (options.ShowSettings) {
         PrintSettingsReport(*plugin.Inspection);
     }
-    const auto codePage = static_cast<unsigned>(std::stoul(options.CodePage));
-    RunSummary summary;
-    for (size_t i = 0; i < saved.size(); ++i) {
-        Message message;
-        if (!ReadMessage(saved[i], codePage, message, error)) {
-            std::printf("Message %zu: %s: %s; skipped\n\n", i + 1, saved[i].Name.c_str(),
-                        error.c_str());
-            ++summary.Unreadable;
-            continue;
-        }
-        PrintHeading(i + 1, saved[i], message);
-        ShowMessage(plugin, message, options.Explain, summary);
+    Run run(options, plugin);
+    SavedMail mail(options.MessageFiles);
+    for (SavedMessage saved; mail.Next(saved);) {
+        run.Take(saved);
     }
-    if (saved.size() > 1) {
-        summary.Print(*plugin.Inspection->Settings);
-    }
+    run.Finish();
     plugin.Entries.Exit();
     UnloadPluginLibrary(plugin);
-    return summary.ExitStatus();
+    return run.ExitStatus();
 }
 
-int Run(int argc, char **argv) {
+int RunPreview(int argc, char **argv) {
     PreviewOptions options;
     options.PluginPath = ProgramFolder() + "/libdovrink.so";
     bool help = false;
@@ -186,22 +261,18 @@ int Run(int argc, char **argv) {
         std::fputs(UsageText(argv[0]).c_str(), stdout);
         return 0;
     }
-    std::vector<SavedMessage> saved;
-    for (const std::string &path : options.MessageFiles) {
-        FindSavedMessages(path, saved);
-    }
     if (options.Batch && options.Answers.empty()) {
         options.Answers = "ok";
     }
     SetUpSystem(options);
-    return Preview(options, saved);
+    return Preview(options);
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
     try {
-        return Run(argc, argv);
+        return RunPreview(argc, argv);
     } catch (const std::exception &failure) {
         std::fprintf(stderr, "dovrink-preview: %s\n", failure.what());
         return Failed;

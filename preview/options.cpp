@@ -1,5 +1,7 @@
 #include "preview/options.h"
 
+#include <getopt.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -31,46 +33,68 @@ bool KnownCodePage(const std::string &number) {
 } // namespace
 
 bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, std::string &error) {
+    enum Value { Plugin = 256, HostDir, CodePage, Answers, Batch, Explain, Settings };
+    static const option Known[] = {
+        {"help", no_argument, nullptr, 'h'},
+        {"batch", no_argument, nullptr, Batch},
+        {"explain", no_argument, nullptr, Explain},
+        {"settings", no_argument, nullptr, Settings},
+        {"plugin", required_argument, nullptr, Plugin},
+        {"host-dir", required_argument, nullptr, HostDir},
+        {"codepage", required_argument, nullptr, CodePage},
+        {"answers", required_argument, nullptr, Answers},
+        {nullptr, 0, nullptr, 0},
+    };
     help = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool takesValue =
-            arg == "--plugin" || arg == "--host-dir" || arg == "--codepage" || arg == "--answers";
-        if (takesValue && i + 1 == argc) {
-            error = arg + " needs a value";
-            return false;
-        }
-        if (arg == "-h" || arg == "--help") {
+    // The messages' own reports stay quiet: the reason goes into `error`.
+    opterr = 0;
+    optind = 1;
+    for (int choice; (choice = getopt_long(argc, argv, ":h", Known, nullptr)) != -1;) {
+        const std::string given = argv[optind - 1];
+        switch (choice) {
+        case 'h':
             help = true;
-        } else if (arg == "--batch") {
+            break;
+        case Batch:
             options.Batch = true;
-        } else if (arg == "--explain") {
+            break;
+        case Explain:
             options.Explain = true;
-        } else if (arg == "--settings") {
+            break;
+        case Settings:
             options.ShowSettings = true;
-        } else if (arg == "--plugin") {
-            options.PluginPath = argv[++i];
-        } else if (arg == "--host-dir") {
-            options.HostDir = argv[++i];
-        } else if (arg == "--codepage") {
-            options.CodePage = argv[++i];
+            break;
+        case Plugin:
+            options.PluginPath = optarg;
+            break;
+        case HostDir:
+            options.HostDir = optarg;
+            break;
+        case CodePage:
+            options.CodePage = optarg;
             if (!KnownCodePage(options.CodePage)) {
                 error =
                     "unknown code page " + options.CodePage + " (known: " + KnownCodePages() + ")";
                 return false;
             }
-        } else if (arg == "--answers") {
-            options.Answers = argv[++i];
+            break;
+        case Answers:
+            options.Answers = optarg;
             if (!ValidAnswers(options.Answers)) {
                 error = "--answers takes a comma-separated list of ok and cancel";
                 return false;
             }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + arg;
+            break;
+        case ':':
+            error = given + " needs a value";
             return false;
-        } else {
-            options.MessageFiles.push_back(arg);
+        default:
+            error = "unknown option " + given;
+            return false;
         }
+    }
+    for (int i = optind; i < argc; ++i) {
+        options.MessageFiles.emplace_back(argv[i]);
     }
     return true;
 }

@@ -41,6 +41,14 @@ void RunSummary::Print(const PluginSettings &settings) const {
                 Count(Messages, "message", "messages").c_str(), Unreadable,
                 Count(Issues, "issue", "issues").c_str(), IssuesWithoutBox,
                 Count(Boxes, "box", "boxes").c_str());
+    if (Deleted > 0) {
+        std::printf("  Passed over: %s, marked deleted by the mail program but not yet purged\n",
+                    Count(Deleted, "deleted message", "deleted messages").c_str());
+    }
+    if (NotMessages > 0) {
+        std::printf("  Passed over: %s that hold no mail (pictures, indexes, folder settings)\n",
+                    Count(NotMessages, "file", "files").c_str());
+    }
     bool anySet = false;
     for (const auto &keyword : settings.Keywords) {
         anySet = anySet || keyword[0] != '\0';

@@ -7,8 +7,10 @@
 #include "settings/settings.h"
 
 struct RunSummary {
-    size_t Messages = 0;   // read and handed to the plugin
-    size_t Unreadable = 0; // files or messages that could not be read
+    size_t Messages = 0;    // read and handed to the plugin
+    size_t Unreadable = 0;  // files or messages that could not be read
+    size_t NotMessages = 0; // files passed over as no mail
+    size_t Deleted = 0;     // messages passed over as deleted
     size_t Issues = 0;
     size_t IssuesWithoutBox = 0;
     size_t Boxes = 0;

@@ -7,7 +7,7 @@
 set -eu
 
 # What each target needs, beyond git and make.
-preview="cmake g++ pkg-config libgmime-3.0-dev"
+preview="cmake g++ pkg-config libgmime-3.0-dev zlib1g-dev libbz2-dev liblzma-dev"
 windows="g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686"
 windows64="g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64"
 wine="wine xvfb xauth locales"

@@ -7,22 +7,9 @@
 #include <unistd.h>
 
 #include "platform/posix/environment.h"
+#include "platform/posix/terminal_text.h"
 
 namespace {
-
-constexpr const char *Replacement = "\xEF\xBF\xBD";
-
-// The UTF-8 sequence at `at` is a C0 or C1 control character or DEL (tab excepted).
-size_t ControlLength(const std::string &text, size_t at) {
-    const auto byte = static_cast<unsigned char>(text[at]);
-    if ((byte < 0x20 && byte != '\t') || byte == 0x7F) {
-        return 1;
-    }
-    const bool c1 = byte == 0xC2 && at + 1 < text.size() &&
-                    static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
-                    static_cast<unsigned char>(text[at + 1]) <= 0x9F;
-    return c1 ? 2 : 0;
-}
 
 constexpr const char *Rule = "────────────────────────────────────────";
 
@@ -86,12 +73,12 @@ std::vector<std::string> TerminalLines(const std::string &text) {
         if (text[i] == '\r' || text[i] == '\n') {
             i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
             lines.emplace_back();
-        } else if (const size_t control = ControlLength(text, i)) {
-            lines.back() += Replacement;
-            i += control;
         } else {
             lines.back() += text[i++];
         }
+    }
+    for (std::string &line : lines) {
+        line = TerminalSafe(line);
     }
     return lines;
 }

@@ -4,7 +4,8 @@
 #include <vector>
 
 // The text as lines for the terminal: CR LF, LF and CR each break a line, and control characters
-// that could steer the terminal show as U+FFFD. Text and result are UTF-8.
+// that could steer the terminal show as visible escapes (terminal_text.h). Text and result are
+// UTF-8.
 std::vector<std::string> TerminalLines(const std::string &text);
 
 // The box's frame with its caption and text (UTF-8), up to the line of its buttons.

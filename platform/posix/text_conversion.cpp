@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "platform/posix/code_pages.h"
+#include "platform/text_encoding.h"
 
 namespace {
 
@@ -17,17 +18,36 @@ bool IsCp932Lead(unsigned char byte) {
 }
 bool IsCp932Trail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
 
+bool InRange(unsigned char byte, unsigned first, unsigned last) {
+    return byte >= first && byte <= last;
+}
+
+size_t DoubleByteLength(const unsigned char *at, size_t left) {
+    return left > 1 && InRange(at[0], 0x81, 0xFE) && InRange(at[1], 0x40, 0xFE) && at[1] != 0x7F
+               ? 2
+               : 1;
+}
+
 size_t UnreadableLength(const char *at, size_t left, SequenceUnit unit) {
-    const auto byte = [at](size_t i) { return static_cast<unsigned char>(at[i]); };
-    size_t length = 1;
-    if (unit == SequenceUnit::Cp932 && left > 1 && IsCp932Lead(byte(0)) && IsCp932Trail(byte(1))) {
-        length = 2;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(at);
+    bool wellFormed = false;
+    switch (unit) {
+    case SequenceUnit::Utf8:
+        return Utf8SequenceLength(at, left, wellFormed);
+    case SequenceUnit::Cp932:
+        return left > 1 && IsCp932Lead(bytes[0]) && IsCp932Trail(bytes[1]) ? 2 : 1;
+    case SequenceUnit::DoubleByte:
+        return DoubleByteLength(bytes, left);
+    case SequenceUnit::Gb18030:
+        return left > 3 && InRange(bytes[0], 0x81, 0xFE) && InRange(bytes[1], 0x30, 0x39) &&
+                       InRange(bytes[2], 0x81, 0xFE) && InRange(bytes[3], 0x30, 0x39)
+                   ? 4
+                   : DoubleByteLength(bytes, left);
+    case SequenceUnit::Utf16:
+        return left > 1 ? 2 : 1;
+    default:
+        return 1;
     }
-    while (unit == SequenceUnit::Utf8 && length < left && length < 4 &&
-           (byte(length) & 0xC0) == 0x80) {
-        ++length;
-    }
-    return length;
 }
 
 } // namespace

@@ -104,7 +104,14 @@ TEST(Charset, EveryLabelReadsAsWindowsReadsIt) {
         {"ISO-2022-JP-MS", "\x1B$B-!\x1B(B", "①", 0},
         {"", "plain", "plain", 0},
         {"", "\xE2\x91\xA0", "①", 0},
-        {"us-ascii", "\x87\x40", "①", 0},
+        // US-ASCII and ISO-8859-1 labels are read as windows-1252, as browsers read them.
+        {"us-ascii", "\x87\x40", "‡@", 0},
+        {"iso-8859-1", "\x93quoted\x94", "“quoted”", 0},
+        // Labels as gateways write them: blanks inside the quotes, a comment, another name.
+        {"Shift_JIS ", "\x87\x40", "①", 0},
+        {"Shift_JIS (Japanese)", "\x87\x8A", "㈱", 0},
+        {"x-euc-jp", "\xAD\xA1\xAD\xEA", "①㈱", 0},
+        {"cseucpkdfmtjapanese", "\xF9\xA1", "纊", 0},
         // Characters that straddle the decoder's pieces of 1,024 bytes are read whole.
         {"Shift_JIS", std::string(1023, 'a') + "\x87\x40", std::string(1023, 'a') + "①", 0},
         {"utf-8", std::string(1023, 'a') + "①", std::string(1023, 'a') + "①", 0},
@@ -125,7 +132,7 @@ TEST(Charset, EveryLabelReadsAsWindowsReadsIt) {
     DecodedText text;
     std::string error;
     EXPECT_FALSE(DecodeText("x", "x-vesk-1", text, error));
-    EXPECT_EQ(error, "unknown charset x-vesk-1");
+    EXPECT_EQ(error, "unknown charset \"x-vesk-1\"");
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+#pragma once
+// Bytes read a piece at a time, from a file or from what a compressed file holds, so that a
+// mailbox of any size is read without holding it whole.
+#include <memory>
+#include <string>
+
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    // Up to `size` bytes into `buffer`; 0 at the end, or when reading failed.
+    virtual size_t Read(char *buffer, size_t size) = 0;
+    // Why reading failed; empty while it has not.
+    virtual std::string Failure() const = 0;
+};
+
+// The file's bytes; null, with the reason, when it cannot be opened.
+std::unique_ptr<ByteSource> OpenFileSource(const std::string &path, std::string &error);
+
+// The bytes of a string, for what is in memory already.
+std::unique_ptr<ByteSource> StringSource(std::string bytes);
+
+enum class Compression { Gzip, Bzip2, Xz };
+
+// What the compressed bytes hold; several compressed streams one after another read as one.
+std::unique_ptr<ByteSource> Decompressed(std::unique_ptr<ByteSource> compressed, Compression kind);
+
+// A source that can look ahead: what Peek gives is read again by Read.
+class PeekableSource : public ByteSource {
+  public:
+    explicit PeekableSource(std::unique_ptr<ByteSource> source);
+    size_t Read(char *buffer, size_t size) override;
+    std::string Failure() const override;
+    // The next `size` bytes, or as many as there are, without taking them.
+    const std::string &Peek(size_t size);
+
+  private:
+    std::unique_ptr<ByteSource> Source;
+    std::string Ahead;
+};
+
+// Reads whole lines from a source.
+class LineReader {
+  public:
+    explicit LineReader(ByteSource &source) : Source(source) {}
+    // Appends the next line, with its line break, to `out`; false at the end.
+    bool ReadLine(std::string &out);
+    // Appends up to `size` more bytes to `out`; false when none are left.
+    bool ReadBytes(size_t size, std::string &out);
+    // Puts `text` before what is left, to be read again.
+    void Unread(const std::string &text);
+
+  private:
+    bool Fill();
+
+    ByteSource &Source;
+    std::string Buffer;
+    size_t Start = 0;
+};

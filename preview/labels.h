@@ -1,0 +1,30 @@
+#pragma once
+// The charset labels that senders write, read as browsers and Windows read them: the labels of
+// the WHATWG Encoding Standard, with the names that Windows adds for its Japanese code pages.
+#include <string>
+
+#include "platform/posix/text_conversion.h"
+
+// How a decoder is built for an encoding.
+enum class Decoder {
+    ShiftJis,  // code page 932, its NEC and IBM extensions included
+    EucJp,     // through code page 932 as well
+    Iso2022Jp, // and its variants, through code page 932
+    Utf8,
+    UserDefined, // x-user-defined: ASCII, and the high bytes in the private use area
+    Iconv,       // iconv's converter of the encoding's name
+};
+
+struct Encoding {
+    const char *Name;      // as the standard names it
+    const char *IconvName; // for Decoder::Iconv
+    Decoder With;
+    SequenceUnit Unit; // of an unreadable sequence, for Decoder::Iconv
+};
+
+// The label as the standard compares it: comments in parentheses taken out (as RFC 2045 allows
+// them in a parameter), white space and quotes trimmed, ASCII letters lowered.
+std::string NormalLabel(const std::string &label);
+
+// The encoding of a label (as written); null for a label that the table does not hold.
+const Encoding *EncodingOfLabel(const std::string &label);
