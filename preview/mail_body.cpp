@@ -122,6 +122,8 @@ GMimePart *ChooseTextPart(GMimeMessage *message, Depth depth, int forwards, Mail
 
 std::string StreamBytes(GMimeStream *stream) {
     std::string bytes;
+    const gint64 length = g_mime_stream_length(stream);
+    bytes.reserve(length > 0 ? static_cast<size_t>(length) : 0);
     g_mime_stream_reset(stream);
     char piece[64 * 1024];
     for (ssize_t got; (got = g_mime_stream_read(stream, piece, sizeof piece)) > 0;) {
@@ -131,22 +133,25 @@ std::string StreamBytes(GMimeStream *stream) {
 }
 
 // The part's bytes with the transfer encoding undone: base64 and quoted-printable leniently, as
-// clients undo them; any other by GMime.
+// clients undo them; uuencode by GMime; the bytes as they stand for the rest.
 std::string DecodedContent(GMimePart *part) {
     GMimeDataWrapper *content = g_mime_part_get_content(part);
     if (content == nullptr) {
         return {};
     }
+    GMimeStream *raw = g_mime_data_wrapper_get_stream(content);
     switch (g_mime_data_wrapper_get_encoding(content)) {
     case GMIME_CONTENT_ENCODING_BASE64:
-        return DecodeBase64(StreamBytes(g_mime_data_wrapper_get_stream(content)));
+        return DecodeBase64(StreamBytes(raw));
     case GMIME_CONTENT_ENCODING_QUOTEDPRINTABLE:
-        return DecodeQuotedPrintable(StreamBytes(g_mime_data_wrapper_get_stream(content)));
-    default: {
+        return DecodeQuotedPrintable(StreamBytes(raw));
+    case GMIME_CONTENT_ENCODING_UUENCODE: {
         Owned<GMimeStream> out(g_mime_stream_mem_new());
         g_mime_data_wrapper_write_to_stream(content, out.get());
         return StreamBytes(out.get());
     }
+    default:
+        return StreamBytes(raw);
     }
 }
 

@@ -394,7 +394,8 @@ void SavedMail::VisitFile(const std::string &path, std::deque<SavedMessage> &fou
     auto source = std::make_unique<PeekableSource>(std::move(opened));
     FileKind kind = KindOfFile(path, source->Peek(PeekBytes));
     std::string name = path;
-    if (kind.Group == FileKindGroup::Compressed) {
+    const bool compressed = kind.Group == FileKindGroup::Compressed;
+    if (compressed) {
         name += " (" + kind.Description + ")";
         source = std::make_unique<PeekableSource>(Decompressed(std::move(source), kind.With));
         kind = KindOfFile(path, source->Peek(PeekBytes));
@@ -421,6 +422,12 @@ void SavedMail::VisitFile(const std::string &path, std::deque<SavedMessage> &fou
         return;
     }
     SavedMessage message{SavedMessage::Kind::Message, name, {}, {}};
+    // Held at its size from the start: grown as read, it would be copied as it grows.
+    std::error_code sizeError;
+    const auto size = fs::file_size(path, sizeError);
+    if (!sizeError && !compressed) {
+        message.Bytes.reserve(static_cast<size_t>(size));
+    }
     if (!ReadAll(*source, message.Bytes)) {
         found.push_back(Entry(SavedMessage::Kind::Unreadable, name, source->Failure()));
         return;
