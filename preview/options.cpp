@@ -105,17 +105,20 @@ std::string UsageText(const char *program) {
 Loads the Dovrink plugin as the mail client does, hands it each message in turn
 as the message on view, and shows its message boxes here.
 
-A message file is a saved mail message (RFC 5322, such as a .eml file), an mbox
-file of many messages, or a plain body. A folder is read as a Maildir (cur/ and
-new/, in delivery order) or else as a folder of such files (in name order).
+A message file is a saved mail message (RFC 5322, such as a .eml file, or an
+Apple Mail .emlx), an mbox file of many messages, or a plain body; a mailbox
+compressed with gzip, bzip2 or xz is read as the mailbox inside. A folder is
+read as a Maildir (cur/ and new/, in delivery order; trashed messages passed
+over) or else as a folder of such files (in name order); files in it that are
+not mail (desktop.ini, pictures) are named once and do not fail the run.
 Of a saved message the first text/plain part is taken (or, with none, the HTML
 part's source, or the text of an attached message), its transfer encoding
-(base64, quoted-printable) undone and its charset (ISO-2022-JP, Shift_JIS under
-any of its names, UTF-8, ...) read as the mail client on Windows reads it and
-converted to the code page; characters that cannot be read or that the code
-page cannot hold become "?", and their number is reported. A plain body is
-8-bit text in the code page, lines ending in CR LF. A file that cannot be read
-is reported in one line, and the run goes on.
+(base64, quoted-printable) undone and its charset (ISO-2022-JP, Shift_JIS and
+EUC-JP under any of their names, UTF-8, ...) read as the mail client on Windows
+reads it and converted to the code page; characters that cannot be read or that
+the code page cannot hold become "?", and their number is reported. A plain
+body is 8-bit text in the code page, lines ending in CR LF. A file that cannot
+be read is reported in one line, and the run goes on.
 
 For an issue that shows no box, and for every message with --explain, one line
 per keyword says what became of it: shown in how many boxes, not found, found
