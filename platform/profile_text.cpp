@@ -137,3 +137,19 @@ bool FindProfileEntry(const char *text, size_t length, const char *section, cons
     }
     return false;
 }
+
+bool FindProfileValue(const char *text, size_t length, const char *section, const char *key,
+                      const char *&value, size_t &valueLength) {
+    ProfileEntry entry{};
+    if (!FindProfileEntry(text, length, section, key, entry) || !entry.HasValue) {
+        return false;
+    }
+    value = entry.Value;
+    valueLength = entry.ValueLength;
+    if (valueLength >= 2 && (value[0] == '"' || value[0] == '\'') &&
+        value[valueLength - 1] == value[0]) {
+        ++value;
+        valueLength -= 2;
+    }
+    return true;
+}

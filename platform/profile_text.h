@@ -31,3 +31,9 @@ bool NextProfileEntry(ProfileEntries &entries, ProfileEntry &entry);
 // The first entry of that name in the first section of that name; false when there is none.
 bool FindProfileEntry(const char *text, size_t length, const char *section, const char *key,
                       ProfileEntry &entry);
+
+// The value of the first entry of that name in the first section of that name, as a program that
+// reads it whole gets it: a value in matching single or double quotes loses them. False when
+// there is no such entry, or it has no "=".
+bool FindProfileValue(const char *text, size_t length, const char *section, const char *key,
+                      const char *&value, size_t &valueLength);

@@ -6,7 +6,7 @@
 
 extern "C" const PluginInspection *DovrinkInspection() {
     static const PluginInspection inspection = {
-        &Settings, KeywordFilePath, FindSections, CountPages, FindIssueMarker, IsIssue,
+        &Settings, KeywordFilePath, CheckSettings, FindSections, CountPages, FindIssueMarker, IsIssue,
     };
     return &inspection;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "diagnosis/settings_check.h"
 #include "settings/settings.h"
 #include "viewer/sections.h"
 
@@ -13,6 +14,9 @@ struct PluginInspection {
     const PluginSettings *Settings;
     // Where the keywords were read (false: the host's path left no room for the file's name).
     bool (*KeywordFile)(char (&path)[SettingsPathSize]);
+    // The usual mistakes in the settings files.
+    void (*CheckSettings)(const char *keywordFile, const char *separatorFile,
+                          const PluginSettings &settings, SettingsFindings &findings);
     // Each keyword's fate in a body, as a view update finds it with these settings.
     size_t (*FindSections)(const char *body, size_t size, const PluginSettings &settings,
                            KeywordSection (&sections)[KeywordCount]);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/lead_bytes.h"
+#include "platform/path_text.h"
 #include "platform/windows_api.h"
 #include "settings/unescape.h"
 #include "settings/unicode_file.h"
@@ -27,33 +27,18 @@ void ReadKeywords(const char *path, const UnicodeSettingsText &text, PluginSetti
     }
 }
 
-void ReadSeparator(const UnicodeSettingsText &text, PluginSettings &settings) {
+void ReadSeparator(const char *path, const UnicodeSettingsText &text, PluginSettings &settings) {
     char *value = settings.SeparatorText + 1;
     settings.SeparatorText[0] = '\n';
     GetPrivateProfileStringA(SettingsSection, "separator", DefaultSeparator, value,
-                             SettingsValueSize, RelativeSettingsPath);
+                             SettingsValueSize, path);
     settings.SeparatorSource = TakeUnicodeValue(text, "separator", value);
 }
 
-void ReadPageLines(PluginSettings &settings) {
+void ReadPageLines(const char *path, PluginSettings &settings) {
     const auto lines = static_cast<std::int32_t>(
-        GetPrivateProfileIntA(SettingsSection, "line", DefaultPageLines, RelativeSettingsPath));
+        GetPrivateProfileIntA(SettingsSection, "line", DefaultPageLines, path));
     settings.PageLines = lines < FewestPageLines ? DefaultPageLines : lines;
-}
-
-// Where the file name starts: after the last backslash character, or at `length` when there is
-// none. A double-byte character's second byte may be 0x5C (表 is 95 5C), so the path is walked a
-// character at a time rather than searched for the byte.
-size_t FolderLength(const char *path, size_t length) {
-    size_t folder = length;
-    for (size_t i = 0; i < length; ++i) {
-        if (IsLeadByte(path[i]) && i + 1 < length) {
-            ++i;
-        } else if (path[i] == '\\') {
-            folder = i + 1;
-        }
-    }
-    return folder;
 }
 
 } // namespace
@@ -63,7 +48,9 @@ bool KeywordFilePath(char (&path)[SettingsPathSize]) {
     if (length == 0 || length >= SettingsPathSize - 1) {
         return false;
     }
-    const size_t folderLength = FolderLength(path, length);
+    // A name without a folder keeps all of itself, and the file's name follows it.
+    const size_t cut = FolderPartLength(path, length);
+    const size_t folderLength = cut == 0 ? length : cut;
     if (folderLength + std::strlen(FileName) >= SettingsPathSize) {
         return false;
     }
@@ -71,18 +58,22 @@ bool KeywordFilePath(char (&path)[SettingsPathSize]) {
     return true;
 }
 
-void LoadSettings(PluginSettings &settings) {
+void ReadSettings(const char *keywordFile, const char *separatorFile, PluginSettings &settings) {
     // A host that initialises the plugin again gets the file's keywords once, not twice.
     settings = PluginSettings{};
     UnicodeSettingsText text;
-    char path[SettingsPathSize];
-    if (KeywordFilePath(path)) {
-        ReadUnicodeText(path, text);
+    if (keywordFile != nullptr) {
+        ReadUnicodeText(keywordFile, text);
         settings.KeywordFileEncoding = text.Encoding;
-        ReadKeywords(path, text, settings);
+        ReadKeywords(keywordFile, text, settings);
     }
-    ReadUnicodeText(RelativeSettingsPath, text);
+    ReadUnicodeText(separatorFile, text);
     settings.SeparatorFileEncoding = text.Encoding;
-    ReadSeparator(text, settings);
-    ReadPageLines(settings);
+    ReadSeparator(separatorFile, text, settings);
+    ReadPageLines(separatorFile, settings);
+}
+
+void LoadSettings(PluginSettings &settings) {
+    char path[SettingsPathSize];
+    ReadSettings(KeywordFilePath(path) ? path : nullptr, RelativeSettingsPath, settings);
 }

@@ -54,5 +54,10 @@ struct PluginSettings {
 // host's path, or the path with the file name appended, does not fit: the file counts as missing.
 bool KeywordFilePath(char (&path)[SettingsPathSize]);
 
-// Reads the settings file into `settings`, in place of what they held.
+// Reads the keywords from `keywordFile` (none when it is null) and the separator and the page
+// length from `separatorFile` into `settings`, in place of what they held.
+void ReadSettings(const char *keywordFile, const char *separatorFile, PluginSettings &settings);
+
+// Reads the settings as the plugin does: the keywords beside the host executable, the rest from
+// RelativeSettingsPath.
 void LoadSettings(PluginSettings &settings);

@@ -58,14 +58,6 @@ void FromUtf8(const char *bytes, size_t length, UnicodeSettingsText &text) {
     text.Length = length;
 }
 
-// A value in matching quotes loses them, as the system hands it over.
-void Unquote(const char *&value, size_t &length) {
-    if (length >= 2 && (value[0] == '"' || value[0] == '\'') && value[length - 1] == value[0]) {
-        ++value;
-        length -= 2;
-    }
-}
-
 bool IsAscii(const char *text, size_t length) {
     for (size_t i = 0; i < length; ++i) {
         if (static_cast<unsigned char>(text[i]) >= 0x80) {
@@ -160,15 +152,11 @@ void ReadUnicodeText(const char *path, UnicodeSettingsText &text) {
 }
 
 ValueSource TakeUnicodeValue(const UnicodeSettingsText &text, const char *key, char *value) {
-    ProfileEntry entry{};
+    const char *found = nullptr;
+    size_t length = 0;
     if (text.Encoding == SettingsEncoding::Ansi ||
-        !FindProfileEntry(text.Text, text.Length, SettingsSection, key, entry) || !entry.HasValue) {
-        return ValueSource::AsRead;
-    }
-    const char *found = entry.Value;
-    size_t length = entry.ValueLength;
-    Unquote(found, length);
-    if (IsAscii(found, length)) {
+        !FindProfileValue(text.Text, text.Length, SettingsSection, key, found, length) ||
+        IsAscii(found, length)) {
         return ValueSource::AsRead;
     }
     return ToCodePage(found, length, value) ? ValueSource::FromUnicode

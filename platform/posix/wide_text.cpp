@@ -86,8 +86,10 @@ bool DecodeUtf8(const char *text, size_t length, bool strict, std::u16string &ou
 }
 
 // A double-byte character's lead takes the next byte whatever it is: an unreadable pair (or a
-// lead at the end) is one unreadable character.
-bool DecodeAnsi(const CodePage &page, const char *text, size_t length, std::u16string &out) {
+// lead at the end) is one unreadable character. Strictly, as with MB_ERR_INVALID_CHARS, such a
+// pair, or a byte that Windows reads only as a private-use stand-in, fails the conversion.
+bool DecodeAnsi(const CodePage &page, const char *text, size_t length, bool strict,
+                std::u16string &out) {
     Converter toUtf32("UTF-32LE", page.IconvName);
     if (!toUtf32.Usable()) {
         return false;
@@ -96,13 +98,23 @@ bool DecodeAnsi(const CodePage &page, const char *text, size_t length, std::u16s
         const auto byte = static_cast<unsigned char>(text[i]);
         if (IsLeadByteOf(page, byte)) {
             const char32_t c = i + 1 < length ? CodePointOf(toUtf32, text + i, 2) : 0;
+            if (c == 0 && strict) {
+                return false;
+            }
             AppendCodePoint(c != 0 ? c : UnreadableChar(page), out);
             i += 2;
             continue;
         }
-        const char32_t c = byte == 0 ? 0 : CodePointOf(toUtf32, text + i, 1);
-        const char16_t unassigned = UnassignedByteChar(page, byte);
-        AppendCodePoint(c != 0 || byte == 0 ? c : unassigned != 0 ? unassigned : u'?', out);
+        char32_t c = byte == 0 ? 0 : CodePointOf(toUtf32, text + i, 1);
+        if (c == 0 && byte != 0) {
+            const char16_t unassigned = UnassignedByteChar(page, byte);
+            const bool privateUse = unassigned >= 0xE000 && unassigned <= 0xF8FF;
+            if (strict && (unassigned == 0 || privateUse)) {
+                return false;
+            }
+            c = unassigned != 0 ? unassigned : u'?';
+        }
+        AppendCodePoint(c, out);
         ++i;
     }
     return true;
@@ -215,12 +227,13 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, WCH
         return 0;
     }
     const size_t count = LengthOf(text, length);
+    const bool strict = (flags & MB_ERR_INVALID_CHARS) != 0;
     std::u16string out;
     bool converted = false;
     if (codePage == CP_UTF8) {
-        converted = DecodeUtf8(text, count, (flags & MB_ERR_INVALID_CHARS) != 0, out);
+        converted = DecodeUtf8(text, count, strict, out);
     } else if (const CodePage *page = PageOf(codePage)) {
-        converted = DecodeAnsi(*page, text, count, out);
+        converted = DecodeAnsi(*page, text, count, strict, out);
     }
     return converted ? Deliver(out, wide, wideLength) : 0;
 }

@@ -23,7 +23,7 @@ PluginSettings Settings;
 HostFunctions Host;
 // The plugin's judgement, from the core linked in, as the library hands it to the preview.
 const PluginInspection Inspection = {
-    &Settings, KeywordFilePath, FindSections, CountPages, FindIssueMarker, IsIssue,
+    &Settings, KeywordFilePath, CheckSettings, FindSections, CountPages, FindIssueMarker, IsIssue,
 };
 
 DWORD WINAPI BodyLength() { return static_cast<DWORD>(Body.size() + 1); }

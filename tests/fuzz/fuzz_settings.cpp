@@ -1,10 +1,11 @@
-// The POSIX settings reader and LoadSettings on any file: answers fit their buffers, and the
-// settings stay within their bounds.
+// The POSIX settings reader, LoadSettings and the check of its mistakes on any file: answers fit
+// their buffers, and the settings and the findings stay within their bounds.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 
+#include "diagnosis/settings_check.h"
 #include "fuzz_support.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"
@@ -61,6 +62,12 @@ void LoadAll() {
     const size_t separator = strnlen(settings.SeparatorText, sizeof settings.SeparatorText);
     Check(separator >= 1 && separator <= SettingsValueSize && settings.SeparatorText[0] == '\n');
     Check(settings.PageLines >= FewestPageLines);
+    SettingsFindings findings;
+    CheckSettings(SettingsFile.c_str(), RelativeSettingsPath, settings, findings);
+    Check(findings.Count >= 0 && findings.Count <= MostSettingsFindings);
+    for (int i = 0; i < findings.Count; ++i) {
+        Check(strnlen(findings.Items[i].Key, KeyNameSize) < KeyNameSize);
+    }
 }
 
 } // namespace

@@ -14,8 +14,11 @@ MAY_INCLUDE = {
     "viewer/scan": ["platform", "settings"],
     "viewer/search": ["platform", "settings", "viewer/scan"],
     "viewer": ["platform", "settings", "viewer/scan", "viewer/search"],
-    "plugin": ["platform", "host", "settings", "viewer", "viewer/scan", "viewer/search"],
-    "preview": ["platform", "host", "settings", "viewer", "plugin"],
+    "diagnosis": ["platform", "settings", "viewer"],
+    "plugin": ["platform", "host", "settings", "viewer", "viewer/scan", "viewer/search",
+               "diagnosis"],
+    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "plugin"],
+    "check": ["platform", "host", "settings", "viewer", "diagnosis", "plugin"],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 #include "platform/posix/code_page.h"
@@ -48,6 +49,32 @@ TEST_F(InCodePage, TextIsConvertedForTheTerminal) {
     EXPECT_FALSE(IsAnsiText("\xE7\x89\xB9\xE9\x9B\x86")) << "UTF-8 read as Shift_JIS";
     Use("1252");
     EXPECT_EQ(AnsiToUtf8("caf\xE9"), "café");
+}
+
+// Each answer as Wine gives it: what the text reads as, and whether MB_ERR_INVALID_CHARS refuses
+// it.
+TEST_F(InCodePage, CharactersAreReadAsWindowsReadsThem) {
+    const struct {
+        const char *codePage;
+        const char *text;
+        char16_t reads;
+        bool refused;
+    } cases[] = {
+        {"932", "\x82\xA0", u'\u3042', false}, {"932", "\xF0\x40", u'\uE000', false},
+        {"932", "\x80", u'\u0080', false},     {"932", "\x81\x7F", u'\u30FB', true},
+        {"932", "\x81", u'\u30FB', true},      {"932", "\xA0", u'\uF8F0', true},
+        {"932", "\xFD", u'\uF8F1', true},      {"1252", "\x81", u'\u0081', false},
+    };
+    for (const auto &c : cases) {
+        Use(c.codePage);
+        WCHAR wide[4] = {};
+        const int length = static_cast<int>(std::strlen(c.text));
+        EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, c.text, length, wide, 4), 1) << c.text;
+        EXPECT_EQ(wide[0], c.reads) << c.text;
+        EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, c.text, length, wide, 4) == 0,
+                  c.refused)
+            << c.text;
+    }
 }
 
 TEST(TerminalLines, LineBreaksSplitAndControlCharactersCannotSteerTheTerminal) {
