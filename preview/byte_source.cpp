@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr size_t PieceSize = 64 * 1024;
+constexpr size_t PieceSize = size_t{64} * 1024;
 
 class FileSource : public ByteSource {
   public:

@@ -75,7 +75,7 @@ std::string Shown(const std::string &label) {
 // is not plain from it.
 std::string ReadAs(const std::string &written, const Encoding &encoding) {
     const std::string normal = NormalLabel(written);
-    const std::string label = Shown(written);
+    std::string label = Shown(written);
     switch (encoding.With) {
     case Decoder::ShiftJis:
         return normal == "cp932" || normal == "windows-31j" ? label : label + " (as code page 932)";

@@ -19,12 +19,13 @@ bool MessagePieces::Add(MessagePiece piece, std::string &whole) {
 std::vector<std::string> MessagePieces::Missing() const {
     std::vector<std::string> lines;
     for (const auto &[id, pieces] : ById) {
-        std::string came;
+        std::string line = "\"" + id + "\": piece ";
         for (const auto &text : pieces.Texts) {
-            came += (came.empty() ? "" : ", ") + std::to_string(text.first);
+            line += text.first == pieces.Texts.begin()->first ? "" : ", ";
+            line += std::to_string(text.first);
         }
-        lines.push_back("\"" + id + "\": piece " + came + " of " + std::to_string(pieces.Total) +
-                        " came, the others did not");
+        line += " of " + std::to_string(pieces.Total) + " came, the others did not";
+        lines.push_back(line);
     }
     return lines;
 }

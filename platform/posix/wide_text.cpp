@@ -3,6 +3,7 @@
 // default character for each of its UTF-16 units. The code pages' own tables come from iconv.
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -215,7 +216,8 @@ template <typename Char, typename Text> int Deliver(const Text &converted, Char 
     if (size > room) {
         return 0;
     }
-    std::memcpy(out, converted.data(), converted.size() * sizeof(Char));
+    // Windows' text is counted, not terminated: a terminator is delivered only when counted in.
+    std::copy(converted.begin(), converted.end(), out);
     return size;
 }
 
