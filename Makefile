@@ -61,7 +61,8 @@ fuzz: build-fuzz
 		tests/fuzz/run-fuzzer.sh build/fuzz/bin/fuzz_$$target $(FUZZ_LIMIT) || exit 1; \
 	done
 
-# The release zip, in dist/: the DLL, the example settings, the user's guide, the licence.
+# The release zip, in dist/: the DLL, the self-check, the example settings, the user's guide,
+# the licence.
 dist:
 	tools/install-deps.sh dist
 	cmake --preset dist > /dev/null

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""The release zip as a reader gets it: its files and their encodings, and its dovrink.dll with
-its dovrink.ini, unpacked into the plugins folder of a stand-in mail client in a fresh Wine
-prefix, showing the example issue's boxes in code page 932. The client runs twice: once in an
+"""The release zip as a reader gets it: its files and their encodings, and its dovrink.dll,
+dovrink-check.exe and dovrink.ini unpacked into the plugins folder of a stand-in mail client in a
+fresh Wine prefix, showing the example issue's boxes in code page 932; the self-check, run from
+there on the same issue, shows the same boxes with /show. The client runs twice: once in an
 ASCII folder, once as ソフト\表示.exe, whose Shift_JIS bytes hold 0x5C inside both names.
 
-usage: package_test.py ZIP HOST_EXE BODY_FILE EXPECTED_BOXES MAKE_PREFIX_SCRIPT
+usage: package_test.py ZIP HOST_EXE BODY_FILE EXPECTED_BOXES MAKE_PREFIX_SCRIPT BOX_WATCHER_EXE
 """
 import hashlib
 import os
@@ -14,7 +15,8 @@ import sys
 import tempfile
 import zipfile
 
-ENTRIES = ["dovrink.dll", "dovrink.ini", "readme.txt", "LICENSE.txt", "SHA256SUMS"]
+ENTRIES = ["dovrink.dll", "dovrink-check.exe", "dovrink.ini", "readme.txt", "LICENSE.txt",
+           "SHA256SUMS"]
 
 
 def fail(message):
@@ -39,7 +41,8 @@ def check_files(archive):
     data = {name: archive.read(name) for name in names}
     check_windows_text("dovrink.ini", data["dovrink.ini"], True)
     guide = check_windows_text("readme.txt", data["readme.txt"], True)
-    for word in ["plugins", "keyword0", "keyword8", "separator", "line", "Shift_JIS", "UTF-8"]:
+    for word in ["plugins", "keyword0", "keyword8", "separator", "line", "Shift_JIS", "UTF-8",
+                 "dovrink-check.exe"]:
         if word not in guide:
             fail(f"readme.txt does not mention {word}")
     check_windows_text("LICENSE.txt", data["LICENSE.txt"], False)
@@ -65,14 +68,41 @@ def run_client(archive, host, body, env, client, program):
     os.makedirs(os.path.join(client, "plugins"))
     shutil.copy(host, os.path.join(client, program))
     shutil.copy(body, os.path.join(client, "issue.txt"))
-    archive.extract("dovrink.dll", os.path.join(client, "plugins"))
-    archive.extract("dovrink.ini", os.path.join(client, "plugins"))
-    shown = subprocess.run(["xvfb-run", "-a", os.environ.get("WINE", "wine"), program, "issue.txt"], cwd=client,
-                           env=env, capture_output=True, check=False)
+    for name in ["dovrink.dll", "dovrink-check.exe", "dovrink.ini"]:
+        archive.extract(name, os.path.join(client, "plugins"))
+    wine = os.environ.get("WINE", "wine")
+    shown = subprocess.run(["xvfb-run", "-a", wine, program, "issue.txt"], cwd=client, env=env,
+                           capture_output=True, check=False)
     subprocess.run(["wineserver", "-w"], env=env, check=False)
     if shown.returncode != 0:
         fail(f"{program} ended with {shown.returncode}: {shown.stderr.decode(errors='replace')}")
-    return shown.stdout.decode("utf-8").replace("\r\n", "\n")
+    boxes = shown.stdout.decode("utf-8").replace("\r\n", "\n")
+    checked = run_check(client, env)
+    if checked != boxes:
+        sys.stdout.write(checked)
+        fail(f"dovrink-check.exe /show beside {program} showed other boxes than the plugin")
+    return boxes
+
+
+def run_check(client, env):
+    """The boxes that plugins\\dovrink-check.exe /show shows for the issue, started from the
+    plugins folder as a reader starts it."""
+    plugins = os.path.join(client, "plugins")
+    folder = "Z:" + plugins.replace("/", "\\")
+    jobs = os.path.join(client, "jobs.txt")
+    open(jobs, "w", encoding="utf-8").write("\t".join([
+        folder, "-", folder + "\\check.out", folder + "\\check.boxes",
+        folder + "\\dovrink-check.exe", "/show", "..\\issue.txt"]) + "\n")
+    run = subprocess.run(["xvfb-run", "-a", os.environ.get("WINE", "wine"), sys.argv[6],
+                          "Z:" + jobs.replace("/", "\\")], env=env, stdin=subprocess.DEVNULL,
+                         capture_output=True, check=False)
+    subprocess.run(["wineserver", "-w"], env=env, check=False)
+    if run.stdout.decode().strip() != "exit 0":
+        output = open(os.path.join(plugins, "check.out"), "rb").read()
+        fail(f"dovrink-check.exe ended with {run.stdout.decode()}{run.stderr.decode()}: "
+             f"{output.decode('cp932', errors='replace')}")
+    return open(os.path.join(plugins, "check.boxes"), encoding="utf-8").read().replace("\r\n",
+                                                                                       "\n")
 
 
 def run_clients(archive, host, body):

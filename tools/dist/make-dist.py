@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Packs the release zip for readers on Windows: the DLL, the commented example settings and the
-user's guide in Shift_JIS with CR LF line ends, the licence, and their SHA-256 sums.
+"""Packs the release zip for readers on Windows: the DLL, the self-check program, the commented
+example settings and the user's guide in Shift_JIS with CR LF line ends, the licence, and their
+SHA-256 sums.
 
 The zip is the same bytes for the same inputs: entries in a fixed order, with fixed permissions
 and the time of SOURCE_DATE_EPOCH (else of the source tree's last commit).
 
-usage: make-dist.py SOURCE_DIR DLL OUTPUT_ZIP
+usage: make-dist.py SOURCE_DIR DLL CHECK_EXE OUTPUT_ZIP
 """
 import hashlib
 import os
@@ -44,9 +45,10 @@ def settings_file(path):
 
 
 def main():
-    source, dll, output = sys.argv[1:4]
+    source, dll, check, output = sys.argv[1:5]
     files = [
         ("dovrink.dll", open(dll, "rb").read()),
+        ("dovrink-check.exe", open(check, "rb").read()),
         ("dovrink.ini", settings_file(os.path.join(source, "examples/plugins/dovrink.ini"))),
         ("readme.txt", windows_text(open(os.path.join(source, "tools/dist/readme.ja.txt"),
                                          encoding="utf-8").read())),

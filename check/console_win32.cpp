@@ -1,0 +1,91 @@
+#include "check/console_win32.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<WCHAR> WideOfUtf8(const std::string &utf8) {
+    const int size = static_cast<int>(utf8.size());
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::vector<WCHAR> wide(static_cast<size_t>(units > 0 ? units : 0));
+    if (units > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
+    }
+    return wide;
+}
+
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != FALSE;
+}
+
+// Text for a file: the code page, and CR LF line ends as Windows' own tools write them.
+std::string AnsiOf(const std::vector<WCHAR> &wide) {
+    std::vector<WCHAR> lines;
+    for (const WCHAR unit : wide) {
+        if (unit == L'\n') {
+            lines.push_back(L'\r');
+        }
+        lines.push_back(unit);
+    }
+    const int units = static_cast<int>(lines.size());
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, lines.data(), units, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    WideCharToMultiByte(CP_ACP, 0, lines.data(), units, &ansi[0], bytes, nullptr, nullptr);
+    return ansi;
+}
+
+} // namespace
+
+Console::Console()
+    : Output(GetStdHandle(STD_OUTPUT_HANDLE)), Input(GetStdHandle(STD_INPUT_HANDLE)),
+      ToConsole(IsConsole(Output)), Own(false) {
+    DWORD processes[2];
+    Own = ToConsole && IsConsole(Input) && GetConsoleProcessList(processes, 2) == 1;
+}
+
+void Console::Write(const std::string &utf8) const {
+    const std::vector<WCHAR> wide = WideOfUtf8(utf8);
+    DWORD written = 0;
+    if (ToConsole) {
+        WriteConsoleW(Output, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    const std::string ansi = AnsiOf(wide);
+    WriteFile(Output, ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr);
+}
+
+wchar_t Console::ReadKey() const {
+    FlushConsoleInputBuffer(Input);
+    for (;;) {
+        INPUT_RECORD record;
+        DWORD read = 0;
+        if (ReadConsoleInputW(Input, &record, 1, &read) == FALSE || read == 0) {
+            return 0;
+        }
+        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown != FALSE &&
+            record.Event.KeyEvent.uChar.UnicodeChar != 0) {
+            return record.Event.KeyEvent.uChar.UnicodeChar;
+        }
+    }
+}
+
+bool Console::AskYes(const std::string &question) const {
+    Write(question);
+    for (;;) {
+        const wchar_t key = ReadKey();
+        // Enter and Esc answer no, as does a console that gives no more keys.
+        if (key == L'y' || key == L'Y' || key == L'n' || key == L'N' || key == L'\r' || key == 27 ||
+            key == 0) {
+            const bool yes = key == L'y' || key == L'Y';
+            Write(yes ? "Y\n\n" : "N\n\n");
+            return yes;
+        }
+    }
+}
+
+void Console::WaitForKey(const std::string &prompt) const {
+    Write(prompt);
+    ReadKey();
+}

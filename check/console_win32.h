@@ -1,0 +1,33 @@
+#pragma once
+// The self-check's window: text written as the console shows it whatever its code page (UTF-16
+// through the wide console functions), or in the code page when the output goes to a file or a
+// pipe; and, in a window of its own, a key read from the reader.
+#include <string>
+
+#include "platform/windows_api.h"
+
+class Console {
+  public:
+    Console();
+
+    // Writes UTF-8 text with "\n" line ends.
+    void Write(const std::string &utf8) const;
+
+    // True when the program has the console window to itself, as when it is started by a
+    // double-click: the window closes when it ends.
+    bool OwnWindow() const { return Own; }
+
+    // Asks a yes-or-no question; true for Y.
+    bool AskYes(const std::string &question) const;
+
+    // Waits for any key.
+    void WaitForKey(const std::string &prompt) const;
+
+  private:
+    wchar_t ReadKey() const;
+
+    HANDLE Output;
+    HANDLE Input;
+    bool ToConsole;
+    bool Own;
+};

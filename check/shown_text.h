@@ -1,0 +1,18 @@
+#pragma once
+// Text of the code page as the self-check shows it, in UTF-8.
+#include <cstddef>
+#include <string>
+
+// The ANSI text in UTF-8, as the system reads it.
+std::string Utf8OfAnsi(const char *ansi, size_t length);
+std::string Utf8OfAnsi(const std::string &ansi);
+
+// A value in quotes, its line breaks, tabs and other control characters spelt out.
+std::string Quoted(const char *ansi);
+
+// The code page's number, with its name where it has a common one: "932 (Shift_JIS)".
+std::string CodePageName(unsigned codePage);
+
+// The character of a code point in UTF-8, and the code point as "U+1F600".
+std::string CharacterOf(long codePoint);
+std::string CodePointName(long codePoint);
