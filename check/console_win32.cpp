@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "check/shown_text.h"
+
 namespace {
 
 std::vector<WCHAR> WideOfUtf8(const std::string &utf8) {
@@ -36,17 +38,28 @@ std::string AnsiOf(const std::vector<WCHAR> &wide) {
     return ansi;
 }
 
+// Columns that a line may take: one less than the window's, so that no line ends at its edge,
+// where the console would add an empty line of its own.
+size_t WidthOf(HANDLE console, bool isConsole) {
+    CONSOLE_SCREEN_BUFFER_INFO info;
+    if (!isConsole || GetConsoleScreenBufferInfo(console, &info) == FALSE) {
+        return 79;
+    }
+    const int columns = info.srWindow.Right - info.srWindow.Left + 1;
+    return columns > 20 ? static_cast<size_t>(columns - 1) : 79;
+}
+
 } // namespace
 
 Console::Console()
     : Output(GetStdHandle(STD_OUTPUT_HANDLE)), Input(GetStdHandle(STD_INPUT_HANDLE)),
-      ToConsole(IsConsole(Output)), Own(false) {
+      ToConsole(IsConsole(Output)), Own(false), Width(WidthOf(Output, ToConsole)) {
     DWORD processes[2];
     Own = ToConsole && IsConsole(Input) && GetConsoleProcessList(processes, 2) == 1;
 }
 
 void Console::Write(const std::string &utf8) const {
-    const std::vector<WCHAR> wide = WideOfUtf8(utf8);
+    const std::vector<WCHAR> wide = WideOfUtf8(Wrapped(utf8, Width));
     DWORD written = 0;
     if (ToConsole) {
         WriteConsoleW(Output, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);

@@ -2,6 +2,7 @@
 // The self-check's window: text written as the console shows it whatever its code page (UTF-16
 // through the wide console functions), or in the code page when the output goes to a file or a
 // pipe; and, in a window of its own, a key read from the reader.
+#include <cstddef>
 #include <string>
 
 #include "platform/windows_api.h"
@@ -10,7 +11,8 @@ class Console {
   public:
     Console();
 
-    // Writes UTF-8 text with "\n" line ends.
+    // Writes UTF-8 text with "\n" line ends, its lines broken to the window's width (to 79
+    // columns in a file).
     void Write(const std::string &utf8) const;
 
     // True when the program has the console window to itself, as when it is started by a
@@ -30,4 +32,5 @@ class Console {
     HANDLE Input;
     bool ToConsole;
     bool Own;
+    size_t Width;
 };

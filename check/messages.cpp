@@ -23,12 +23,12 @@ const Messages English = {
     "client's program",
     "  separator and line: plugins\\dovrink.ini under the mail client's working folder, which is "
     "the client's own folder when it starts from its usual shortcut",
-    "    {1}  (saved {2})",
-    "    {1}  (no such file: no keyword is set, so nothing is shown)",
-    "    {1}  (no such file: the separator {2} and {3} lines a box hold)",
+    "    {1}\n      saved {2}",
+    "    {1}\n      no such file: no keyword is set, so nothing is shown",
+    "    {1}\n      no such file: the separator {2} and {3} lines a box hold",
     "    The path of this folder is too long: the plugin reads no keywords.",
-    "  dovrink.dll: {1}  (here)",
-    "  dovrink.dll: {1}  (missing: put dovrink.dll in this folder)",
+    "  dovrink.dll is in this folder.",
+    "  dovrink.dll is not in this folder: put it here, beside dovrink-check.exe.",
     "  Note: dovrink-check.exe is not in a folder named plugins. The mail client reads the "
     "settings of the plugins folder beside its program: put dovrink-check.exe there, beside "
     "dovrink.dll, to check those.",
@@ -107,12 +107,13 @@ const Messages Japanese = {
     "dovrink.ini",
     "  separator と line: メールソフトの作業フォルダーの下の plugins\\dovrink.ini "
     "(いつものショートカットから起動したときは、メールソフト本体のフォルダーです)",
-    "    {1}  ({2}で保存)",
-    "    {1}  (ファイルがありません。キーワードがないので、何も表示されません)",
-    "    {1}  (ファイルがありません。区切りは {2}、1 画面 {3} 行になります)",
+    "    {1}\n      {2}で保存されています",
+    "    {1}\n      ファイルがありません。キーワードがないので、何も表示されません",
+    "    {1}\n      ファイルがありません。区切りは {2}、1 画面 {3} 行になります",
     "    このフォルダーのパスが長すぎるため、プラグインはキーワードを読めません。",
-    "  dovrink.dll: {1}  (あります)",
-    "  dovrink.dll: {1}  (ありません。このフォルダーに dovrink.dll を置いてください)",
+    "  dovrink.dll はこのフォルダーにあります。",
+    "  dovrink.dll がこのフォルダーにありません。dovrink-check.exe と同じフォルダーに置いて"
+    "ください。",
     "  注意: dovrink-check.exe が plugins という名前のフォルダーにありません。メールソフトは"
     "本体の横の plugins フォルダーの設定を読みます。その設定を確かめるには、"
     "dovrink-check.exe を dovrink.dll と並べてそこに置いてください。",

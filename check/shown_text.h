@@ -16,3 +16,9 @@ std::string CodePageName(unsigned codePage);
 // The character of a code point in UTF-8, and the code point as "U+1F600".
 std::string CharacterOf(long codePoint);
 std::string CodePointName(long codePoint);
+
+// The text with every line wider than `width` columns broken, as a console of that width shows
+// it best: at the last blank that fits, else (Japanese has none) between two characters, never
+// before a closing mark. A character takes as many columns as it takes bytes in the code page.
+// The lines that continue a line are indented two columns more than it.
+std::string Wrapped(const std::string &utf8, size_t width);

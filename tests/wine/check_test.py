@@ -124,7 +124,8 @@ def run_jobs(watcher, scratch, code_page, jobs):
 def main():
     source_dir = sys.argv[1]
     tools = dict(zip(["check", "dll", "watcher", "host"], sys.argv[2:6]))
-    scratch = tempfile.mkdtemp(prefix="dovrink-check-")
+    # Always as long, as the checker breaks its lines, paths among them, to its width.
+    scratch = tempfile.mkdtemp(prefix="dovrink-check-", dir="/tmp")
     try:
         cases = [Case(source_dir, tools, scratch, case) for case in CASES]
         transcripts = {}
