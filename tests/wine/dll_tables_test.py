@@ -2,9 +2,10 @@
 """dovrink.dll's tables as a host's loader reads them, without running it: the machine it is for,
 its module name, the entry points by their plain names at the ordinals dovrink.def gives, and
 imports from system DLLs only (a toolchain runtime DLL is not on a reader's machine). Where Wine
-cannot load the 32-bit DLL, this is what still checks the one that ships.
+cannot load the 32-bit DLL, this is what still checks the one that ships. The programs that
+ship beside it are checked for their machine and their imports alike.
 
-usage: dll_tables_test.py OBJDUMP DLL DEF_FILE FORMAT
+usage: dll_tables_test.py OBJDUMP DLL DEF_FILE FORMAT [PROGRAM...]
 """
 import re
 import subprocess
@@ -34,13 +35,24 @@ def exports(tables):
     return {name: int(index) + base for index, name in re.findall(r"\[\s*(\d+)\] (\S+)", names)}
 
 
-def main():
-    objdump, dll, def_file, wanted_format = sys.argv[1:5]
-    tables = subprocess.run([objdump, "-p", dll], capture_output=True, text=True,
+def tables_of(objdump, file, wanted_format):
+    """The file's tables, once its format is the one wanted and it imports system DLLs only."""
+    tables = subprocess.run([objdump, "-p", file], capture_output=True, text=True,
                             check=True).stdout
     found_format = re.search(r"file format (\S+)", tables).group(1)
     if found_format != wanted_format:
-        fail(f"{dll} is {found_format}, not {wanted_format}")
+        fail(f"{file} is {found_format}, not {wanted_format}")
+    imported = set(re.findall(r"DLL Name: (\S+)", tables))
+    if not imported <= SYSTEM_DLLS:
+        fail(f"{file} imports {sorted(imported - SYSTEM_DLLS)}, which are not system DLLs")
+    return tables
+
+
+def main():
+    objdump, dll, def_file, wanted_format = sys.argv[1:5]
+    for program in sys.argv[5:]:
+        tables_of(objdump, program, wanted_format)
+    tables = tables_of(objdump, dll, wanted_format)
     module = re.search(r"^Name\s+\S+ (\S+)", tables, re.M)
     if module is None or module.group(1) != "dovrink.dll":
         fail(f"the export table names the module {module and module.group(1)}, not dovrink.dll")
@@ -51,9 +63,7 @@ def main():
     if found != wanted:
         fail(f"exports {sorted(found.items())}, not {sorted(wanted.items())}")
     imported = set(re.findall(r"DLL Name: (\S+)", tables))
-    if not imported <= SYSTEM_DLLS:
-        fail(f"imports {sorted(imported - SYSTEM_DLLS)}, which are not system DLLs")
-    print(f"{found_format}, {len(found)} exports at ordinals {min(found.values())} to "
+    print(f"{wanted_format}, {len(found)} exports at ordinals {min(found.values())} to "
           f"{max(found.values())}, imports {', '.join(sorted(imported))}")
 
 
