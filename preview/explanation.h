@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/inspection.h"
+#include "plugin/for_preview.h"
 #include "preview/host_exports.h"
 
 struct KeywordOutcome {

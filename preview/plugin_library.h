@@ -1,10 +1,10 @@
 #pragma once
 // The plugin library, loaded and called as the mail client does, and asked what it read and how
-// it judges a body (plugin/inspection.h).
+// it judges a body (plugin/for_preview.h).
 #include <string>
 
 #include "plugin/entry_points.h"
-#include "plugin/inspection.h"
+#include "plugin/for_preview.h"
 
 struct PluginLibrary {
     void *Handle = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "plugin/inspection.h"
+#include "plugin/for_preview.h"
 
 // Prints the settings as the plugin read them, and warns where a value will not work as meant.
 void PrintSettingsReport(const PluginInspection &plugin);

@@ -1,4 +1,4 @@
-#include "plugin/inspection.h"
+#include "plugin/for_preview.h"
 
 #include "plugin/module_state.h"
 #include "viewer/issue.h"
@@ -6,7 +6,8 @@
 
 extern "C" const PluginInspection *DovrinkInspection() {
     static const PluginInspection inspection = {
-        &Settings, KeywordFilePath, CheckSettings, FindSections, CountPages, FindIssueMarker, IsIssue,
+        &Settings,  KeywordFilePath, CheckSettings, FindSections,
+        CountPages, FindIssueMarker, IsIssue,
     };
     return &inspection;
 }
