@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_encoding.h"
 #include "platform/windows_api.h"
 
 std::string Utf8OfAnsi(const char *ansi, size_t length) {
@@ -49,19 +50,8 @@ std::string CodePageName(unsigned codePage) {
 }
 
 std::string CharacterOf(long codePoint) {
-    WCHAR units[2];
-    int count = 1;
-    if (codePoint >= 0x10000) {
-        units[0] = static_cast<WCHAR>(0xD800 + ((codePoint - 0x10000) >> 10));
-        units[1] = static_cast<WCHAR>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
-        count = 2;
-    } else {
-        units[0] = static_cast<WCHAR>(codePoint);
-    }
-    char utf8[8];
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, units, count, utf8, sizeof utf8, nullptr, nullptr);
-    return std::string(utf8, static_cast<size_t>(bytes > 0 ? bytes : 0));
+    char character[4];
+    return std::string(character, EncodeUtf8(static_cast<char32_t>(codePoint), character));
 }
 
 std::string CodePointName(long codePoint) {

@@ -16,6 +16,9 @@ size_t MarkLength(ByteOrderMark mark);
 // byte, which a reader takes as one unreadable character.
 size_t Utf8SequenceLength(const char *at, size_t left, bool &wellFormed);
 
+// Writes the code point in UTF-8 (below U+110000, surrogates excepted) into `out`; its length.
+size_t EncodeUtf8(char32_t codePoint, char (&out)[4]);
+
 // True when the bytes are well-formed UTF-8 (no overlong form, no surrogate, nothing past
 // U+10FFFF) and hold at least one character beyond ASCII.
 bool IsUtf8BeyondAscii(const char *bytes, size_t length);

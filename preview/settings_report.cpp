@@ -6,6 +6,7 @@
 #include "diagnosis/settings_check.h"
 #include "platform/posix/code_page.h"
 #include "platform/posix/windows_path.h"
+#include "platform/text_encoding.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"
 #include "viewer/caption.h"
@@ -34,26 +35,11 @@ std::string EncodingName(SettingsEncoding encoding) {
 
 // The character of the code point in UTF-8 with the code point, such as "😀 (U+1F600)".
 std::string CharacterAndCode(long codePoint) {
-    const auto c = static_cast<unsigned long>(codePoint);
-    std::string character;
-    if (c < 0x80) {
-        character += static_cast<char>(c);
-    } else if (c < 0x800) {
-        character += static_cast<char>(0xC0 | c >> 6);
-        character += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        character += static_cast<char>(0xE0 | c >> 12);
-        character += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        character += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        character += static_cast<char>(0xF0 | c >> 18);
-        character += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-        character += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        character += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    char character[4];
+    const size_t length = EncodeUtf8(static_cast<char32_t>(codePoint), character);
     char code[16];
-    std::snprintf(code, sizeof code, "U+%04lX", c);
-    return character + " (" + code + ")";
+    std::snprintf(code, sizeof code, "U+%04lX", static_cast<unsigned long>(codePoint));
+    return std::string(character, length) + " (" + code + ")";
 }
 
 // The value of the key as the plugin read it.

@@ -132,27 +132,14 @@ char32_t NextCodePoint(const WCHAR *wide, size_t length, size_t &i) {
     return first;
 }
 
-void EncodeUtf8(const WCHAR *wide, size_t length, std::string &out) {
+void WideToUtf8(const WCHAR *wide, size_t length, std::string &out) {
     for (size_t i = 0; i < length;) {
         char32_t c = NextCodePoint(wide, length, i);
         if (c >= 0xD800 && c <= 0xDFFF) {
             c = ReplacementChar;
         }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | c >> 18);
-            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        char bytes[4];
+        out.append(bytes, EncodeUtf8(c, bytes));
     }
 }
 
@@ -250,7 +237,7 @@ int WideCharToMultiByte(UINT codePage, DWORD, const WCHAR *wide, int wideLength,
     bool usedDefault = false;
     bool converted = true;
     if (codePage == CP_UTF8) {
-        EncodeUtf8(wide, count, out);
+        WideToUtf8(wide, count, out);
     } else if (const CodePage *page = PageOf(codePage)) {
         converted = EncodeAnsi(*page, wide, count, defaultChar != nullptr ? defaultChar : "?", out,
                                usedDefault);
