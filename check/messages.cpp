@@ -47,8 +47,8 @@ const Messages English = {
     "{1} has {2} bytes or fewer: a box caption leaves out the first {2}, so its boxes have none.",
     "{1} is never read: only keyword0 to keyword{2} count.",
     "line reads as {1}, below {2}: boxes hold {3} lines instead.",
-    "{1} holds {2} ({3}), which code page {4} has no place for: it never matches a mail. Write "
-    "it without that character.",
+    "{1} holds {2}, which code page {3} has no place for: it never matches a mail. Write it "
+    "without that character.",
     "{1} is not UTF-8, though the file's byte-order mark says it is: it never matches a mail. "
     "Save the file again, as UTF-8 or in code page {2}.",
     "{1} looks like UTF-8, but the file is not UTF-8 throughout, so it is read in code page {2} "
@@ -133,8 +133,8 @@ const Messages Japanese = {
     "題名がありません。",
     "{1} は読まれません。使えるのは keyword0～keyword{2} だけです。",
     "line が {1} で {2} より小さいため、1 画面 {3} 行になります。",
-    "{1} に Shift_JIS (コードページ {4}) にない文字 {2} ({3}) があります。メールと一致する"
-    "ことはありません。この文字を使わずに書いてください。",
+    "{1} に Shift_JIS (コードページ {3}) にない文字 {2} があります。メールと一致することは"
+    "ありません。この文字を使わずに書いてください。",
     "ファイルの先頭に UTF-8 の印 (BOM) がありますが、{1} は UTF-8 ではありません。メールと"
     "一致しません。UTF-8 か Shift_JIS (コードページ {2}) で保存し直してください。",
     "{1} は UTF-8 のようですが、ファイル全体が UTF-8 ではないため Shift_JIS (コードページ "

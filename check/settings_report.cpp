@@ -1,6 +1,7 @@
 #include "check/settings_report.h"
 
 #include "check/shown_text.h"
+#include "diagnosis/quoted_value.h"
 #include "platform/windows_api.h"
 #include "viewer/caption.h"
 
@@ -46,8 +47,7 @@ std::string Mistake(const Messages &say, const SettingsFinding &finding,
                     {std::to_string(finding.Number), std::to_string(FewestPageLines),
                      std::to_string(settings.PageLines)});
     case SettingsMistake::BeyondCodePage:
-        return Fill(say.BeyondCodePage,
-                    {key, CharacterOf(finding.Number), CodePointName(finding.Number), CodePage()});
+        return Fill(say.BeyondCodePage, {key, CharacterAndCode(finding.Number), CodePage()});
     case SettingsMistake::MarkOverOther:
         return Fill(say.MarkOverOther, {key, CodePage()});
     case SettingsMistake::Utf8InAnsiFile:

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_encoding.h"
+#include "diagnosis/quoted_value.h"
 #include "platform/windows_api.h"
 
 std::string Utf8OfAnsi(const char *ansi, size_t length) {
@@ -24,40 +24,10 @@ std::string Utf8OfAnsi(const char *ansi, size_t length) {
 
 std::string Utf8OfAnsi(const std::string &ansi) { return Utf8OfAnsi(ansi.data(), ansi.size()); }
 
-std::string Quoted(const char *ansi) {
-    std::string shown = "\"";
-    for (const char c : Utf8OfAnsi(std::string(ansi))) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            shown += "\\r";
-        } else if (c == '\n') {
-            shown += "\\n";
-        } else if (c == '\t') {
-            shown += "\\t";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02X", byte);
-            shown += code;
-        } else {
-            shown += c;
-        }
-    }
-    return shown + "\"";
-}
+std::string Quoted(const char *ansi) { return QuotedValue(Utf8OfAnsi(std::string(ansi))); }
 
 std::string CodePageName(unsigned codePage) {
     return std::to_string(codePage) + (codePage == 932 ? " (Shift_JIS)" : "");
-}
-
-std::string CharacterOf(long codePoint) {
-    char character[4];
-    return std::string(character, EncodeUtf8(static_cast<char32_t>(codePoint), character));
-}
-
-std::string CodePointName(long codePoint) {
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04lX", static_cast<unsigned long>(codePoint));
-    return name;
 }
 
 namespace {

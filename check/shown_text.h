@@ -7,15 +7,11 @@
 std::string Utf8OfAnsi(const char *ansi, size_t length);
 std::string Utf8OfAnsi(const std::string &ansi);
 
-// A value in quotes, its line breaks, tabs and other control characters spelt out.
+// A value of the code page in quotes, as diagnosis/quoted_value.h shows it.
 std::string Quoted(const char *ansi);
 
 // The code page's number, with its name where it has a common one: "932 (Shift_JIS)".
 std::string CodePageName(unsigned codePage);
-
-// The character of a code point in UTF-8, and the code point as "U+1F600".
-std::string CharacterOf(long codePoint);
-std::string CodePointName(long codePoint);
 
 // The text with every line wider than `width` columns broken, as a console of that width shows
 // it best: at the last blank that fits, else (Japanese has none) between two characters, never

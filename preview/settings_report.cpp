@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
+#include "diagnosis/quoted_value.h"
 #include "diagnosis/settings_check.h"
 #include "platform/posix/code_page.h"
 #include "platform/posix/windows_path.h"
-#include "platform/text_encoding.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"
 #include "viewer/caption.h"
@@ -31,15 +31,6 @@ std::string EncodingName(SettingsEncoding encoding) {
     default:
         return "";
     }
-}
-
-// The character of the code point in UTF-8 with the code point, such as "😀 (U+1F600)".
-std::string CharacterAndCode(long codePoint) {
-    char character[4];
-    const size_t length = EncodeUtf8(static_cast<char32_t>(codePoint), character);
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04lX", static_cast<unsigned long>(codePoint));
-    return std::string(character, length) + " (" + code + ")";
 }
 
 // The value of the key as the plugin read it.
@@ -148,28 +139,7 @@ void PrintWarnings(const SettingsFindings &findings, const PluginSettings &setti
 
 } // namespace
 
-std::string Visible(const std::string &ansi) {
-    std::string shown = "\"";
-    for (const char c : AnsiToUtf8(ansi)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            shown += "\\r";
-        } else if (c == '\n') {
-            shown += "\\n";
-        } else if (c == '\t') {
-            shown += "\\t";
-        } else if (c == '"' || c == '\\') {
-            shown += std::string("\\") + c;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02X", byte);
-            shown += code;
-        } else {
-            shown += c;
-        }
-    }
-    return shown + "\"";
-}
+std::string Visible(const std::string &ansi) { return QuotedValue(AnsiToUtf8(ansi)); }
 
 void PrintSettingsReport(const PluginInspection &plugin) {
     const PluginSettings &settings = *plugin.Settings;

@@ -1,0 +1,10 @@
+#pragma once
+// How the preview and the self-check show a value that the plugin read: in quotes, with its line
+// breaks, tabs, other control characters, quotes and backslashes spelt out as C writes them.
+#include <string>
+
+// The value, given in UTF-8.
+std::string QuotedValue(const std::string &utf8);
+
+// A character with its code point, such as "😀 (U+1F600)".
+std::string CharacterAndCode(long codePoint);
