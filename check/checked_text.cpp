@@ -55,7 +55,9 @@ CheckedText TextOfFile(const std::string &bytes) {
     const char *text = bytes.data() + MarkLength(mark);
     const size_t length = bytes.size() - MarkLength(mark);
     std::vector<WCHAR> wide;
-    TextSaved saved = TextSaved::Utf16;
+    SettingsEncoding saved = mark == ByteOrderMark::Utf16BigEndian
+                                 ? SettingsEncoding::Utf16BigEndian
+                                 : SettingsEncoding::Utf16LittleEndian;
     switch (mark) {
     case ByteOrderMark::Utf16LittleEndian:
     case ByteOrderMark::Utf16BigEndian:
@@ -63,7 +65,7 @@ CheckedText TextOfFile(const std::string &bytes) {
         break;
     case ByteOrderMark::Utf8:
         wide = WideOf(CP_UTF8, text, length);
-        saved = TextSaved::Utf8WithMark;
+        saved = SettingsEncoding::Utf8WithMark;
         break;
     case ByteOrderMark::None:
         if (!IsUtf8BeyondAscii(text, length)) {
@@ -72,7 +74,7 @@ CheckedText TextOfFile(const std::string &bytes) {
             return checked;
         }
         wide = WideOf(CP_UTF8, text, length);
-        saved = TextSaved::Utf8;
+        saved = SettingsEncoding::Utf8;
         break;
     }
     CheckedText checked = TextOfWide(wide.data(), wide.size());

@@ -5,12 +5,11 @@
 #include <string>
 
 #include "platform/windows_api.h"
-
-enum class TextSaved { CodePage, Utf8, Utf8WithMark, Utf16 };
+#include "settings/settings.h"
 
 struct CheckedText {
     std::string Ansi;
-    TextSaved Saved = TextSaved::CodePage;
+    SettingsEncoding Saved = SettingsEncoding::Ansi; // how the file is saved, as settings are
     size_t Unheld = 0; // characters that the code page cannot hold, each now "?"
 };
 

@@ -91,19 +91,6 @@ std::string ReadAndDescribeSettings(const Messages &say, PluginSettings &setting
            DescribeSettings(say, settings, findings) + "\n";
 }
 
-const char *SavedAs(const Messages &say, TextSaved saved) {
-    switch (saved) {
-    case TextSaved::Utf8:
-        return say.Utf8;
-    case TextSaved::Utf8WithMark:
-        return say.Utf8WithMark;
-    case TextSaved::Utf16:
-        return say.Utf16;
-    default:
-        return say.CodePage;
-    }
-}
-
 // The text named on the command line; false, with the reason told, when it cannot be read.
 bool TextOfNamedFile(const Messages &say, const Console &console, const wchar_t *file,
                      CheckedText &text) {

@@ -174,6 +174,20 @@ const Messages Japanese = {
 
 } // namespace
 
+const char *SavedAs(const Messages &say, SettingsEncoding encoding) {
+    switch (encoding) {
+    case SettingsEncoding::Utf8:
+        return say.Utf8;
+    case SettingsEncoding::Utf8WithMark:
+        return say.Utf8WithMark;
+    case SettingsEncoding::Utf16LittleEndian:
+    case SettingsEncoding::Utf16BigEndian:
+        return say.Utf16;
+    default:
+        return say.CodePage;
+    }
+}
+
 const Messages &MessagesFor(unsigned codePage) { return codePage == 932 ? Japanese : English; }
 
 std::string Fill(const char *pattern, std::initializer_list<std::string> values) {

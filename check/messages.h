@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "settings/settings.h"
+
 struct Messages {
     const char *Title;
     const char *Usage;
@@ -68,6 +70,9 @@ struct Messages {
     const char *AskShow;
     const char *PressAnyKey;
 };
+
+// How a file is saved, in the words of the messages; CodePage takes the code page's number.
+const char *SavedAs(const Messages &say, SettingsEncoding encoding);
 
 // The messages in the language of the code page.
 const Messages &MessagesFor(unsigned codePage);

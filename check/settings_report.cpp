@@ -11,20 +11,6 @@ std::string Line(const std::string &text) { return text + "\n"; }
 
 std::string CodePage() { return std::to_string(GetACP()); }
 
-const char *SavedAs(const Messages &say, SettingsEncoding encoding) {
-    switch (encoding) {
-    case SettingsEncoding::Utf8:
-        return say.Utf8;
-    case SettingsEncoding::Utf8WithMark:
-        return say.Utf8WithMark;
-    case SettingsEncoding::Utf16LittleEndian:
-    case SettingsEncoding::Utf16BigEndian:
-        return say.Utf16;
-    default:
-        return say.CodePage;
-    }
-}
-
 std::string FileLine(const Messages &say, const char *path, SettingsEncoding encoding,
                      const std::string &missing) {
     if (!FileExists(path)) {
