@@ -10,7 +10,8 @@ EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.eml letter.txt
 
 # `make fuzz` runs every fuzz target for FUZZ_LIMIT: seconds, or runs=N executions.
 FUZZ_LIMIT ?= 60
-FUZZ_TARGETS = find_text cut_excerpt show_paged unescape settings view_update preview_mail
+FUZZ_TARGETS = find_text cut_excerpt show_paged unescape settings view_update preview_mail \
+	preview_run
 
 run:
 	tools/install-deps.sh run

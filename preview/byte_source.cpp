@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/posix/regular_file.h"
+
 namespace {
 
 constexpr size_t PieceSize = size_t{64} * 1024;
@@ -19,14 +21,19 @@ class FileSource : public ByteSource {
     FileSource(const FileSource &) = delete;
     FileSource &operator=(const FileSource &) = delete;
 
-    size_t Read(char *buffer, size_t size) override { return std::fread(buffer, 1, size, File); }
+    size_t Read(char *buffer, size_t size) override {
+        const size_t got = std::fread(buffer, 1, size, File);
+        Position += got;
+        return got;
+    }
 
     std::string Failure() const override {
-        return std::ferror(File) ? "cannot be read to its end" : "";
+        return std::ferror(File) ? "cannot be read past byte " + std::to_string(Position) : "";
     }
 
   private:
     std::FILE *File;
+    unsigned long long Position = 0;
 };
 
 class MemorySource : public ByteSource {
@@ -47,23 +54,50 @@ class MemorySource : public ByteSource {
     size_t At = 0;
 };
 
+// One step of a decompressor over the input it is given.
+enum class Decoded {
+    Going,     // more to come
+    StreamEnd, // its stream is complete
+    Damaged,   // the data is not of its format
+};
+
 // What the three decompressors share: compressed bytes in, plain bytes out, a stream after
-// another until the compressed bytes end.
+// another until the compressed bytes end; zero bytes between and after streams are padding.
+// Whatever else ends the reading, once, with where it was found.
 class DecompressingSource : public ByteSource {
   public:
-    explicit DecompressingSource(std::unique_ptr<ByteSource> compressed)
-        : Compressed(std::move(compressed)), Input(PieceSize, '\0') {}
+    DecompressingSource(std::unique_ptr<ByteSource> compressed, const char *format,
+                        std::string magic)
+        : Compressed(std::move(compressed)), Format(format), Magic(std::move(magic)) {}
 
     size_t Read(char *buffer, size_t size) override {
         size_t made = 0;
-        while (made == 0 && Problem.empty() && !Ended) {
-            if (InputLeft() == 0 && !InputEnded) {
-                const size_t got = Compressed->Read(Input.data(), Input.size());
-                InputEnded = got == 0;
-                InStream = InStream || got > 0;
-                Refill(got);
+        while (made == 0 && !Done) {
+            if (BetweenStreams) {
+                StartNextStream();
+                continue;
             }
-            made = Inflate(buffer, size);
+            if (Left() == 0) {
+                Fill();
+            }
+            const size_t before = Left();
+            const char *in = Input.data() + Start;
+            char *out = buffer;
+            size_t outLeft = size;
+            const Decoded step = Decode(in, Left(), out, outLeft, InputEnded);
+            Start = static_cast<size_t>(in - Input.data());
+            made = size - outLeft;
+            const bool progress = made > 0 || Left() < before;
+            if (step == Decoded::StreamEnd) {
+                BetweenStreams = true;
+            } else if (step == Decoded::Damaged || (!progress && Left() > 0)) {
+                Fail("the " + std::string(Format) + " data is damaged at byte " +
+                     std::to_string(Position()));
+            } else if (!progress && InputEnded) {
+                Fail("the " + std::string(Format) + " data ends at byte " +
+                     std::to_string(Position()) +
+                     ", before its stream does: the file is cut short");
+            }
         }
         return made;
     }
@@ -73,44 +107,88 @@ class DecompressingSource : public ByteSource {
         return !below.empty() ? below : Problem;
     }
 
-  protected:
-    // Hands the decompressor `got` new bytes at the start of Input.
-    virtual void Refill(size_t got) = 0;
-    virtual size_t InputLeft() const = 0;
-    // Decompresses into `buffer`; sets Ended, or Problem, when it must.
-    virtual size_t Inflate(char *buffer, size_t size) = 0;
+    bool FailedAfterEnd() const override { return AfterEnd; }
 
-    // At the end of a stream: another may follow in what is left.
-    void StreamEnded() {
-        InStream = InputLeft() > 0;
-        Ended = !InStream && InputEnded;
+  protected:
+    // Decompresses from `in` (`inLeft` bytes) into `out` (`outLeft` bytes), advancing all four;
+    // `last` when no input will follow.
+    virtual Decoded Decode(const char *&in, size_t inLeft, char *&out, size_t &outLeft,
+                           bool last) = 0;
+    // Makes ready for another stream.
+    virtual void Restart() = 0;
+
+    // A decompressor that cannot start.
+    void Fail(std::string problem) {
+        Problem = std::move(problem);
+        Done = true;
     }
 
-    // When no more can be made: the end, and a stream cut short if one was under way.
-    void NoProgress(const char *format) {
-        if (InputEnded && InputLeft() == 0) {
-            Ended = true;
-            if (InStream) {
-                Problem = std::string("ends before its ") + format + " stream does";
+  private:
+    size_t Left() const { return InputEnd - Start; }
+
+    // The byte of the compressed file that reading has reached.
+    unsigned long long Position() const { return Taken - Left(); }
+
+    // Reads more compressed bytes after those left.
+    void Fill() {
+        if (InputEnded) {
+            return;
+        }
+        Input.erase(0, Start);
+        InputEnd -= Start;
+        Start = 0;
+        Input.resize(InputEnd + PieceSize);
+        const size_t got = Compressed->Read(&Input[InputEnd], PieceSize);
+        InputEnd += got;
+        Input.resize(InputEnd);
+        Taken += got;
+        InputEnded = got == 0;
+    }
+
+    // After a stream: padding, another stream, the end, or bytes that belong to none.
+    void StartNextStream() {
+        for (;;) {
+            while (Left() > 0 && Input[Start] == '\0') {
+                ++Start;
             }
+            if (Left() >= Magic.size() || InputEnded) {
+                break;
+            }
+            Fill();
+        }
+        if (Left() == 0) {
+            Done = true;
+        } else if (Input.compare(Start, Magic.size(), Magic) == 0) {
+            Restart();
+            BetweenStreams = false;
+        } else {
+            AfterEnd = true;
+            Fail("the " + std::string(Format) + " data ends at byte " + std::to_string(Position()) +
+                 ", and what follows it is not " + Format);
         }
     }
 
     std::unique_ptr<ByteSource> Compressed;
+    const char *Format;
+    std::string Magic;
     std::string Input;
+    size_t Start = 0;
+    size_t InputEnd = 0;
+    unsigned long long Taken = 0; // compressed bytes read in all
     bool InputEnded = false;
-    bool InStream = false; // bytes of a stream have come since it started
-    bool Ended = false;
+    bool BetweenStreams = false;
+    bool Done = false;
+    bool AfterEnd = false;
     std::string Problem;
 };
 
 class GzipSource : public DecompressingSource {
   public:
     explicit GzipSource(std::unique_ptr<ByteSource> compressed)
-        : DecompressingSource(std::move(compressed)) {
-        // 15 + 32: any window, a gzip or a zlib header told by its bytes.
-        if (inflateInit2(&Stream, 15 + 32) != Z_OK) {
-            Problem = "cannot be decompressed (no memory)";
+        : DecompressingSource(std::move(compressed), "gzip", "\x1F\x8B") {
+        // 15 + 16: any window, a gzip header.
+        if (inflateInit2(&Stream, 15 + 16) != Z_OK) {
+            Fail("cannot be decompressed (no memory)");
         }
     }
     ~GzipSource() override { inflateEnd(&Stream); }
@@ -118,27 +196,20 @@ class GzipSource : public DecompressingSource {
     GzipSource &operator=(const GzipSource &) = delete;
 
   protected:
-    void Refill(size_t got) override {
-        Stream.next_in = reinterpret_cast<Bytef *>(Input.data());
-        Stream.avail_in = static_cast<uInt>(got);
-    }
-    size_t InputLeft() const override { return Stream.avail_in; }
-    size_t Inflate(char *buffer, size_t size) override {
-        Stream.next_out = reinterpret_cast<Bytef *>(buffer);
-        Stream.avail_out = static_cast<uInt>(size);
+    Decoded Decode(const char *&in, size_t inLeft, char *&out, size_t &outLeft, bool) override {
+        Stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(in));
+        Stream.avail_in = static_cast<uInt>(inLeft);
+        Stream.next_out = reinterpret_cast<Bytef *>(out);
+        Stream.avail_out = static_cast<uInt>(outLeft);
         const int result = inflate(&Stream, Z_NO_FLUSH);
-        const size_t made = size - Stream.avail_out;
-        if (result == Z_STREAM_END) {
-            // Another member may follow, as gzip writes files joined with cat.
-            inflateReset(&Stream);
-            StreamEnded();
-        } else if (result == Z_BUF_ERROR) {
-            NoProgress("gzip");
-        } else if (result != Z_OK) {
-            Problem = "is not a well-formed gzip file";
-        }
-        return made;
+        in = reinterpret_cast<const char *>(Stream.next_in);
+        out = reinterpret_cast<char *>(Stream.next_out);
+        outLeft = Stream.avail_out;
+        return result == Z_STREAM_END                    ? Decoded::StreamEnd
+               : result == Z_OK || result == Z_BUF_ERROR ? Decoded::Going
+                                                         : Decoded::Damaged;
     }
+    void Restart() override { inflateReset(&Stream); }
 
   private:
     z_stream Stream{};
@@ -147,79 +218,81 @@ class GzipSource : public DecompressingSource {
 class Bzip2Source : public DecompressingSource {
   public:
     explicit Bzip2Source(std::unique_ptr<ByteSource> compressed)
-        : DecompressingSource(std::move(compressed)) {
-        if (BZ2_bzDecompressInit(&Stream, 0, 0) != BZ_OK) {
-            Problem = "cannot be decompressed (no memory)";
+        : DecompressingSource(std::move(compressed), "bzip2", "BZh") {
+        Ready = BZ2_bzDecompressInit(&Stream, 0, 0) == BZ_OK;
+        if (!Ready) {
+            Fail("cannot be decompressed (no memory)");
         }
     }
-    ~Bzip2Source() override { BZ2_bzDecompressEnd(&Stream); }
+    ~Bzip2Source() override {
+        if (Ready) {
+            BZ2_bzDecompressEnd(&Stream);
+        }
+    }
     Bzip2Source(const Bzip2Source &) = delete;
     Bzip2Source &operator=(const Bzip2Source &) = delete;
 
   protected:
-    void Refill(size_t got) override {
-        Stream.next_in = Input.data();
-        Stream.avail_in = static_cast<unsigned>(got);
-    }
-    size_t InputLeft() const override { return Stream.avail_in; }
-    size_t Inflate(char *buffer, size_t size) override {
-        Stream.next_out = buffer;
-        Stream.avail_out = static_cast<unsigned>(size);
+    Decoded Decode(const char *&in, size_t inLeft, char *&out, size_t &outLeft, bool) override {
+        Stream.next_in = const_cast<char *>(in);
+        Stream.avail_in = static_cast<unsigned>(inLeft);
+        Stream.next_out = out;
+        Stream.avail_out = static_cast<unsigned>(outLeft);
         const int result = BZ2_bzDecompress(&Stream);
-        const size_t made = size - Stream.avail_out;
-        if (result == BZ_STREAM_END) {
-            // A stream after another, as bzip2 writes a file joined with cat.
-            char *next = Stream.next_in;
-            const unsigned left = Stream.avail_in;
-            BZ2_bzDecompressEnd(&Stream);
-            BZ2_bzDecompressInit(&Stream, 0, 0);
-            Stream.next_in = next;
-            Stream.avail_in = left;
-            StreamEnded();
-        } else if (result != BZ_OK) {
-            Problem = "is not a well-formed bzip2 file";
-        } else if (made == 0) {
-            NoProgress("bzip2");
+        in = Stream.next_in;
+        out = Stream.next_out;
+        outLeft = Stream.avail_out;
+        return result == BZ_STREAM_END ? Decoded::StreamEnd
+               : result == BZ_OK       ? Decoded::Going
+                                       : Decoded::Damaged;
+    }
+    // bzip2 has no reset: a stream after another, as a file joined with cat, takes a new start.
+    void Restart() override {
+        BZ2_bzDecompressEnd(&Stream);
+        Stream = bz_stream{};
+        Ready = BZ2_bzDecompressInit(&Stream, 0, 0) == BZ_OK;
+        if (!Ready) {
+            Fail("cannot be decompressed (no memory)");
         }
-        return made;
     }
 
   private:
     bz_stream Stream{};
+    bool Ready = false;
 };
 
 class XzSource : public DecompressingSource {
   public:
     explicit XzSource(std::unique_ptr<ByteSource> compressed)
-        : DecompressingSource(std::move(compressed)) {
-        if (lzma_stream_decoder(&Stream, UINT64_MAX, LZMA_CONCATENATED) != LZMA_OK) {
-            Problem = "cannot be decompressed (no memory)";
-        }
+        : DecompressingSource(std::move(compressed), "xz",
+                              std::string("\xFD"
+                                          "7zXZ\0",
+                                          6)) {
+        Restart();
     }
     ~XzSource() override { lzma_end(&Stream); }
     XzSource(const XzSource &) = delete;
     XzSource &operator=(const XzSource &) = delete;
 
   protected:
-    void Refill(size_t got) override {
-        Stream.next_in = reinterpret_cast<const uint8_t *>(Input.data());
-        Stream.avail_in = got;
+    Decoded Decode(const char *&in, size_t inLeft, char *&out, size_t &outLeft,
+                   bool last) override {
+        Stream.next_in = reinterpret_cast<const uint8_t *>(in);
+        Stream.avail_in = inLeft;
+        Stream.next_out = reinterpret_cast<uint8_t *>(out);
+        Stream.avail_out = outLeft;
+        const lzma_ret result = lzma_code(&Stream, last ? LZMA_FINISH : LZMA_RUN);
+        in = reinterpret_cast<const char *>(Stream.next_in);
+        out = reinterpret_cast<char *>(Stream.next_out);
+        outLeft = Stream.avail_out;
+        return result == LZMA_STREAM_END                       ? Decoded::StreamEnd
+               : result == LZMA_OK || result == LZMA_BUF_ERROR ? Decoded::Going
+                                                               : Decoded::Damaged;
     }
-    size_t InputLeft() const override { return Stream.avail_in; }
-    size_t Inflate(char *buffer, size_t size) override {
-        Stream.next_out = reinterpret_cast<uint8_t *>(buffer);
-        Stream.avail_out = size;
-        const lzma_ret result = lzma_code(&Stream, InputEnded ? LZMA_FINISH : LZMA_RUN);
-        const size_t made = size - Stream.avail_out;
-        if (result == LZMA_STREAM_END) {
-            // The decoder reads streams one after another by itself.
-            Ended = true;
-        } else if (result == LZMA_BUF_ERROR) {
-            NoProgress("xz");
-        } else if (result != LZMA_OK) {
-            Problem = "is not a well-formed xz file";
+    void Restart() override {
+        if (lzma_stream_decoder(&Stream, UINT64_MAX, 0) != LZMA_OK) {
+            Fail("cannot be decompressed (no memory)");
         }
-        return made;
     }
 
   private:
@@ -229,9 +302,11 @@ class XzSource : public DecompressingSource {
 } // namespace
 
 std::unique_ptr<ByteSource> OpenFileSource(const std::string &path, std::string &error) {
-    std::FILE *file = std::fopen(path.c_str(), "rb");
+    bool special = false;
+    std::FILE *file = OpenRegularFile(path, special);
     if (file == nullptr) {
-        error = std::string("cannot be read (") + std::strerror(errno) + ")";
+        error = special ? "is not a regular file"
+                        : std::string("cannot be read (") + std::strerror(errno) + ")";
         return nullptr;
     }
     return std::make_unique<FileSource>(file);
@@ -266,6 +341,8 @@ size_t PeekableSource::Read(char *buffer, size_t size) {
 }
 
 std::string PeekableSource::Failure() const { return Source->Failure(); }
+
+bool PeekableSource::FailedAfterEnd() const { return Source->FailedAfterEnd(); }
 
 const std::string &PeekableSource::Peek(size_t size) {
     char piece[4096];

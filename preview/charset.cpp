@@ -1,7 +1,5 @@
 #include "preview/charset.h"
 
-#include <gmime/gmime.h>
-
 #include <algorithm>
 #include <cctype>
 
@@ -63,6 +61,23 @@ bool Read(const std::string &bytes, const Encoding &encoding, DecodedText &text)
     return false;
 }
 
+// The label as written, every byte that is not printable ASCII spelt out, as C writes it.
+std::string EscapedLabel(const std::string &label) {
+    std::string shown;
+    for (const char c : label) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
+            shown += c;
+        } else if (c == '"' || c == '\\') {
+            shown += std::string("\\") + c;
+        } else {
+            static const char Digits[] = "0123456789ABCDEF";
+            shown += std::string("\\x") + Digits[byte >> 4] + Digits[byte & 0xF];
+        }
+    }
+    return shown;
+}
+
 // The label as written, in quotes when blanks around it would not show.
 std::string Shown(const std::string &label) {
     const bool blanks =
@@ -89,14 +104,6 @@ std::string ReadAs(const std::string &written, const Encoding &encoding) {
 }
 
 } // namespace
-
-void InitialiseGMime() {
-    static const bool initialised = [] {
-        g_mime_init();
-        return true;
-    }();
-    (void)initialised;
-}
 
 bool HasIso2022JpEscapes(const std::string &bytes) {
     if (!IsAscii(bytes)) {
@@ -129,24 +136,18 @@ void ReadUnlabelled(const std::string &bytes, DecodedText &text) {
 
 bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,
                 std::string &error) {
-    InitialiseGMime();
     if (NormalLabel(label).empty()) {
         ReadUnlabelled(bytes, text);
         return true;
     }
     text = DecodedText{};
-    if (const Encoding *encoding = EncodingOfLabel(label)) {
-        text.ReadAs = ReadAs(label, *encoding);
-        return Read(bytes, *encoding, text);
-    }
-    // A label the table does not hold: what GMime and iconv make of it.
-    text.ReadAs = Shown(label);
-    const char *iconvName = g_mime_charset_iconv_name(NormalLabel(label).c_str());
-    if (!ReadWithIconv(bytes, iconvName, SequenceUnit::Byte, text)) {
-        error = "unknown charset \"" + label + "\"";
+    const Encoding *encoding = EncodingOfLabel(label);
+    if (encoding == nullptr) {
+        error = "unknown charset \"" + EscapedLabel(label) + "\"";
         return false;
     }
-    return true;
+    text.ReadAs = ReadAs(label, *encoding);
+    return Read(bytes, *encoding, text);
 }
 
 bool EncodeUtf8(const std::string &utf8, const std::string &charset, std::string &out,

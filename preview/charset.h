@@ -1,8 +1,8 @@
 #pragma once
 // A text part's bytes read as the mail client on Windows reads them, into UTF-8: by its label as
 // browsers and Windows read labels (labels.h), the Japanese encodings with code page 932's
-// extensions; a part without a charset by what its bytes are; a label the table lacks through
-// iconv, as before. An unreadable character is one U+FFFD, and the text after it read in step.
+// extensions; a part without a charset by what its bytes are; a label the table lacks not at
+// all. An unreadable character is one U+FFFD, and the text after it read in step.
 // The converters are glibc's iconv: its CP932 agrees with Windows on all 11,280 double-byte
 // codes and its EUC-JP-MS reads the IBM kanji as eucJP-ms writes them (ICU, which also agrees on
 // code page 932, misses 94 of those 388, and would add 36 MB to the tool's dependencies).
@@ -13,9 +13,6 @@ struct DecodedText {
     std::string ReadAs;    // how the bytes were read, for the user: "ISO-2022-JP", "UTF-8 (...)"
     size_t Unreadable = 0; // characters that could not be read, each now one U+FFFD
 };
-
-// Starts GMime, once for the process: its charset names and parser need it.
-void InitialiseGMime();
 
 // False, with the reason, when no decoder knows the charset. `label` is the part's charset
 // parameter as sent, empty when it has none.

@@ -47,8 +47,11 @@ size_t Step(const std::string &text, size_t at, std::string &cp932) {
         AppendShiftJis(byte - 0x80u, next(1) - 0x80u, cp932);
         return 2;
     }
+    // A lead byte and an 8-bit byte that cannot follow it are one mark; an ASCII byte after it
+    // is read on its own.
     cp932 += UnreadableInCp932;
-    return 1;
+    const bool lead = byte == 0x8E || byte == 0x8F || IsEucByte(byte);
+    return lead && next(1) >= 0x80 ? 2 : 1;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -64,28 +65,95 @@ const Signature Signatures[] = {
     {"// <!-- <mdb:mork", 17, 0, NoMail("a Thunderbird index, .msf")},
 };
 
+// Outlook's IMessage, the class of a .msg file's root storage.
+constexpr char OutlookMessageClass[] = "\x0B\x0D\x02\x00\x00\x00\x00\x00\xC0\x00\x00\x00"
+                                       "\x00\x00\x00\x46";
+
+// The names Outlook gives the streams and storages of a message.
+constexpr const char *OutlookEntries[] = {"__substg1.0_", "__properties_version1.0",
+                                          "__nameid_version1.0", "__recip_version1.0_",
+                                          "__attach_version1.0_"};
+
+unsigned Little(const std::string &bytes, size_t at, size_t size) {
+    unsigned value = 0;
+    for (size_t i = size; i-- > 0;) {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    }
+    return value;
+}
+
+// The name of a directory entry of 128 bytes, its UTF-16 narrowed to ASCII.
+std::string EntryName(const std::string &entry) {
+    const unsigned length = std::min(Little(entry, 0x40, 2), 64u);
+    std::string name;
+    for (unsigned i = 0; i + 1 < length; i += 2) {
+        name += static_cast<char>(entry[i]);
+    }
+    return name;
+}
+
+bool IsOutlookEntry(const std::string &entry) {
+    if (entry.compare(0x50, 16, OutlookMessageClass, 16) == 0) {
+        return true;
+    }
+    const std::string name = EntryName(entry);
+    for (const char *outlook : OutlookEntries) {
+        if (name.rfind(outlook, 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+FileKind OutlookMessage() {
+    return Archive("an Outlook message (.msg), which is not MIME mail",
+                   "save the mail from the client as .eml (or, in Outlook, as \"Text Only\" "
+                   "with File > Save As) and preview that");
+}
+
 // Outlook keeps a message in a compound file of its own, as Office keeps documents and Windows
-// its thumbnails.
-FileKind CompoundFileKind(const std::string &name) {
+// its thumbnails: its first directory sector tells which.
+FileKind CompoundFileKind(const std::string &name, const std::string &start) {
+    const size_t at = std::min(CompoundDirectoryAt(start), start.size());
+    const std::string directory = start.substr(at, 512);
+    for (size_t entry = 0; entry + 128 <= directory.size(); entry += 128) {
+        if (IsOutlookEntry(directory.substr(entry, 128))) {
+            return OutlookMessage();
+        }
+    }
     if (EndsWith(name, ".msg")) {
-        return Archive("an Outlook message (.msg), which is not MIME mail",
-                       "save the mail from the client as .eml (or, in Outlook, as \"Text Only\" "
-                       "with File > Save As) and preview that");
+        return OutlookMessage();
     }
     if (Named(name, "Thumbs.db")) {
         return NoMail("a Windows thumbnail cache, Thumbs.db");
     }
-    return NoMail("an Office or Outlook compound file");
+    return NoMail("an Office compound file");
 }
 
 } // namespace
+
+bool IsCompoundFile(const std::string &start) {
+    return StartsWith(start, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+}
+
+size_t CompoundDirectoryAt(const std::string &start) {
+    if (start.size() < 0x34) {
+        return start.size();
+    }
+    const unsigned shift = Little(start, 0x1E, 2);
+    const unsigned sector = Little(start, 0x30, 4);
+    if ((shift != 9 && shift != 12) || sector >= MostCompoundSectors) {
+        return start.size();
+    }
+    return (size_t{sector} + 1) << shift;
+}
 
 FileKind KindOfFile(const std::string &name, const std::string &start) {
     if (EndsWith(name, ".emlxpart")) {
         return NoMail("a part of an Apple Mail message, kept apart from it in an .emlxpart file");
     }
-    if (StartsWith(start, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)) {
-        return CompoundFileKind(name);
+    if (IsCompoundFile(start)) {
+        return CompoundFileKind(name, start);
     }
     for (const Signature &signature : Signatures) {
         if (StartsWith(start, signature.Bytes, signature.Length, signature.At)) {

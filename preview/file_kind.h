@@ -22,5 +22,14 @@ struct FileKind {
 // The bytes a file's kind is told by: enough for every signature below.
 constexpr size_t KindBytes = 512;
 
-// The kind of the file named `name` (its last part is enough) that starts with `start`.
+// A compound file (Office's, Outlook's .msg) has its first directory sector where its header says;
+// the kind is told by that sector too, which lies within the first MostCompoundSectors sectors.
+constexpr unsigned MostCompoundSectors = 16384;
+bool IsCompoundFile(const std::string &start);
+// Where the directory of the compound file that starts with `start` begins (its size when the
+// header says nothing usable).
+size_t CompoundDirectoryAt(const std::string &start);
+
+// The kind of the file named `name` (its last part is enough) that starts with `start`: its first
+// KindBytes, and for a compound file up to the end of its first directory sector.
 FileKind KindOfFile(const std::string &name, const std::string &start);

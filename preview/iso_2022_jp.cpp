@@ -45,6 +45,10 @@ bool SharedWithCp932(unsigned first) {
     return row <= 13 || (row >= 16 && row <= 84);
 }
 
+bool IsLineBreak(unsigned char byte) { return byte == '\r' || byte == '\n'; }
+
+bool IsHalfWidthKatakana(unsigned char byte) { return byte >= 0x21 && byte <= 0x5F; }
+
 class Decoder {
   public:
     explicit Decoder(std::string &utf8) : Utf8(utf8) {}
@@ -58,39 +62,62 @@ class Decoder {
     }
 
   private:
-    // Reads one escape sequence, shift or character at `at`; returns its length.
+    // Reads one escape sequence, shift or character at `at`; returns its length. What cannot be
+    // read is one mark, and the bytes after it are read on their own: no text after it is lost.
     size_t Step(const std::string &text, size_t at) {
-        if (text[at] == Escape) {
-            if (const size_t length = ReadEscape(text, at)) {
-                return length;
-            }
-        }
         const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte == Escape) {
+            // Any escape sequence ends a shift out, as Windows reads it; an unknown one is a mark.
+            Shifted = false;
+            const size_t length = ReadEscape(text, at);
+            if (length == 0) {
+                MarkUnreadable();
+            }
+            return length == 0 ? 1 : length;
+        }
         if (text[at] == ShiftOut || text[at] == ShiftIn) {
             Shifted = text[at] == ShiftOut;
             return 1;
         }
-        // Line breaks pass in any set; so do 8-bit bytes, taken as code page 932.
-        if (byte == '\r' || byte == '\n' || byte >= 0x80) {
+        // Line breaks pass in any set and end a shift out; so do 8-bit bytes, taken as code page
+        // 932 (Shift_JIS sent under this label).
+        if (IsLineBreak(byte) || byte >= 0x80) {
+            Shifted = Shifted && !IsLineBreak(byte);
             Cp932 += text[at];
             return 1;
         }
         if (Shifted || Current == Set::Katakana) {
-            Cp932 += static_cast<char>(byte >= 0x21 && byte <= 0x5F ? byte | 0x80 : byte);
+            if (IsHalfWidthKatakana(byte)) {
+                Cp932 += static_cast<char>(byte | 0x80);
+            } else {
+                MarkUnreadable();
+            }
             return 1;
         }
-        if (Current == Set::Ascii || !InJisRange(byte)) {
+        if (Current == Set::Ascii || byte < 0x21) {
             Cp932 += text[at];
             return 1;
         }
-        const bool pair =
-            at + 1 < text.size() && InJisRange(static_cast<unsigned char>(text[at + 1]));
-        if (!pair) {
+        // DEL, where a double-byte character would start, is none.
+        if (!InJisRange(byte)) {
             MarkUnreadable();
             return 1;
         }
-        if (Current == Set::Kanji || (Current == Set::JisX0213 && SharedWithCp932(byte))) {
-            AppendShiftJis(byte, static_cast<unsigned char>(text[at + 1]), Cp932);
+        return ReadDoubleByte(text, at);
+    }
+
+    // A character of a double-byte set from its lead byte at `at`; returns its length. A lead
+    // byte before an escape, a line break or the end is one mark on its own.
+    size_t ReadDoubleByte(const std::string &text, size_t at) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const auto trail = at + 1 < text.size() ? static_cast<unsigned char>(text[at + 1]) : 0;
+        if (at + 1 >= text.size() || trail == Escape || IsLineBreak(trail)) {
+            MarkUnreadable();
+            return 1;
+        }
+        if (InJisRange(trail) &&
+            (Current == Set::Kanji || (Current == Set::JisX0213 && SharedWithCp932(lead)))) {
+            AppendShiftJis(lead, trail, Cp932);
         } else {
             MarkUnreadable();
         }

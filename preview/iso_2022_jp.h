@@ -5,7 +5,9 @@
 #include <string>
 
 // Appends the text in UTF-8, read through code page 932: ASCII and JIS-Roman as they are,
-// half-width katakana (by ESC ( I or by SO and SI) and JIS X 0208 characters at their Shift_JIS
-// codes, including the variants' (-MS, -1, -2, -3) as far as code page 932 holds them. A
-// character of a set that code page 932 lacks becomes one U+FFFD; returns how many did.
+// half-width katakana (by ESC ( I, or by SO until SI, an escape sequence or a line break) and
+// JIS X 0208 characters at their Shift_JIS codes, including the variants' (-MS, -1, -2, -3) as
+// far as code page 932 holds them. A character of a set that code page 932 lacks, a byte that is
+// no character of the set in use and an unknown escape sequence each become one U+FFFD, and the
+// bytes after it are read on their own; returns how many did.
 size_t Iso2022JpToUtf8(const std::string &text, std::string &utf8);

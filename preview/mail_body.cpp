@@ -18,9 +18,18 @@ template <typename T> struct GObjectRelease {
 };
 template <typename T> using Owned = std::unique_ptr<T, GObjectRelease<T>>;
 
-bool EndsWith(const std::string &text, const char *end) {
-    const size_t length = std::strlen(end);
-    return text.size() >= length && strcasecmp(text.c_str() + text.size() - length, end) == 0;
+// Fields that mail carries: every message a client saves has one of them at least.
+const char *const MailFields[] = {"From",     "To",         "Cc",           "Subject",
+                                  "Date",     "Message-ID", "MIME-Version", "Content-Type",
+                                  "Received", "Return-Path"};
+
+bool IsMailField(const std::string &name) {
+    for (const char *field : MailFields) {
+        if (strcasecmp(name.c_str(), field) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool IsAttachment(GMimeObject *object) {
@@ -191,6 +200,15 @@ std::string WithCrLf(const std::string &text) {
     return out;
 }
 
+// Starts GMime, once for the process: its parser needs it.
+void InitialiseGMime() {
+    static const bool initialised = [] {
+        g_mime_init();
+        return true;
+    }();
+    (void)initialised;
+}
+
 Owned<GMimeMessage> Parse(std::string &bytes) {
     InitialiseGMime();
     Owned<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(bytes.data(), bytes.size()));
@@ -230,35 +248,28 @@ bool IsFieldLine(const std::string &line) {
     return true;
 }
 
-bool LooksLikeMessage(const std::string &fileName, const std::string &bytes) {
-    if (EndsWith(fileName, ".eml")) {
-        return true;
-    }
-    size_t start = 0;
-    while (start < bytes.size()) {
+bool LooksLikeMessage(const std::string &bytes) {
+    bool known = false;
+    for (size_t start = 0; start < bytes.size();) {
         const size_t end = bytes.find('\n', start);
         std::string line = bytes.substr(start, end == std::string::npos ? end : end - start);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         if (line.empty()) {
-            return false;
+            return known;
         }
         const bool continued = line[0] == ' ' || line[0] == '\t';
-        if (!continued && !IsFieldLine(line)) {
+        if (continued ? start == 0 : !IsFieldLine(line)) {
             return false;
         }
-        for (const char *name : {"MIME-Version:", "Content-Type:", "From:"}) {
-            if (strncasecmp(line.c_str(), name, std::strlen(name)) == 0) {
-                return true;
-            }
-        }
+        known = known || (!continued && IsMailField(line.substr(0, line.find(':'))));
         if (end == std::string::npos) {
-            return false;
+            break;
         }
         start = end + 1;
     }
-    return false;
+    return known;
 }
 
 bool ReadMessagePiece(const std::string &bytes, MessagePiece &piece) {

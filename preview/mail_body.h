@@ -29,9 +29,11 @@ struct MessagePiece {
 // True when the line (without its line break) opens a header field: printable ASCII up to a colon.
 bool IsFieldLine(const std::string &line);
 
-// True when the file is a saved message rather than a body: its name ends in .eml, or it starts
-// with header fields, one of them MIME-Version, Content-Type or From.
-bool LooksLikeMessage(const std::string &fileName, const std::string &bytes);
+// True when the bytes are a saved message rather than a body, whatever the file is named: they
+// open with a block of header fields, up to an empty line or the end, and one of them at least
+// is a field that mail carries (From, Subject, Date, MIME-Version, ...). Bytes such as NULs in
+// the body do not change that.
+bool LooksLikeMessage(const std::string &bytes);
 
 // True when the message is a piece of one sent in pieces, with the piece in `piece`.
 bool ReadMessagePiece(const std::string &bytes, MessagePiece &piece);

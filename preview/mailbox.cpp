@@ -72,9 +72,11 @@ bool ReadsAsFromLine(const std::string &line) {
 }
 
 // True when a message starts at the line at `at`: a "From " line after an empty line, as every
-// mbox writer leaves one, or one that reads as a real "From " line.
+// mbox writer leaves one, or one that reads as a real "From " line; or a "From - " line wherever
+// it stands, dated or not, as Netscape and Mozilla write them.
 bool StartsMessage(const std::string &bytes, size_t at, bool afterEmptyLine) {
-    return StartsWithFrom(bytes, at) && (afterEmptyLine || ReadsAsFromLine(LineAt(bytes, at)));
+    return StartsWithFrom(bytes, at) && (afterEmptyLine || bytes.compare(at, 7, "From - ") == 0 ||
+                                         ReadsAsFromLine(LineAt(bytes, at)));
 }
 
 // Where the header ends: at its empty line, or at the end.
@@ -148,7 +150,7 @@ bool EmlxMessage(const std::string &bytes, std::string &message) {
     }
     const unsigned long long length = std::strtoull(count.c_str(), nullptr, 10);
     const std::string rest = bytes.substr(lineEnd + 1, static_cast<size_t>(length));
-    if (!LooksLikeMessage("", rest)) {
+    if (!LooksLikeMessage(rest)) {
         return false;
     }
     message = rest;
@@ -232,6 +234,47 @@ bool ReadAll(ByteSource &source, std::string &bytes) {
     return source.Failure().empty();
 }
 
+// The one line for a file whose reading stopped: where, and what was read before it. `cut` when
+// a message was being read there, which is not shown.
+SavedMessage DamageEntry(const std::string &name, const ByteSource &source, size_t messages,
+                         bool cut) {
+    std::string before;
+    if (messages == 0) {
+        before =
+            cut ? "the message there is cut off: it is not shown" : "no message came before it";
+    } else {
+        before = messages == 1
+                     ? "the message before it was read"
+                     : "the " + std::to_string(messages) + " messages before it were read";
+        before += cut ? std::string(", and the one after ") + (messages == 1 ? "it" : "them") +
+                            " is cut off there: it is not shown"
+                      : "";
+    }
+    return Entry(SavedMessage::Kind::Damaged, name, source.Failure() + "; " + before);
+}
+
+// What a path that is no folder and no regular file is.
+std::string SpecialFileKind(const fs::file_status &status) {
+    switch (status.type()) {
+    case fs::file_type::fifo:
+        return "a named pipe";
+    case fs::file_type::socket:
+        return "a socket";
+    case fs::file_type::block:
+        return "a block device";
+    case fs::file_type::character:
+        return "a character device";
+    default:
+        return "not a regular file";
+    }
+}
+
+// Enough of the file to tell its kind: a compound file's first directory sector too.
+const std::string &PeekKindBytes(PeekableSource &source) {
+    const std::string &start = source.Peek(PeekBytes);
+    return IsCompoundFile(start) ? source.Peek(CompoundDirectoryAt(start) + 512) : start;
+}
+
 } // namespace
 
 // The messages of an mbox, read from a source a message at a time.
@@ -242,25 +285,27 @@ class MboxReader {
         Lines.ReadLine(FromLineRead);
     }
 
-    // The next message, or the next deleted one passed over; false at the end.
+    // The next message, the next deleted one passed over, or at last what stopped the reading;
+    // false at the end.
     bool Next(SavedMessage &message) {
-        std::string text;
-        if (!ReadMessage(text)) {
-            const std::string failure = Source->Failure();
-            if (!failure.empty()) {
-                message = Entry(SavedMessage::Kind::Unreadable, Name, failure);
-                return true;
-            }
+        if (Finished) {
             return false;
         }
-        const std::string name = Name + ", message " + std::to_string(++Count);
-        const std::string status = FieldValue(text, HeaderEnd(text), "X-Mozilla-Status");
-        if (std::strtoul(status.c_str(), nullptr, 16) & ExpungedFlag) {
-            message = Entry(SavedMessage::Kind::Deleted, name,
-                            "deleted in Thunderbird (its X-Mozilla-Status marks it expunged)");
-        } else {
-            message = {SavedMessage::Kind::Message, name, std::move(text), {}};
+        std::string text;
+        const bool read = ReadMessage(text);
+        // A message is whole when the next one starts after it, whatever came later, or when the
+        // data ended well; bytes after the end of the data leave it whole too.
+        const bool whole =
+            !FromLineRead.empty() || Source->Failure().empty() || Source->FailedAfterEnd();
+        if (read && whole) {
+            message = MessageEntry(std::move(text));
+            return true;
         }
+        Finished = true;
+        if (Source->Failure().empty()) {
+            return false;
+        }
+        message = DamageEntry(Name, *Source, Count, read);
         return true;
     }
 
@@ -315,14 +360,29 @@ class MboxReader {
     }
 
   private:
+    SavedMessage MessageEntry(std::string text) {
+        const std::string name = Name + ", message " + std::to_string(++Count);
+        const std::string status = FieldValue(text, HeaderEnd(text), "X-Mozilla-Status");
+        if (std::strtoul(status.c_str(), nullptr, 16) & ExpungedFlag) {
+            return Entry(SavedMessage::Kind::Deleted, name,
+                         "deleted in Thunderbird (its X-Mozilla-Status marks it expunged)");
+        }
+        return {SavedMessage::Kind::Message, name, std::move(text), {}};
+    }
+
     std::string Name;
     std::unique_ptr<ByteSource> Source;
     LineReader Lines;
     std::string FromLineRead; // the "From " line that starts the next message
     size_t Count = 0;
+    bool Finished = false; // the end was reached, or the reading failed and was told
 };
 
-SavedMail::SavedMail(const std::vector<std::string> &paths) : Paths(paths.begin(), paths.end()) {}
+SavedMail::SavedMail(const std::vector<std::string> &paths) {
+    for (const std::string &path : paths) {
+        Paths.push_back({path, true});
+    }
+}
 
 SavedMail::~SavedMail() = default;
 
@@ -342,26 +402,38 @@ bool SavedMail::Next(SavedMessage &message) {
         if (Paths.empty()) {
             return false;
         }
-        const std::string path = Paths.front();
+        const Path path = Paths.front();
         Paths.pop_front();
-        Visit(path, Found);
+        Visit(path);
     }
 }
 
-void SavedMail::Visit(const std::string &path, std::deque<SavedMessage> &found) {
+// Only a folder or a regular file is read: a named pipe, a socket or a device is told by its
+// type, without being opened, since opening or reading one may never end.
+void SavedMail::Visit(const Path &path) {
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::file_status status = fs::status(path.Name, error);
     if (error || !fs::exists(status)) {
-        found.push_back(Entry(SavedMessage::Kind::Unreadable, path,
+        Found.push_back(Entry(SavedMessage::Kind::Unreadable, path.Name,
                               error ? StatusProblem(error) : "does not exist"));
     } else if (fs::is_directory(status)) {
-        VisitFolder(path, found);
+        VisitFolder(path.Name);
+    } else if (fs::is_regular_file(status)) {
+        VisitFile(path);
+    } else if (path.Named) {
+        Found.push_back(Entry(SavedMessage::Kind::Unreadable, path.Name,
+                              "is " + SpecialFileKind(status) + ", not a file: it is not read"));
     } else {
-        VisitFile(path, found);
+        Refuse(path, path.Name, SpecialFileKind(status) + ", which is not opened");
     }
 }
 
-void SavedMail::VisitFolder(const std::string &path, std::deque<SavedMessage> &found) {
+void SavedMail::Refuse(const Path &path, const std::string &name, const std::string &what) {
+    Found.push_back(path.Named ? Entry(SavedMessage::Kind::Unreadable, name, "is " + what)
+                               : Entry(SavedMessage::Kind::NotMessage, name, what));
+}
+
+void SavedMail::VisitFolder(const std::string &path) {
     std::error_code error;
     const fs::path real = fs::canonical(path, error);
     if (!error && !FoldersSeen.insert(real.string()).second) {
@@ -375,77 +447,81 @@ void SavedMail::VisitFolder(const std::string &path, std::deque<SavedMessage> &f
         std::sort(entries.begin(), entries.end());
     }
     if (entries.empty()) {
-        found.push_back(Entry(SavedMessage::Kind::Empty, path, "a folder without messages"));
+        Found.push_back(Entry(SavedMessage::Kind::Empty, path, "a folder without messages"));
     }
     // Depth first, in order: the folder's entries come before the paths after it.
-    Paths.insert(Paths.begin(), entries.size(), std::string());
+    Paths.insert(Paths.begin(), entries.size(), Path{});
     for (size_t i = 0; i < entries.size(); ++i) {
-        Paths[i] = entries[i].string();
+        Paths[i] = {entries[i].string(), false};
     }
 }
 
-void SavedMail::VisitFile(const std::string &path, std::deque<SavedMessage> &found) {
+void SavedMail::VisitFile(const Path &path) {
     std::string error;
-    std::unique_ptr<ByteSource> opened = OpenFileSource(path, error);
+    std::unique_ptr<ByteSource> opened = OpenFileSource(path.Name, error);
     if (opened == nullptr) {
-        found.push_back(Entry(SavedMessage::Kind::Unreadable, path, error));
+        Found.push_back(Entry(SavedMessage::Kind::Unreadable, path.Name, error));
         return;
     }
     auto source = std::make_unique<PeekableSource>(std::move(opened));
-    FileKind kind = KindOfFile(path, source->Peek(PeekBytes));
-    std::string name = path;
-    const bool compressed = kind.Group == FileKindGroup::Compressed;
-    if (compressed) {
+    FileKind kind = KindOfFile(path.Name, PeekKindBytes(*source));
+    std::string name = path.Name;
+    if (kind.Group == FileKindGroup::Compressed) {
         name += " (" + kind.Description + ")";
         source = std::make_unique<PeekableSource>(Decompressed(std::move(source), kind.With));
-        kind = KindOfFile(path, source->Peek(PeekBytes));
+        kind = KindOfFile(path.Name, PeekKindBytes(*source));
     }
     if (kind.Group == FileKindGroup::Unreadable || kind.Group == FileKindGroup::Compressed) {
-        found.push_back(
+        Found.push_back(
             Entry(SavedMessage::Kind::Unreadable, name,
                   "is " + kind.Description + (kind.Advice.empty() ? "" : ": " + kind.Advice)));
         return;
     }
     if (kind.Group == FileKindGroup::NotMessage) {
-        found.push_back(Entry(SavedMessage::Kind::NotMessage, name, kind.Description));
+        Refuse(path, name, path.Named ? "not mail: " + kind.Description : kind.Description);
         return;
     }
     const std::string &start = source->Peek(PeekBytes);
-    if (start.empty()) {
-        const std::string failure = source->Failure();
-        found.push_back(failure.empty() ? Entry(SavedMessage::Kind::Empty, name, "an empty mailbox")
-                                        : Entry(SavedMessage::Kind::Unreadable, name, failure));
-        return;
-    }
     if (IsMbox(start)) {
         Mailbox = std::make_unique<MboxReader>(name, std::move(source));
+        return;
+    }
+    if (!source->Failure().empty() && !(source->FailedAfterEnd() && !start.empty())) {
+        Found.push_back(DamageEntry(name, *source, 0, !start.empty()));
+        return;
+    }
+    if (start.empty()) {
+        Refuse(path, name, "an empty file");
         return;
     }
     SavedMessage message{SavedMessage::Kind::Message, name, {}, {}};
     // Held at its size from the start: grown as read, it would be copied as it grows.
     std::error_code sizeError;
-    const auto size = fs::file_size(path, sizeError);
-    if (!sizeError && !compressed) {
+    const auto size = fs::file_size(path.Name, sizeError);
+    if (!sizeError && name == path.Name) {
         message.Bytes.reserve(static_cast<size_t>(size));
     }
-    if (!ReadAll(*source, message.Bytes)) {
-        found.push_back(Entry(SavedMessage::Kind::Unreadable, name, source->Failure()));
+    if (!ReadAll(*source, message.Bytes) && !source->FailedAfterEnd()) {
+        Found.push_back(DamageEntry(name, *source, 0, true));
         return;
     }
     std::string emlx;
     if (EmlxMessage(message.Bytes, emlx)) {
         message.Bytes = std::move(emlx);
-    } else if (message.Bytes.find('\0') != std::string::npos &&
+    } else if (!LooksLikeMessage(message.Bytes) && message.Bytes.find('\0') != std::string::npos &&
                ByteOrderMarkOf(message.Bytes.data(), message.Bytes.size()) == ByteOrderMark::None) {
-        found.push_back(Entry(SavedMessage::Kind::NotMessage, name, "binary data, no text"));
+        Refuse(path, name, path.Named ? "not mail: binary data, no text" : "binary data, no text");
         return;
     }
-    if (IsTrashedInMaildir(path)) {
-        found.push_back(Entry(SavedMessage::Kind::Deleted, name,
+    if (!path.Named && IsTrashedInMaildir(path.Name)) {
+        Found.push_back(Entry(SavedMessage::Kind::Deleted, name,
                               "deleted (its Maildir flags mark it trashed)"));
         return;
     }
-    found.push_back(std::move(message));
+    Found.push_back(std::move(message));
+    if (!source->Failure().empty()) {
+        Found.push_back(DamageEntry(name, *source, 1, false));
+    }
 }
 
 bool IsMbox(const std::string &bytes) {

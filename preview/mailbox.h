@@ -14,9 +14,10 @@ struct SavedMessage {
     enum class Kind {
         Message,    // Bytes: the message as saved, or the body
         Unreadable, // mail that cannot be read: Reason says why
-        NotMessage, // a file that is no mail: Reason says what it is
+        Damaged, // a file whose reading stopped part way: Reason says where, and what came before
+        NotMessage, // a file in a folder that is no mail: Reason says what it is
         Deleted,    // a message the reader deleted, not yet purged: Reason says how it shows
-        Empty,      // an empty mailbox or folder
+        Empty,      // an empty folder
     };
     Kind What = Kind::Message;
     std::string Name; // the file, or "file, message N" within a mailbox
@@ -29,7 +30,8 @@ class MboxReader;
 class SavedMail {
   public:
     // The messages found at the paths, in order: an mbox's in file order, a Maildir's in
-    // delivery order, a folder's in name order.
+    // delivery order, a folder's in name order. What a folder holds besides mail is passed over;
+    // a path named here is read, or said to be unreadable, never passed over.
     explicit SavedMail(const std::vector<std::string> &paths);
     ~SavedMail();
     SavedMail(const SavedMail &) = delete;
@@ -39,11 +41,18 @@ class SavedMail {
     bool Next(SavedMessage &message);
 
   private:
-    void Visit(const std::string &path, std::deque<SavedMessage> &found);
-    void VisitFolder(const std::string &path, std::deque<SavedMessage> &found);
-    void VisitFile(const std::string &path, std::deque<SavedMessage> &found);
+    struct Path {
+        std::string Name;
+        bool Named; // on the command line, not found in a folder
+    };
 
-    std::deque<std::string> Paths;
+    void Visit(const Path &path);
+    void VisitFolder(const std::string &path);
+    void VisitFile(const Path &path);
+    // A file that gives no message: passed over in a folder, unreadable when named.
+    void Refuse(const Path &path, const std::string &name, const std::string &what);
+
+    std::deque<Path> Paths;
     std::deque<SavedMessage> Found;
     std::unique_ptr<MboxReader> Mailbox;
     std::set<std::string> FoldersSeen; // by real path: a link back to a folder is read once

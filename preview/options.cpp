@@ -110,7 +110,9 @@ Apple Mail .emlx), an mbox file of many messages, or a plain body; a mailbox
 compressed with gzip, bzip2 or xz is read as the mailbox inside. A folder is
 read as a Maildir (cur/ and new/, in delivery order; trashed messages passed
 over) or else as a folder of such files (in name order); files in it that are
-not mail (desktop.ini, pictures) are named once and do not fail the run.
+not mail (desktop.ini, pictures, empty files, named pipes and devices, which
+are never opened) are named once and do not fail the run. A file named here is
+read, or its reason is given and the run fails: nothing named is passed over.
 Of a saved message the first text/plain part is taken (or, with none, the HTML
 part's source, or the text of an attached message), its transfer encoding
 (base64, quoted-printable) undone and its charset (ISO-2022-JP, Shift_JIS and
@@ -118,7 +120,8 @@ EUC-JP under any of their names, UTF-8, ...) read as the mail client on Windows
 reads it and converted to the code page; characters that cannot be read or that
 the code page cannot hold become "?", and their number is reported. A plain
 body is 8-bit text in the code page, lines ending in CR LF. A file that cannot
-be read is reported in one line, and the run goes on.
+be read is reported in one line, and the run goes on; a compressed mailbox cut
+short or damaged is read up to the damage, which one line names.
 
 For an issue that shows no box, and for every message with --explain, one line
 per keyword says what became of it: shown in how many boxes, not found, found
@@ -142,8 +145,8 @@ names the keywords that matched in no issue.
   -h, --help      this text
 
 Exit status, over all the messages of the run: 1 when one could not be read
-(or the plugin could not be loaded); else 0 when a box was shown (or no message
-was given), 3 when a message was an issue but no box was shown, 4 when no
+(or the plugin could not be loaded); else 0 when a box was shown (or no file
+was named), 3 when a message was an issue but no box was shown, 4 when no
 message was an issue; 2 on a wrong option.
 
 Examples:

@@ -36,52 +36,56 @@ void RunSummary::AddOther(size_t boxes) {
     Boxes += boxes;
 }
 
-void RunSummary::Print(const PluginSettings &settings) const {
-    std::printf("Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",
-                Count(Messages, "message", "messages").c_str(), Unreadable,
-                Count(Issues, "issue", "issues").c_str(), IssuesWithoutBox,
-                Count(Boxes, "box", "boxes").c_str());
+void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
+    std::fprintf(out,
+                 "Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",
+                 Count(Messages, "message", "messages").c_str(), Unreadable,
+                 Count(Issues, "issue", "issues").c_str(), IssuesWithoutBox,
+                 Count(Boxes, "box", "boxes").c_str());
     if (Deleted > 0) {
-        std::printf("  Passed over: %s, marked deleted by the mail program but not yet purged\n",
-                    Count(Deleted, "deleted message", "deleted messages").c_str());
+        std::fprintf(out,
+                     "  Passed over: %s, marked deleted by the mail program but not yet purged\n",
+                     Count(Deleted, "deleted message", "deleted messages").c_str());
     }
     if (NotMessages > 0) {
-        std::printf("  Passed over: %s that hold no mail (pictures, indexes, folder settings)\n",
-                    Count(NotMessages, "file", "files").c_str());
+        std::fprintf(out, "  Passed over: %s no mail (pictures, indexes, folder settings)\n",
+                     Count(NotMessages, "file that holds", "files that hold").c_str());
     }
     bool anySet = false;
     for (const auto &keyword : settings.Keywords) {
         anySet = anySet || keyword[0] != '\0';
     }
     if (!anySet || Issues == 0) {
-        std::printf("\n");
+        std::fprintf(out, "\n");
         return;
     }
-    std::printf("  %-8s %-6s %s\n", "boxes", "issues", "keyword");
+    std::fprintf(out, "  %-8s %-6s %s\n", "boxes", "issues", "keyword");
     std::vector<std::string> unmatched;
     for (int k = 0; k < KeywordCount; ++k) {
         if (settings.Keywords[k][0] == '\0') {
             continue;
         }
         const std::string keyword = Visible(settings.Keywords[k]);
-        std::printf("  %-8zu %-6zu %s\n", BoxesPerKeyword[k], IssuesPerKeyword[k], keyword.c_str());
+        std::fprintf(out, "  %-8zu %-6zu %s\n", BoxesPerKeyword[k], IssuesPerKeyword[k],
+                     keyword.c_str());
         if (IssuesPerKeyword[k] == 0) {
             unmatched.push_back(keyword);
         }
     }
     for (const std::string &keyword : unmatched) {
-        std::printf("  Matched in no issue: %s (check its spelling, and that the settings file is "
-                    "saved in code page %u)\n",
-                    keyword.c_str(), GetACP());
+        std::fprintf(out,
+                     "  Matched in no issue: %s (check its spelling, and that the settings file is "
+                     "saved in code page %u)\n",
+                     keyword.c_str(), GetACP());
     }
-    std::printf("\n");
+    std::fprintf(out, "\n");
 }
 
 int RunSummary::ExitStatus() const {
     if (Unreadable > 0) {
         return Failed;
     }
-    if (Boxes > 0 || Messages == 0) {
+    if (Boxes > 0 || !MailGiven) {
         return BoxShown;
     }
     return Issues > 0 ? IssueWithoutBox : NoIssue;

@@ -6,6 +6,7 @@
 #include "diagnosis/quoted_value.h"
 #include "diagnosis/settings_check.h"
 #include "platform/posix/code_page.h"
+#include "platform/posix/regular_file.h"
 #include "platform/posix/windows_path.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"
@@ -82,7 +83,8 @@ void PrintFile(const char *heading, const char *windowsPath, const char *where, 
     const std::string saved = EncodingName(encoding);
     std::printf("  %s, from %s%s%s:\n", heading, PosixPath(windowsPath).c_str(), where,
                 saved.empty() ? "" : (" (saved as " + saved + ")").c_str());
-    if (std::FILE *file = std::fopen(PosixPath(windowsPath).c_str(), "rb")) {
+    bool special = false;
+    if (std::FILE *file = OpenRegularFile(PosixPath(windowsPath), special)) {
         std::fclose(file);
     } else {
         std::printf("    (no such file, so the defaults for the %s hold)\n", role);

@@ -1,6 +1,7 @@
 // CreateFileA, ReadFile and CloseHandle for reading a whole file, the way the core reads one.
 #include <cstdio>
 
+#include "platform/posix/regular_file.h"
 #include "platform/posix/windows_api.h"
 #include "platform/posix/windows_path.h"
 
@@ -9,7 +10,8 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD access, DWORD, void *, DWORD creationD
     if (fileName == nullptr || access != GENERIC_READ || creationDisposition != OPEN_EXISTING) {
         return INVALID_HANDLE_VALUE;
     }
-    FILE *file = std::fopen(PosixPath(fileName).c_str(), "rb");
+    bool special = false;
+    FILE *file = OpenRegularFile(PosixPath(fileName), special);
     return file != nullptr ? file : INVALID_HANDLE_VALUE;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/posix/regular_file.h"
 #include "platform/posix/windows_api.h"
 #include "platform/text_encoding.h"
 
@@ -42,7 +43,8 @@ std::string Encoded(UINT codePage, const std::u16string &wide) {
 } // namespace
 
 bool ReadFileBytes(const std::string &posixPath, std::string &bytes) {
-    FILE *stream = std::fopen(posixPath.c_str(), "rb");
+    bool special = false;
+    FILE *stream = OpenRegularFile(posixPath, special);
     if (stream == nullptr) {
         return false;
     }

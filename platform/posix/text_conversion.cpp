@@ -39,7 +39,10 @@ size_t UnreadableLength(const char *at, size_t left, SequenceUnit unit) {
     case SequenceUnit::Utf8:
         return Utf8SequenceLength(at, left, wellFormed);
     case SequenceUnit::Cp932:
-        return left > 1 && IsCp932Lead(bytes[0]) && IsCp932Trail(bytes[1]) ? 2 : 1;
+        // A lead byte takes the byte after it when that may follow a lead, or is no ASCII.
+        return left > 1 && IsCp932Lead(bytes[0]) && (IsCp932Trail(bytes[1]) || bytes[1] >= 0x80)
+                   ? 2
+                   : 1;
     case SequenceUnit::DoubleByte:
         return DoubleByteLength(bytes, left);
     case SequenceUnit::Gb18030:

@@ -43,7 +43,7 @@ void UseSettings() {
 
 void Preview(const std::string &saved) {
     Body = saved;
-    if (LooksLikeMessage("message", saved)) {
+    if (LooksLikeMessage(saved)) {
         MailBody mail;
         std::string error;
         if (!ReadMailBody(saved, "CP932", mail, error)) {

@@ -4,6 +4,8 @@
 # tree that it reads where they stand (below) rather than as copies. New inputs go to a scratch
 # folder, so the corpus grows only when someone copies them in; a finding is saved in
 # $FUZZ_ARTIFACTS (default /tmp) and fails the run.
+# Every input must end within $FUZZ_INPUT_SECONDS (10 by default): one that runs longer is a
+# finding, as a crash is.
 # usage: run-fuzzer.sh TARGET SECONDS|runs=N
 set -u
 target=$1 limit=$2
@@ -13,7 +15,7 @@ name=$(basename "$target")
 name=${name#fuzz_}
 case $name in
 find_text | cut_excerpt | show_paged | view_update) seeds="$top/examples" ;;
-preview_mail) seeds="$top/tests/preview/mail $top/tests/preview/mailboxes" ;;
+preview_mail | preview_run) seeds="$top/tests/preview/mail $top/tests/preview/mailboxes" ;;
 settings) seeds="$top/tests/ini/corpus $top/examples/plugins" ;;
 *) seeds="" ;;
 esac
@@ -24,12 +26,17 @@ mkdir -p "${FUZZ_ARTIFACTS:-/tmp}"
 scratch=$(mktemp -d)
 log=$(mktemp)
 trap 'rm -rf "$scratch" "$log"' EXIT
+# The whole preview path reads an input in many forms: a little more room for a mailbox.
+case $name in
+preview_run) max_len=2048 ;;
+*) max_len=1024 ;;
+esac
 case $limit in
 runs=*) stop="-runs=${limit#runs=}" ;;
 *) stop="-max_total_time=$limit" ;;
 esac
 # shellcheck disable=SC2086 # the seed folders are words of their own
-"$target" "$stop" -max_len=1024 -print_final_stats=1 -artifact_prefix="${FUZZ_ARTIFACTS:-/tmp}/" \
+"$target" "$stop" -max_len=$max_len -timeout="${FUZZ_INPUT_SECONDS:-10}" -print_final_stats=1 -artifact_prefix="${FUZZ_ARTIFACTS:-/tmp}/" \
     "$scratch" $seeds > "$log" 2>&1
 status=$?
 if [ "$status" != 0 ]; then

@@ -1,0 +1,199 @@
+#include "preview/run.h"
+
+#include "platform/posix/code_pages.h"
+#include "platform/posix/terminal_text.h"
+#include "preview/explanation.h"
+#include "preview/host_exports.h"
+#include "preview/mail_body.h"
+#include "preview/plain_body.h"
+
+namespace {
+
+// A message to show: its body as the mail client hands it over, and how it was made.
+struct Message {
+    std::string Body;
+    std::string Origin;  // how the body was read; empty for a plain body in the code page
+    std::string Subject; // UTF-8
+    std::vector<std::string> Notes; // what the client would do differently
+};
+
+std::string Count(size_t number, const char *one, const char *many) {
+    return std::to_string(number) + " " + (number == 1 ? one : many);
+}
+
+bool ReadMessage(std::string bytes, unsigned codePage, Message &message, std::string &error) {
+    const char *ansi = FindCodePage(codePage)->IconvName;
+    if (!LooksLikeMessage(bytes)) {
+        return ReadPlainBody(std::move(bytes), ansi, message.Body, message.Origin, error);
+    }
+    MailBody mail;
+    if (!ReadMailBody(std::move(bytes), ansi, mail, error)) {
+        return false;
+    }
+    message.Body = std::move(mail.Text);
+    message.Subject = mail.Subject;
+    if (!mail.Note.empty()) {
+        message.Notes.push_back(mail.Note);
+    }
+    message.Origin = mail.Part + " in " + mail.Charset + ", " + mail.Encoding;
+    if (mail.Unrepresentable > 0) {
+        const bool one = mail.Unrepresentable == 1;
+        message.Origin += "; " + Count(mail.Unrepresentable, "character", "characters") +
+                          " that could not be read or that code page " + std::to_string(codePage) +
+                          " cannot hold" + (one ? " shows" : " show") + " as \"?\"";
+    }
+    return true;
+}
+
+// A client hands the body over as a C string: the plugin sees the text before a NUL.
+void CutAtNul(Message &message) {
+    const size_t nul = message.Body.find('\0');
+    if (nul == std::string::npos) {
+        return;
+    }
+    message.Notes.push_back("its text holds a NUL byte at byte " + std::to_string(nul) +
+                            ": the client hands the plugin the text before it, and the " +
+                            Count(message.Body.size() - nul, "byte", "bytes") +
+                            " from there on are not seen");
+    message.Body.resize(nul);
+}
+
+} // namespace
+
+PreviewRun::PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool explain, std::FILE *out)
+    : Plugin(plugin), CodePage(codePage), Explain(explain), Out(out) {}
+
+void PreviewRun::PreviewAll(const std::vector<std::string> &paths) {
+    Summary.MailGiven = !paths.empty();
+    SavedMail mail(paths);
+    for (SavedMessage saved; mail.Next(saved);) {
+        Take(saved);
+    }
+    Finish();
+}
+
+// Prints a line that may hold what senders wrote or files are named: no control character of
+// theirs reaches the terminal.
+void PreviewRun::PrintLine(const std::string &line) const {
+    std::fprintf(Out, "%s\n", TerminalSafe(line).c_str());
+}
+
+void PreviewRun::Take(SavedMessage &saved) {
+    ++Entries;
+    switch (saved.What) {
+    case SavedMessage::Kind::Message:
+        TakeMessage(std::move(saved.Bytes), saved.Name);
+        break;
+    case SavedMessage::Kind::Unreadable:
+        Skip(saved.Name, saved.Reason);
+        break;
+    case SavedMessage::Kind::Damaged:
+        PrintLine("Damaged: " + saved.Name + ": " + saved.Reason);
+        std::fprintf(Out, "\n");
+        ++Summary.Unreadable;
+        break;
+    case SavedMessage::Kind::NotMessage:
+        PassOver(saved.Name, "not a message (" + saved.Reason + ")");
+        ++Summary.NotMessages;
+        break;
+    case SavedMessage::Kind::Deleted:
+        PassOver(saved.Name, saved.Reason);
+        ++Summary.Deleted;
+        break;
+    case SavedMessage::Kind::Empty:
+        PrintLine(saved.Name + ": " + saved.Reason);
+        std::fprintf(Out, "\n");
+        break;
+    }
+}
+
+// What is left when the mail runs out: the messages some of whose pieces never came.
+void PreviewRun::Finish() {
+    for (const std::string &missing : Pieces.Missing()) {
+        Skip("a message sent in pieces", missing + ", so it cannot be shown");
+    }
+    if (Entries > 1) {
+        Summary.Print(*Plugin.Inspection->Settings, Out);
+    }
+}
+
+void PreviewRun::PassOver(const std::string &name, const std::string &reason) {
+    PrintLine("Passed over: " + name + ": " + reason);
+    std::fprintf(Out, "\n");
+}
+
+void PreviewRun::Skip(const std::string &name, const std::string &reason) {
+    PrintLine("Message " + std::to_string(++Number) + ": " + name + ": " + reason + "; skipped");
+    std::fprintf(Out, "\n");
+    ++Summary.Unreadable;
+}
+
+void PreviewRun::TakeMessage(std::string bytes, const std::string &name) {
+    MessagePiece piece;
+    if (LooksLikeMessage(bytes) && ReadMessagePiece(bytes, piece)) {
+        TakePiece(std::move(piece), name);
+        return;
+    }
+    Message message;
+    std::string error;
+    if (!ReadMessage(std::move(bytes), CodePage, message, error)) {
+        Skip(name, error);
+        return;
+    }
+    CutAtNul(message);
+    std::string heading = "Message " + std::to_string(++Number) + ": " + name + " (" +
+                          std::to_string(message.Body.size()) + " bytes";
+    if (!message.Origin.empty()) {
+        heading += " of " + message.Origin;
+    }
+    PrintLine(heading + ")");
+    if (!message.Subject.empty()) {
+        PrintLine("  Subject: " + message.Subject);
+    }
+    for (const std::string &note : message.Notes) {
+        PrintLine("  Note: " + note);
+    }
+    std::fprintf(Out, "\n");
+    std::fflush(Out);
+    ShowMessage(std::move(message.Body));
+}
+
+// Shows the body as the message on view, and says why when nothing showed.
+void PreviewRun::ShowMessage(std::string body) {
+    const PluginInspection &inspection = *Plugin.Inspection;
+    SetMessageOnView(std::move(body));
+    Plugin.Entries.OnUpdateView();
+    const std::vector<ShownBox> boxes = TakeShownBoxes();
+    const std::string &shown = MessageOnView();
+    if (!IsIssue(shown, inspection)) {
+        std::fprintf(Out, "  %s\n\n", DescribeNoIssue(shown, inspection).c_str());
+        Summary.AddOther(boxes.size());
+        return;
+    }
+    const std::vector<KeywordOutcome> outcomes = ExplainIssue(shown, inspection, boxes);
+    Summary.AddIssue(outcomes, boxes.size());
+    if (!boxes.empty() && !Explain) {
+        return;
+    }
+    std::fprintf(Out, boxes.empty() ? "  An issue, but no box was shown:\n" : "  Keywords:\n");
+    if (outcomes.empty()) {
+        std::fprintf(Out, "    no keywords are set\n");
+    }
+    for (const KeywordOutcome &outcome : outcomes) {
+        PrintLine("    " + DescribeOutcome(outcome, *inspection.Settings));
+    }
+    std::fprintf(Out, "\n");
+}
+
+// A piece is kept until the last one comes; then the whole message is shown.
+void PreviewRun::TakePiece(MessagePiece piece, const std::string &name) {
+    const std::string which = "piece " + std::to_string(piece.Number) + " of " +
+                              std::to_string(piece.Total) + " of a message sent in pieces";
+    std::string whole;
+    if (!Pieces.Add(std::move(piece), whole)) {
+        PassOver(name, which + "; kept until the others come");
+        return;
+    }
+    PassOver(name, which + ", the last to come: the whole message follows");
+    TakeMessage(std::move(whole), name + " (joined from its pieces)");
+}

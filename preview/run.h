@@ -1,0 +1,42 @@
+#pragma once
+// One run of the preview over saved mail: each message read as the mail client reads it, handed
+// to the plugin as the message on view, and explained when nothing showed; a summary at the end.
+// What it prints goes to one stream, so that a caller can bound or keep it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "preview/mailbox.h"
+#include "preview/message_pieces.h"
+#include "preview/plugin_library.h"
+#include "preview/run_summary.h"
+
+class PreviewRun {
+  public:
+    PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool explain, std::FILE *out);
+
+    // Every message found at the paths, in turn, then what is left over and the summary.
+    void PreviewAll(const std::vector<std::string> &paths);
+
+    // The exit status the run comes to, as --help explains it.
+    int ExitStatus() const { return Summary.ExitStatus(); }
+
+  private:
+    void Take(SavedMessage &saved);
+    void Finish();
+    void PassOver(const std::string &name, const std::string &reason);
+    void Skip(const std::string &name, const std::string &reason);
+    void TakeMessage(std::string bytes, const std::string &name);
+    void TakePiece(MessagePiece piece, const std::string &name);
+    void ShowMessage(std::string body);
+    void PrintLine(const std::string &line) const;
+
+    const PluginLibrary &Plugin;
+    const unsigned CodePage;
+    const bool Explain;
+    std::FILE *const Out;
+    RunSummary Summary;
+    MessagePieces Pieces;
+    size_t Entries = 0;
+    size_t Number = 0; // of the last message line printed
+};
