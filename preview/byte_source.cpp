@@ -268,7 +268,7 @@ class XzSource : public DecompressingSource {
                               std::string("\xFD"
                                           "7zXZ\0",
                                           6)) {
-        Restart();
+        Start();
     }
     ~XzSource() override { lzma_end(&Stream); }
     XzSource(const XzSource &) = delete;
@@ -289,13 +289,16 @@ class XzSource : public DecompressingSource {
                : result == LZMA_OK || result == LZMA_BUF_ERROR ? Decoded::Going
                                                                : Decoded::Damaged;
     }
-    void Restart() override {
+    void Restart() override { Start(); }
+
+  private:
+    // The decoder of one stream; it reuses what the last one allocated.
+    void Start() {
         if (lzma_stream_decoder(&Stream, UINT64_MAX, 0) != LZMA_OK) {
             Fail("cannot be decompressed (no memory)");
         }
     }
 
-  private:
     lzma_stream Stream = LZMA_STREAM_INIT;
 };
 

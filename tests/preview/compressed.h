@@ -58,7 +58,8 @@ inline std::string CutShort(const std::string &compressed, unsigned eighths) {
 // The compressed bytes with one bit flipped, `sixteenths` of the way in.
 inline std::string Flipped(const std::string &compressed, unsigned sixteenths, unsigned bit) {
     std::string flipped = compressed;
-    flipped[compressed.size() * sixteenths / 16] ^= static_cast<char>(1 << bit);
+    char &byte = flipped[compressed.size() * sixteenths / 16];
+    byte = static_cast<char>(static_cast<unsigned char>(byte) ^ (1U << bit));
     return flipped;
 }
 

@@ -208,9 +208,9 @@ TEST(Labels, InvalidSpellingsAreUnknown) {
     for (const auto &known : KnownLabels) {
         for (size_t b = 0; b < std::size(Blanks); ++b) {
             const std::string blank(Blanks[b], b == 0 ? 1 : std::strlen(Blanks[b]));
-            const std::string label = known.Label;
-            for (const std::string &spelling :
-                 {blank + label, label + blank, blank + label + blank}) {
+            const std::string before = blank + known.Label;
+            const std::string after = known.Label + blank;
+            for (const std::string &spelling : {before, after, before + blank}) {
                 DecodedText text;
                 std::string error;
                 EXPECT_FALSE(DecodeText("x", spelling, text, error)) << spelling;
