@@ -1,4 +1,7 @@
-// CreateFileA, ReadFile and CloseHandle for reading a whole file, the way the core reads one.
+// CreateFileA, ReadFile and CloseHandle for reading a whole file, the way the core reads one; and
+// GetFileAttributesA for whether a file is there.
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include "platform/posix/regular_file.h"
@@ -25,3 +28,11 @@ BOOL ReadFile(HANDLE file, void *buffer, DWORD toRead, DWORD *read, void *) {
 }
 
 BOOL CloseHandle(HANDLE object) { return std::fclose(static_cast<FILE *>(object)) == 0; }
+
+DWORD GetFileAttributesA(LPCSTR fileName) {
+    struct stat status {};
+    if (fileName == nullptr || stat(PosixPath(fileName).c_str(), &status) != 0) {
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    return S_ISDIR(status.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+}

@@ -28,6 +28,8 @@ constexpr DWORD FILE_SHARE_READ = 0x1;
 constexpr DWORD FILE_SHARE_WRITE = 0x2;
 constexpr DWORD OPEN_EXISTING = 3;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(-1);
 constexpr int MAX_LEADBYTES = 12;
 constexpr int MAX_DEFAULTCHAR = 2;
@@ -71,6 +73,8 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD access, DWORD shareMode, void *securit
                    DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE templateFile);
 BOOL ReadFile(HANDLE file, void *buffer, DWORD toRead, DWORD *read, void *overlapped);
 BOOL CloseHandle(HANDLE object);
+// Only whether the path is there, and whether it is a folder.
+DWORD GetFileAttributesA(LPCSTR fileName);
 
 // The process environment. The value and its NUL when they fit, giving the value's length;
 // otherwise the size it needs, NUL included; 0 when the variable is not set.
