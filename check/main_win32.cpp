@@ -16,6 +16,7 @@
 #include "check/shown_text.h"
 #include "check/text_file_win32.h"
 #include "check/text_report.h"
+#include "diagnosis/run_status.h"
 #include "diagnosis/settings_check.h"
 #include "platform/windows_api.h"
 #include "plugin/module_handle.h"
@@ -23,15 +24,6 @@
 #include "settings/settings.h"
 
 namespace {
-
-// As the preview tool ends: what the text showed, or why not.
-enum ExitStatus {
-    ShowsBoxes = 0, // also when there was no text to check
-    Unreadable = 1,
-    WrongUsage = 2,
-    IssueWithoutBox = 3,
-    NotAnIssue = 4,
-};
 
 struct Arguments {
     bool Show = false;
@@ -136,13 +128,17 @@ bool BodyOf(const Messages &say, const Console &console, const CheckedText &text
     return true;
 }
 
-int Check(const Arguments &arguments, const Messages &say, const Console &console) {
+// The run's tally: a text given (or none), and what the plugin made of it.
+RunTally Check(const Arguments &arguments, const Messages &say, const Console &console) {
     PluginSettings settings;
     console.Write(ReadAndDescribeSettings(say, settings));
+    RunTally tally;
+    tally.MailGiven = true;
     CheckedText text;
     if (arguments.File != nullptr) {
         if (!TextOfNamedFile(say, console, arguments.File, text)) {
-            return Unreadable;
+            ++tally.Unreadable;
+            return tally;
         }
     } else if (ClipboardText(text)) {
         console.Write(Fill(say.ClipboardHeading, {std::to_string(TextLength(text.Ansi)),
@@ -150,22 +146,24 @@ int Check(const Arguments &arguments, const Messages &say, const Console &consol
                       "\n");
     } else {
         console.Write(std::string(say.NoClipboardText) + "\n");
-        return ShowsBoxes;
+        tally.MailGiven = false;
+        return tally;
     }
     std::string body;
     if (!BodyOf(say, console, text, body)) {
-        return Unreadable;
+        ++tally.Unreadable;
+        return tally;
     }
     const TextReport report = DescribeText(say, body, settings);
     console.Write(report.Text + "\n");
+    tally.Issues = report.Judgement.Issue ? 1 : 0;
+    tally.Boxes = report.Judgement.Boxes;
     const bool show =
-        arguments.Show || (report.Boxes > 0 && console.OwnWindow() && console.AskYes(say.AskShow));
+        arguments.Show || (tally.Boxes > 0 && console.OwnWindow() && console.AskYes(say.AskShow));
     if (show) {
         ShowBoxesAsPlugin(body, settings);
     }
-    return report.Verdict == TextVerdict::Boxes             ? ShowsBoxes
-           : report.Verdict == TextVerdict::IssueWithoutBox ? IssueWithoutBox
-                                                            : NotAnIssue;
+    return tally;
 }
 
 } // namespace
@@ -177,18 +175,18 @@ int wmain(int argc, wchar_t **argv) {
     const Messages &say = MessagesFor(GetACP());
     const Console console;
     const Arguments arguments = Parse(argc, argv);
-    int status = WrongUsage;
+    ExitStatus status = ExitStatus::WrongUsage;
     if (arguments.Wrong != nullptr) {
         console.Write(Fill(say.WrongArgument, {Utf8OfWide(arguments.Wrong)}) + "\n");
     } else if (arguments.Help) {
         console.Write(std::string(say.Usage) + "\n");
-        status = ShowsBoxes;
+        status = ExitStatus::BoxesShown;
     } else {
         console.Write(Fill(say.Title, {TEXT_PLUGIN_VERSION, CodePageName(GetACP())}) + "\n\n");
-        status = Check(arguments, say, console);
+        status = StatusOf(Check(arguments, say, console));
     }
     if (console.OwnWindow()) {
         console.WaitForKey(say.PressAnyKey);
     }
-    return status;
+    return static_cast<int>(status);
 }

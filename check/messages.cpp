@@ -183,9 +183,10 @@ const char *SavedAs(const Messages &say, SettingsEncoding encoding) {
     case SettingsEncoding::Utf16LittleEndian:
     case SettingsEncoding::Utf16BigEndian:
         return say.Utf16;
-    default:
+    case SettingsEncoding::Ansi:
         return say.CodePage;
     }
+    return say.CodePage;
 }
 
 const Messages &MessagesFor(unsigned codePage) { return codePage == 932 ? Japanese : English; }

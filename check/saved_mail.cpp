@@ -1,12 +1,8 @@
 #include "check/saved_mail.h"
 
-#include <cstring>
+#include "diagnosis/mail_header.h"
 
 namespace {
-
-// Header names that every saved mail has at least one of.
-const char *const MailHeaders[] = {"from",       "to",           "subject",  "date",
-                                   "message-id", "mime-version", "received", "return-path"};
 
 std::string Lower(std::string text) {
     for (char &c : text) {
@@ -15,30 +11,6 @@ std::string Lower(std::string text) {
         }
     }
     return text;
-}
-
-// The name of a header line ("Subject: ..."), lower case; empty when the line is none.
-std::string HeaderName(const std::string &line) {
-    const size_t colon = line.find(':');
-    if (colon == 0 || colon == std::string::npos) {
-        return {};
-    }
-    for (size_t i = 0; i < colon; ++i) {
-        const auto c = static_cast<unsigned char>(line[i]);
-        if (c <= ' ' || c >= 0x7F) {
-            return {};
-        }
-    }
-    return Lower(line.substr(0, colon));
-}
-
-bool IsMailHeader(const std::string &name) {
-    for (const char *known : MailHeaders) {
-        if (name == known) {
-            return true;
-        }
-    }
-    return false;
 }
 
 std::string Trimmed(const std::string &text) {
@@ -64,32 +36,37 @@ std::string EncodingIn(const std::string &headers) {
     return {};
 }
 
-} // namespace
-
-bool FindSavedMail(const std::string &text, SavedMail &mail) {
-    std::string headers;
-    bool known = false;
-    size_t line = 1;
-    for (size_t at = 0; at < text.size(); ++line) {
-        const size_t end = text.find('\n', at);
-        const size_t next = end == std::string::npos ? text.size() : end + 1;
-        std::string content = text.substr(at, next - at);
+// The header's fields, each "name:value" in lower case and unfolded, a line each.
+std::string HeaderFields(const std::string &header) {
+    std::string fields;
+    for (size_t at = 0; at < header.size();) {
+        const size_t end = header.find('\n', at);
+        const size_t next = end == std::string::npos ? header.size() : end + 1;
+        std::string content = header.substr(at, next - at);
         while (!content.empty() && (content.back() == '\n' || content.back() == '\r')) {
             content.pop_back();
         }
-        if (content.empty()) {
-            mail = {next, line + 1, EncodingIn(headers)};
-            return known && line > 1;
+        const size_t colon = content.find(':');
+        const bool folded = !content.empty() && (content[0] == ' ' || content[0] == '\t');
+        if (folded) {
+            fields += " " + Trimmed(Lower(content));
+        } else if (colon != std::string::npos) {
+            fields += "\n" + Lower(content.substr(0, colon)) + ":" +
+                      Trimmed(Lower(content.substr(colon + 1)));
         }
-        const bool folded = content[0] == ' ' || content[0] == '\t';
-        const std::string name = folded ? std::string() : HeaderName(content);
-        if (!folded && name.empty()) {
-            return false;
-        }
-        known = known || IsMailHeader(name);
-        headers += folded ? " " + Trimmed(Lower(content))
-                          : "\n" + name + ":" + Trimmed(Lower(content.substr(name.size() + 1)));
         at = next;
     }
-    return false;
+    return fields;
+}
+
+} // namespace
+
+bool FindSavedMail(const std::string &text, SavedMail &mail) {
+    MailHeader header{};
+    if (!FindMailHeader(text, header)) {
+        return false;
+    }
+    mail = {header.BodyStart, header.BodyLine,
+            EncodingIn(HeaderFields(text.substr(0, header.BodyStart)))};
+    return true;
 }

@@ -12,6 +12,5 @@ struct SavedMail {
     std::string Encoding;
 };
 
-// True when the text opens with a mail's header lines, among them From, Subject, Date or
-// another that every mail carries, up to an empty line.
+// True when the text opens with a mail's header block (diagnosis/mail_header.h).
 bool FindSavedMail(const std::string &text, SavedMail &mail);

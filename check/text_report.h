@@ -1,18 +1,16 @@
 #pragma once
-// The self-check's account of a text: whether the plugin takes it for an issue and, keyword by
-// keyword, what it finds and shows, judged by the plugin's own code.
-#include <cstddef>
+// The self-check's account of a text, in the reader's language: whether the plugin takes it for
+// an issue and, keyword by keyword, what it finds and shows, as the plugin's own judgement has it
+// (diagnosis/text_judgement.h), every box answered with OK.
 #include <string>
 
 #include "check/messages.h"
+#include "diagnosis/text_judgement.h"
 #include "settings/settings.h"
-
-enum class TextVerdict { Boxes, IssueWithoutBox, NotIssue };
 
 struct TextReport {
     std::string Text;
-    TextVerdict Verdict;
-    size_t Boxes; // the boxes the plugin shows for it, each answered with OK
+    TextJudgement Judgement;
 };
 
 // The account of the text, in the code page up to its first NUL.

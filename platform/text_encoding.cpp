@@ -36,9 +36,10 @@ size_t MarkLength(ByteOrderMark mark) {
     case ByteOrderMark::Utf16LittleEndian:
     case ByteOrderMark::Utf16BigEndian:
         return 2;
-    default:
+    case ByteOrderMark::None:
         return 0;
     }
+    return 0;
 }
 
 size_t Utf8SequenceLength(const char *at, size_t left, bool &wellFormed) {

@@ -86,10 +86,22 @@ std::string Shown(const std::string &label) {
     return blanks ? "\"" + label + "\"" : label;
 }
 
+// ASCII letters alike in either case.
+bool SameName(const std::string &normal, const char *name) {
+    size_t i = 0;
+    for (; i < normal.size() && name[i] != '\0'; ++i) {
+        if (std::tolower(static_cast<unsigned char>(normal[i])) !=
+            std::tolower(static_cast<unsigned char>(name[i]))) {
+            return false;
+        }
+    }
+    return i == normal.size() && name[i] == '\0';
+}
+
 // How the label was read, for the reader: the label, and the encoding it stands for when that
 // is not plain from it.
-std::string ReadAs(const std::string &written, const Encoding &encoding) {
-    const std::string normal = NormalLabel(written);
+std::string ReadAs(const std::string &written, const std::string &normal,
+                   const Encoding &encoding) {
     std::string label = Shown(written);
     switch (encoding.With) {
     case Decoder::ShiftJis:
@@ -98,9 +110,12 @@ std::string ReadAs(const std::string &written, const Encoding &encoding) {
         return label + " (with code page 932's extensions)";
     case Decoder::Iso2022Jp:
         return label;
-    default:
-        return NormalLabel(encoding.Name) == normal ? label : label + " (as " + encoding.Name + ")";
+    case Decoder::Utf8:
+    case Decoder::UserDefined:
+    case Decoder::Iconv:
+        break;
     }
+    return SameName(normal, encoding.Name) ? label : label + " (as " + encoding.Name + ")";
 }
 
 } // namespace
@@ -136,17 +151,18 @@ void ReadUnlabelled(const std::string &bytes, DecodedText &text) {
 
 bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,
                 std::string &error) {
-    if (NormalLabel(label).empty()) {
+    const std::string normal = NormalLabel(label);
+    if (normal.empty()) {
         ReadUnlabelled(bytes, text);
         return true;
     }
     text = DecodedText{};
-    const Encoding *encoding = EncodingOfLabel(label);
+    const Encoding *encoding = EncodingOfNormalLabel(normal);
     if (encoding == nullptr) {
         error = "unknown charset \"" + EscapedLabel(label) + "\"";
         return false;
     }
-    text.ReadAs = ReadAs(label, *encoding);
+    text.ReadAs = ReadAs(label, normal, *encoding);
     return Read(bytes, *encoding, text);
 }
 

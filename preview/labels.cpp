@@ -397,8 +397,7 @@ std::string NormalLabel(const std::string &label) {
     return text;
 }
 
-const Encoding *EncodingOfLabel(const std::string &label) {
-    const std::string normal = NormalLabel(label);
+const Encoding *EncodingOfNormalLabel(const std::string &normal) {
     for (const Label &known : Labels) {
         if (normal == known.Text) {
             return &known.Is;

@@ -26,5 +26,5 @@ struct Encoding {
 // them in a parameter), white space and quotes trimmed, ASCII letters lowered.
 std::string NormalLabel(const std::string &label);
 
-// The encoding of a label (as written); null for a label that the table does not hold.
-const Encoding *EncodingOfLabel(const std::string &label);
+// The encoding of a label made normal by NormalLabel; null for one that the table does not hold.
+const Encoding *EncodingOfNormalLabel(const std::string &normal);

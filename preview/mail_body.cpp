@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "diagnosis/mail_header.h"
 #include "preview/charset.h"
 #include "preview/header_text.h"
 #include "preview/transfer_encoding.h"
@@ -17,20 +18,6 @@ template <typename T> struct GObjectRelease {
     void operator()(T *object) const { g_object_unref(object); }
 };
 template <typename T> using Owned = std::unique_ptr<T, GObjectRelease<T>>;
-
-// Fields that mail carries: every message a client saves has one of them at least.
-const char *const MailFields[] = {"From",     "To",         "Cc",           "Subject",
-                                  "Date",     "Message-ID", "MIME-Version", "Content-Type",
-                                  "Received", "Return-Path"};
-
-bool IsMailField(const std::string &name) {
-    for (const char *field : MailFields) {
-        if (strcasecmp(name.c_str(), field) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 bool IsAttachment(GMimeObject *object) {
     const char *disposition = g_mime_object_get_disposition(object);
@@ -235,41 +222,9 @@ size_t BodyStart(const std::string &bytes) {
 
 } // namespace
 
-bool IsFieldLine(const std::string &line) {
-    const size_t colon = line.find(':');
-    if (colon == 0 || colon == std::string::npos) {
-        return false;
-    }
-    for (size_t i = 0; i < colon; ++i) {
-        if (line[i] <= ' ' || line[i] > '~') {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool LooksLikeMessage(const std::string &bytes) {
-    bool known = false;
-    for (size_t start = 0; start < bytes.size();) {
-        const size_t end = bytes.find('\n', start);
-        std::string line = bytes.substr(start, end == std::string::npos ? end : end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.empty()) {
-            return known;
-        }
-        const bool continued = line[0] == ' ' || line[0] == '\t';
-        if (continued ? start == 0 : !IsFieldLine(line)) {
-            return false;
-        }
-        known = known || (!continued && IsMailField(line.substr(0, line.find(':'))));
-        if (end == std::string::npos) {
-            break;
-        }
-        start = end + 1;
-    }
-    return known;
+    MailHeader header{};
+    return FindMailHeader(bytes, header);
 }
 
 bool ReadMessagePiece(const std::string &bytes, MessagePiece &piece) {

@@ -26,13 +26,8 @@ struct MessagePiece {
     std::string Text; // the piece's body: pieces 1 to Total, joined, make the whole message
 };
 
-// True when the line (without its line break) opens a header field: printable ASCII up to a colon.
-bool IsFieldLine(const std::string &line);
-
 // True when the bytes are a saved message rather than a body, whatever the file is named: they
-// open with a block of header fields, up to an empty line or the end, and one of them at least
-// is a field that mail carries (From, Subject, Date, MIME-Version, ...). Bytes such as NULs in
-// the body do not change that.
+// open with a mail's header block (diagnosis/mail_header.h).
 bool LooksLikeMessage(const std::string &bytes);
 
 // True when the message is a piece of one sent in pieces, with the piece in `piece`.

@@ -10,6 +10,7 @@
 #include <strings.h>
 #include <system_error>
 
+#include "diagnosis/mail_header.h"
 #include "platform/text_encoding.h"
 #include "preview/byte_source.h"
 #include "preview/file_kind.h"

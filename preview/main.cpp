@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int Failed = 1;
-constexpr int WrongOption = 2;
+constexpr int Failed = static_cast<int>(ExitStatus::Unreadable);
+constexpr int WrongOption = static_cast<int>(ExitStatus::WrongUsage);
 
 std::string ProgramFolder() {
     const std::string program = ProgramPath();
@@ -57,7 +57,7 @@ int Preview(const PreviewOptions &options) {
     run.PreviewAll(options.MessageFiles);
     plugin.Entries.Exit();
     UnloadPluginLibrary(plugin);
-    return run.ExitStatus();
+    return static_cast<int>(run.Status());
 }
 
 int RunPreview(int argc, char **argv) {
@@ -72,7 +72,7 @@ int RunPreview(int argc, char **argv) {
     }
     if (help) {
         std::fputs(UsageText(argv[0]).c_str(), stdout);
-        return 0;
+        return static_cast<int>(ExitStatus::BoxesShown);
     }
     if (options.Batch && options.Answers.empty()) {
         options.Answers = "ok";

@@ -64,7 +64,7 @@ PreviewRun::PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool expl
     : Plugin(plugin), CodePage(codePage), Explain(explain), Out(out) {}
 
 void PreviewRun::PreviewAll(const std::vector<std::string> &paths) {
-    Summary.MailGiven = !paths.empty();
+    Summary.Tally.MailGiven = !paths.empty();
     SavedMail mail(paths);
     for (SavedMessage saved; mail.Next(saved);) {
         Take(saved);
@@ -79,7 +79,7 @@ void PreviewRun::PrintLine(const std::string &line) const {
 }
 
 void PreviewRun::Take(SavedMessage &saved) {
-    ++Entries;
+    ++Taken;
     switch (saved.What) {
     case SavedMessage::Kind::Message:
         TakeMessage(std::move(saved.Bytes), saved.Name);
@@ -90,7 +90,7 @@ void PreviewRun::Take(SavedMessage &saved) {
     case SavedMessage::Kind::Damaged:
         PrintLine("Damaged: " + saved.Name + ": " + saved.Reason);
         std::fprintf(Out, "\n");
-        ++Summary.Unreadable;
+        ++Summary.Tally.Unreadable;
         break;
     case SavedMessage::Kind::NotMessage:
         PassOver(saved.Name, "not a message (" + saved.Reason + ")");
@@ -112,7 +112,7 @@ void PreviewRun::Finish() {
     for (const std::string &missing : Pieces.Missing()) {
         Skip("a message sent in pieces", missing + ", so it cannot be shown");
     }
-    if (Entries > 1) {
+    if (Taken > 1) {
         Summary.Print(*Plugin.Inspection->Settings, Out);
     }
 }
@@ -125,7 +125,7 @@ void PreviewRun::PassOver(const std::string &name, const std::string &reason) {
 void PreviewRun::Skip(const std::string &name, const std::string &reason) {
     PrintLine("Message " + std::to_string(++Number) + ": " + name + ": " + reason + "; skipped");
     std::fprintf(Out, "\n");
-    ++Summary.Unreadable;
+    ++Summary.Tally.Unreadable;
 }
 
 void PreviewRun::TakeMessage(std::string bytes, const std::string &name) {
@@ -163,24 +163,22 @@ void PreviewRun::ShowMessage(std::string body) {
     const PluginInspection &inspection = *Plugin.Inspection;
     SetMessageOnView(std::move(body));
     Plugin.Entries.OnUpdateView();
-    const std::vector<ShownBox> boxes = TakeShownBoxes();
-    const std::string &shown = MessageOnView();
-    if (!IsIssue(shown, inspection)) {
-        std::fprintf(Out, "  %s\n\n", DescribeNoIssue(shown, inspection).c_str());
-        Summary.AddOther(boxes.size());
+    const TextJudgement judgement = JudgeBody(MessageOnView(), inspection, TakeShownBoxes());
+    Summary.Add(judgement);
+    if (!judgement.Issue) {
+        std::fprintf(Out, "  %s\n\n", DescribeNoIssue(judgement).c_str());
         return;
     }
-    const std::vector<KeywordOutcome> outcomes = ExplainIssue(shown, inspection, boxes);
-    Summary.AddIssue(outcomes, boxes.size());
-    if (!boxes.empty() && !Explain) {
+    if (judgement.Boxes > 0 && !Explain) {
         return;
     }
-    std::fprintf(Out, boxes.empty() ? "  An issue, but no box was shown:\n" : "  Keywords:\n");
-    if (outcomes.empty()) {
+    std::fprintf(Out,
+                 judgement.Boxes == 0 ? "  An issue, but no box was shown:\n" : "  Keywords:\n");
+    if (judgement.Count == 0) {
         std::fprintf(Out, "    no keywords are set\n");
     }
-    for (const KeywordOutcome &outcome : outcomes) {
-        PrintLine("    " + DescribeOutcome(outcome, *inspection.Settings));
+    for (int i = 0; i < judgement.Count; ++i) {
+        PrintLine("    " + DescribeKeyword(judgement.Keywords[i], *inspection.Settings));
     }
     std::fprintf(Out, "\n");
 }

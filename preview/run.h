@@ -19,7 +19,7 @@ class PreviewRun {
     void PreviewAll(const std::vector<std::string> &paths);
 
     // The exit status the run comes to, as --help explains it.
-    int ExitStatus() const { return Summary.ExitStatus(); }
+    ExitStatus Status() const { return StatusOf(Summary.Tally); }
 
   private:
     void Take(SavedMessage &saved);
@@ -37,6 +37,6 @@ class PreviewRun {
     std::FILE *const Out;
     RunSummary Summary;
     MessagePieces Pieces;
-    size_t Entries = 0;
+    size_t Taken = 0;  // entries of the mail, messages or not
     size_t Number = 0; // of the last message line printed
 };

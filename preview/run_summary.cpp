@@ -2,17 +2,12 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/windows_api.h"
 #include "preview/settings_report.h"
 
 namespace {
-
-// Exit statuses, as --help explains them.
-constexpr int BoxShown = 0;
-constexpr int Failed = 1;
-constexpr int IssueWithoutBox = 3;
-constexpr int NoIssue = 4;
 
 std::string Count(size_t number, const char *one, const char *many) {
     return std::to_string(number) + " " + (number == 1 ? one : many);
@@ -20,28 +15,27 @@ std::string Count(size_t number, const char *one, const char *many) {
 
 } // namespace
 
-void RunSummary::AddIssue(const std::vector<KeywordOutcome> &outcomes, size_t boxes) {
+void RunSummary::Add(const TextJudgement &judgement) {
     ++Messages;
-    ++Issues;
-    Boxes += boxes;
-    IssuesWithoutBox += boxes == 0 ? 1 : 0;
-    for (const KeywordOutcome &outcome : outcomes) {
-        BoxesPerKeyword[outcome.Number] += outcome.Boxes;
-        IssuesPerKeyword[outcome.Number] += outcome.What == KeywordOutcome::Kind::NotFound ? 0 : 1;
+    Tally.Boxes += judgement.Boxes;
+    if (!judgement.Issue) {
+        return;
     }
-}
-
-void RunSummary::AddOther(size_t boxes) {
-    ++Messages;
-    Boxes += boxes;
+    ++Tally.Issues;
+    IssuesWithoutBox += judgement.Boxes == 0 ? 1 : 0;
+    for (int i = 0; i < judgement.Count; ++i) {
+        const KeywordJudgement &keyword = judgement.Keywords[i];
+        BoxesPerKeyword[keyword.Key] += keyword.Boxes;
+        IssuesPerKeyword[keyword.Key] += keyword.Outcome == KeywordOutcome::NotFound ? 0 : 1;
+    }
 }
 
 void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
     std::fprintf(out,
                  "Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",
-                 Count(Messages, "message", "messages").c_str(), Unreadable,
-                 Count(Issues, "issue", "issues").c_str(), IssuesWithoutBox,
-                 Count(Boxes, "box", "boxes").c_str());
+                 Count(Messages, "message", "messages").c_str(), Tally.Unreadable,
+                 Count(Tally.Issues, "issue", "issues").c_str(), IssuesWithoutBox,
+                 Count(Tally.Boxes, "box", "boxes").c_str());
     if (Deleted > 0) {
         std::fprintf(out,
                      "  Passed over: %s, marked deleted by the mail program but not yet purged\n",
@@ -55,7 +49,7 @@ void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
     for (const auto &keyword : settings.Keywords) {
         anySet = anySet || keyword[0] != '\0';
     }
-    if (!anySet || Issues == 0) {
+    if (!anySet || Tally.Issues == 0) {
         std::fprintf(out, "\n");
         return;
     }
@@ -79,14 +73,4 @@ void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
                      keyword.c_str(), GetACP());
     }
     std::fprintf(out, "\n");
-}
-
-int RunSummary::ExitStatus() const {
-    if (Unreadable > 0) {
-        return Failed;
-    }
-    if (Boxes > 0 || !MailGiven) {
-        return BoxShown;
-    }
-    return Issues > 0 ? IssueWithoutBox : NoIssue;
 }

@@ -29,9 +29,10 @@ std::string EncodingName(SettingsEncoding encoding) {
         return "UTF-16 (little-endian)";
     case SettingsEncoding::Utf16BigEndian:
         return "UTF-16 (big-endian)";
-    default:
+    case SettingsEncoding::Ansi:
         return "";
     }
+    return "";
 }
 
 // The value of the key as the plugin read it.

@@ -11,6 +11,7 @@
 #include "check/messages.h"
 #include "check/settings_report.h"
 #include "check/text_report.h"
+#include "diagnosis/run_status.h"
 #include "platform/lead_bytes.h"
 #include "platform/posix/environment.h"
 #include "settings_record.h"
@@ -100,18 +101,19 @@ std::string IssueFor(unsigned codePage) {
            "\r\nline\r\n-----\r\n### Tips\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n-----\r\n";
 }
 
-// The account of a text: whether it is an issue, each keyword's fate, the boxes, the verdict.
+// The account of a text: whether it is an issue, each keyword's fate, the boxes, and the status a
+// run over it ends with.
 TEST(CheckTextReport, EachKeywordAndTheBoxes) {
     const struct {
         unsigned CodePage;
         std::string Text;
-        TextVerdict Verdict;
+        ExitStatus Status; // of a run over this text
         size_t Boxes;
         std::vector<std::string> Lines;
     } cases[] = {
         {1252,
          IssueFor(1252),
-         TextVerdict::Boxes,
+         ExitStatus::BoxesShown,
          3,
          {"  An issue: \"Weekly Vesk\" stands within the first 79 bytes (line 1).",
           "  1. keyword0 \"### News\": found at line 2, shown in 1 box",
@@ -119,7 +121,7 @@ TEST(CheckTextReport, EachKeywordAndTheBoxes) {
           "  3. keyword5 \"### Event\": not found", "  The plugin shows 3 boxes for this text."}},
         {932,
          IssueFor(932),
-         TextVerdict::Boxes,
+         ExitStatus::BoxesShown,
          3,
          {"  号として扱われます: 「Weekly Vesk」が先頭 79 バイトの中 (1 行目) にあります。",
           "  1. keyword0 \"◆◆今週\": 2 行目にあります。ボックス 1 個で表示されます",
@@ -128,7 +130,7 @@ TEST(CheckTextReport, EachKeywordAndTheBoxes) {
           "  この文章では、ボックス 3 個が表示されます。"}},
         {1252,
          "Weekly Vesk\r\n### Tips\r\nno rule after it\r\n",
-         TextVerdict::IssueWithoutBox,
+         ExitStatus::IssueWithoutBox,
          0,
          {"  An issue: \"Weekly Vesk\" stands within the first 79 bytes (line 1).",
           "  1. keyword0 \"### News\": not found",
@@ -136,7 +138,7 @@ TEST(CheckTextReport, EachKeywordAndTheBoxes) {
           "  3. keyword5 \"### Event\": not found", "  The plugin shows no box for this text."}},
         {1252,
          std::string(80, ' ') + "Weekly Vesk\r\n### Tips\r\n",
-         TextVerdict::NotIssue,
+         ExitStatus::NoIssue,
          0,
          {std::string("  Not an issue: \"Weekly Vesk\" first stands at byte 80 (line 1), ") +
               "past the first 79 bytes, where the plugin looks. The plugin shows nothing for this "
@@ -154,8 +156,13 @@ TEST(CheckTextReport, EachKeywordAndTheBoxes) {
             expected += line + "\n";
         }
         EXPECT_EQ(report.Text, expected) << c.CodePage;
-        EXPECT_EQ(report.Verdict, c.Verdict) << c.CodePage;
-        EXPECT_EQ(report.Boxes, c.Boxes) << c.CodePage;
+        const TextJudgement &judged = report.Judgement;
+        EXPECT_EQ(judged.Boxes, c.Boxes) << c.CodePage;
+        RunTally tally;
+        tally.MailGiven = true;
+        tally.Issues = judged.Issue ? 1 : 0;
+        tally.Boxes = judged.Boxes;
+        EXPECT_EQ(StatusOf(tally), c.Status) << c.CodePage;
     }
 }
 

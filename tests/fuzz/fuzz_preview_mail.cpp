@@ -12,8 +12,6 @@
 #include "preview/mailbox.h"
 #include "settings_record.h"
 #include "viewer/caption.h"
-#include "viewer/issue.h"
-#include "viewer/pages.h"
 
 namespace {
 
@@ -22,9 +20,7 @@ std::vector<ShownBox> Boxes;
 PluginSettings Settings;
 HostFunctions Host;
 // The plugin's judgement, from the core linked in, as the library hands it to the preview.
-const PluginInspection Inspection = {
-    &Settings, KeywordFilePath, CheckSettings, FindSections, CountPages, FindIssueMarker, IsIssue,
-};
+const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText};
 
 DWORD WINAPI BodyLength() { return static_cast<DWORD>(Body.size() + 1); }
 
@@ -54,24 +50,25 @@ void Preview(const std::string &saved) {
     }
     Boxes.clear();
     HandleViewUpdate(Host, Settings);
-    if (!IsIssue(Body, Inspection)) {
+    const TextJudgement judgement = JudgeBody(Body, Inspection, Boxes);
+    if (!judgement.Issue) {
         Check(Boxes.empty());
-        Check(!DescribeNoIssue(Body, Inspection).empty());
+        Check(!DescribeNoIssue(judgement).empty());
         return;
     }
     // Each keyword's boxes, by the pages its section takes, bear its caption, and together they
     // are all the boxes shown.
     size_t explained = 0;
-    const std::vector<KeywordOutcome> outcomes = ExplainIssue(Body, Inspection, Boxes);
-    Check(outcomes.size() == KeywordsOf(Settings).size());
-    for (const KeywordOutcome &outcome : outcomes) {
-        for (size_t i = 0; i < outcome.Boxes; ++i) {
+    Check(static_cast<size_t>(judgement.Count) == KeywordsOf(Settings).size());
+    for (int i = 0; i < judgement.Count; ++i) {
+        const KeywordJudgement &keyword = judgement.Keywords[i];
+        for (size_t box = 0; box < keyword.Boxes; ++box) {
             Check(explained < Boxes.size() &&
-                  Boxes[explained++].Caption == CaptionOf(outcome.Keyword.c_str()));
+                  Boxes[explained++].Caption == CaptionOf(Settings.Keywords[keyword.Key]));
         }
-        Check(!DescribeOutcome(outcome, Settings).empty());
+        Check(!DescribeKeyword(keyword, Settings).empty());
     }
-    Check(explained == Boxes.size());
+    Check(explained == Boxes.size() && judgement.Boxes == Boxes.size());
 }
 
 } // namespace

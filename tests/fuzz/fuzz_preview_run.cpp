@@ -22,8 +22,6 @@
 #include "preview/host_exports.h"
 #include "preview/run.h"
 #include "settings_record.h"
-#include "viewer/issue.h"
-#include "viewer/pages.h"
 
 namespace fs = std::filesystem;
 
@@ -34,9 +32,7 @@ constexpr size_t OutputBound = 100 * 1024;
 
 PluginSettings Settings;
 HostFunctions Host;
-const PluginInspection Inspection = {
-    &Settings, KeywordFilePath, CheckSettings, FindSections, CountPages, FindIssueMarker, IsIssue,
-};
+const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText};
 
 void WINAPI UpdateView() noexcept { HandleViewUpdate(Host, Settings); }
 

@@ -187,7 +187,7 @@ const struct {
 
 TEST(Labels, EveryNameReadsAsItsEncoding) {
     for (const auto &known : KnownLabels) {
-        const Encoding *encoding = EncodingOfLabel(known.Label);
+        const Encoding *encoding = EncodingOfNormalLabel(NormalLabel(known.Label));
         ASSERT_NE(encoding, nullptr) << known.Label;
         EXPECT_STREQ(encoding->Name, known.Encoding) << known.Label;
     }

@@ -1,0 +1,11 @@
+#include "diagnosis/run_status.h"
+
+ExitStatus StatusOf(const RunTally &tally) {
+    if (tally.Unreadable > 0) {
+        return ExitStatus::Unreadable;
+    }
+    if (tally.Boxes > 0 || !tally.MailGiven) {
+        return ExitStatus::BoxesShown;
+    }
+    return tally.Issues > 0 ? ExitStatus::IssueWithoutBox : ExitStatus::NoIssue;
+}

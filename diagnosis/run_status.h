@@ -1,0 +1,21 @@
+#pragma once
+// How a run of the preview or of the self-check ends, as both tell their readers: one status for
+// all the messages or texts of the run.
+#include <cstddef>
+
+enum class ExitStatus : int {
+    BoxesShown = 0,      // a box was shown, or no mail was given to look at
+    Unreadable = 1,      // something given could not be read (or the plugin not loaded)
+    WrongUsage = 2,      // a wrong option or argument
+    IssueWithoutBox = 3, // an issue showed no box: check the keywords
+    NoIssue = 4,         // nothing given was an issue
+};
+
+struct RunTally {
+    bool MailGiven = false; // a file, a folder or a text was given
+    size_t Unreadable = 0;  // what could not be read
+    size_t Issues = 0;
+    size_t Boxes = 0;
+};
+
+ExitStatus StatusOf(const RunTally &tally);

@@ -1,0 +1,42 @@
+#pragma once
+// What the plugin makes of a text: whether it is an issue and, keyword by keyword, what becomes of
+// each and the boxes its section takes. The one judgement that the preview and the self-check put
+// into words, each in its own; taken from the plugin's own search, excerpting and paging.
+#include <cstddef>
+#include <cstdint>
+
+#include "settings/settings.h"
+
+enum class KeywordOutcome : unsigned char {
+    Shown,       // its section shows in Boxes boxes
+    NotFound,    // the keyword is not in the text
+    NoSeparator, // found, but no separator line follows it
+    TooShort,    // found with its section, which leaves nothing for a box
+    NotReached,  // found with a section, but an earlier box was cancelled
+};
+
+struct KeywordJudgement {
+    int Key; // the key's number: 0 for keyword0
+    KeywordOutcome Outcome;
+    size_t Line;  // where the keyword first stands, from 1; 0 when it is not found
+    size_t Boxes; // the boxes its section shows; for a text that is no issue, would show
+};
+
+struct TextJudgement {
+    size_t Length;     // of the text, up to its first NUL: what the plugin reads
+    bool HasMarker;    // the issue marker stands in the text
+    size_t MarkerAt;   // where it first stands, from byte 0
+    size_t MarkerLine; // and its line, from 1
+    bool Issue;        // the marker stands within the bytes the plugin looks at
+    int Count;         // keywords that are set, judged in Keywords in the order they show
+    KeywordJudgement Keywords[KeywordCount];
+    size_t Boxes; // the boxes the plugin shows for the text
+};
+
+// No box is answered with Cancel.
+constexpr size_t NoBoxCancelled = SIZE_MAX;
+
+// Judges the text at `text` (up to its first NUL, or its `size` bytes) with the settings, the box
+// numbered `cancelledBox` (from 0) answered with Cancel and every other with OK.
+void JudgeText(const char *text, size_t size, const PluginSettings &settings, size_t cancelledBox,
+               TextJudgement &judgement);
