@@ -1,20 +1,9 @@
 #include "check/console_win32.h"
 
-#include <vector>
-
+#include "check/conversions.h"
 #include "check/shown_text.h"
 
 namespace {
-
-std::vector<WCHAR> WideOfUtf8(const std::string &utf8) {
-    const int size = static_cast<int>(utf8.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::vector<WCHAR> wide(static_cast<size_t>(units > 0 ? units : 0));
-    if (units > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
-    }
-    return wide;
-}
 
 bool IsConsole(HANDLE handle) {
     DWORD mode = 0;
@@ -22,20 +11,15 @@ bool IsConsole(HANDLE handle) {
 }
 
 // Text for a file: the code page, and CR LF line ends as Windows' own tools write them.
-std::string AnsiOf(const std::vector<WCHAR> &wide) {
-    std::vector<WCHAR> lines;
+std::string AnsiFileText(const WideText &wide) {
+    WideText lines;
     for (const WCHAR unit : wide) {
         if (unit == L'\n') {
             lines.push_back(L'\r');
         }
         lines.push_back(unit);
     }
-    const int units = static_cast<int>(lines.size());
-    const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, lines.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    WideCharToMultiByte(CP_ACP, 0, lines.data(), units, &ansi[0], bytes, nullptr, nullptr);
-    return ansi;
+    return TextOf(CP_ACP, lines);
 }
 
 // Columns that a line may take: one less than the window's, so that no line ends at its edge,
@@ -59,13 +43,13 @@ Console::Console()
 }
 
 void Console::Write(const std::string &utf8) const {
-    const std::vector<WCHAR> wide = WideOfUtf8(Wrapped(utf8, Width));
+    const WideText wide = WideOf(CP_UTF8, Wrapped(utf8, Width));
     DWORD written = 0;
     if (ToConsole) {
         WriteConsoleW(Output, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
     }
-    const std::string ansi = AnsiOf(wide);
+    const std::string ansi = AnsiFileText(wide);
     WriteFile(Output, ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr);
 }
 

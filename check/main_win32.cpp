@@ -8,6 +8,7 @@
 #include "check/checked_text.h"
 #include "check/clipboard_win32.h"
 #include "check/console_win32.h"
+#include "check/conversions.h"
 #include "check/messages.h"
 #include "check/saved_mail.h"
 #include "check/settings_places.h"
@@ -62,13 +63,7 @@ Arguments Parse(int argc, wchar_t **argv) {
     return arguments;
 }
 
-std::string Utf8OfWide(const wchar_t *wide) {
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(bytes > 0 ? bytes : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, &utf8[0], bytes, nullptr, nullptr);
-    utf8.resize(utf8.size() - 1);
-    return utf8;
-}
+std::string Utf8OfWide(const wchar_t *wide) { return TextOf(CP_UTF8, WideText(wide)); }
 
 // The settings as the plugin beside this program reads them, and their account.
 std::string ReadAndDescribeSettings(const Messages &say, PluginSettings &settings) {

@@ -1,5 +1,6 @@
 #include "check/settings_report.h"
 
+#include "check/conversions.h"
 #include "check/shown_text.h"
 #include "diagnosis/quoted_value.h"
 #include "platform/windows_api.h"
@@ -16,8 +17,8 @@ std::string FileLine(const Messages &say, const char *path, SettingsEncoding enc
     if (!FileExists(path)) {
         return Line(missing);
     }
-    return Line(Fill(say.FileSavedIn,
-                     {Utf8OfAnsi(std::string(path)), Fill(SavedAs(say, encoding), {CodePage()})}));
+    return Line(
+        Fill(say.FileSavedIn, {Utf8OfAnsi(path), Fill(SavedAs(say, encoding), {CodePage()})}));
 }
 
 std::string Mistake(const Messages &say, const SettingsFinding &finding,
@@ -52,14 +53,14 @@ std::string DescribePlaces(const Messages &say, const SettingsPlaces *places,
     if (places == nullptr) {
         return text + Line(say.PathTooLong);
     }
-    const std::string file = Utf8OfAnsi(std::string(places->SettingsFile));
+    const std::string file = Utf8OfAnsi(places->SettingsFile);
     text += FileLine(say, places->SettingsFile, settings.KeywordFileEncoding,
                      Fill(say.FileMissingForKeywords, {file}));
     text += Line(say.SeparatorPlace);
     text += FileLine(say, places->SettingsFile, settings.SeparatorFileEncoding,
                      Fill(say.FileMissingForSeparator,
                           {file, Quoted(DefaultSeparator), std::to_string(DefaultPageLines)}));
-    const std::string plugin = Utf8OfAnsi(std::string(places->PluginFile));
+    const std::string plugin = Utf8OfAnsi(places->PluginFile);
     text +=
         Line(Fill(FileExists(places->PluginFile) ? say.PluginFound : say.PluginMissing, {plugin}));
     if (!places->InPluginsFolder) {

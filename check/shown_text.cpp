@@ -4,56 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "check/conversions.h"
 #include "diagnosis/quoted_value.h"
 #include "platform/windows_api.h"
 
-std::string Utf8OfAnsi(const char *ansi, size_t length) {
-    if (length == 0) {
-        return {};
-    }
-    const int size = static_cast<int>(length);
-    const int units = MultiByteToWideChar(CP_ACP, 0, ansi, size, nullptr, 0);
-    std::vector<WCHAR> wide(static_cast<size_t>(units > 0 ? units : 1));
-    MultiByteToWideChar(CP_ACP, 0, ansi, size, wide.data(), units);
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, &utf8[0], bytes, nullptr, nullptr);
-    return utf8;
-}
-
-std::string Utf8OfAnsi(const std::string &ansi) { return Utf8OfAnsi(ansi.data(), ansi.size()); }
-
-std::string Quoted(const char *ansi) { return QuotedValue(Utf8OfAnsi(std::string(ansi))); }
+std::string Quoted(const char *ansi) { return QuotedValue(Utf8OfAnsi(ansi)); }
 
 std::string CodePageName(unsigned codePage) {
     return std::to_string(codePage) + (codePage == 932 ? " (Shift_JIS)" : "");
 }
 
 namespace {
-
-using WideText = std::basic_string<WCHAR>;
-
-WideText WideOfUtf8(const std::string &utf8) {
-    const int size = static_cast<int>(utf8.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    WideText wide(static_cast<size_t>(units > 0 ? units : 0), 0);
-    if (units > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], units);
-    }
-    return wide;
-}
-
-std::string Utf8OfWide(const WideText &wide) {
-    const int units = static_cast<int>(wide.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, &utf8[0], bytes, nullptr, nullptr);
-    }
-    return utf8;
-}
 
 // The UTF-16 units of the character at `at`: two for a surrogate pair.
 size_t UnitsAt(const WideText &text, size_t at) {
@@ -67,12 +28,10 @@ size_t ColumnsOf(const WCHAR *character, size_t units) {
     if (units == 1 && character[0] < 0x80) {
         return 1;
     }
-    char bytes[8];
-    BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, 0, character, static_cast<int>(units), bytes,
-                                           sizeof bytes, nullptr, &usedDefault);
-    if (length > 0 && usedDefault == FALSE) {
-        return static_cast<size_t>(length);
+    size_t unheld = 0;
+    const std::string bytes = AnsiOf(WideText(character, units), unheld);
+    if (!bytes.empty() && unheld == 0) {
+        return bytes.size();
     }
     return units == 2 || character[0] >= 0x1100 ? 2 : 1;
 }
@@ -170,12 +129,12 @@ void WrapLine(WideText line, size_t width, WideText &out) {
 } // namespace
 
 std::string Wrapped(const std::string &utf8, size_t width) {
-    const WideText text = WideOfUtf8(utf8);
+    const WideText text = WideOf(CP_UTF8, utf8);
     WideText out;
     size_t start = 0;
     for (size_t end; (end = text.find(L'\n', start)) != WideText::npos; start = end + 1) {
         WrapLine(text.substr(start, end - start), width, out);
     }
     out += text.substr(start);
-    return Utf8OfWide(out);
+    return TextOf(CP_UTF8, out);
 }

@@ -3,10 +3,6 @@
 #include <cstddef>
 #include <string>
 
-// The ANSI text in UTF-8, as the system reads it.
-std::string Utf8OfAnsi(const char *ansi, size_t length);
-std::string Utf8OfAnsi(const std::string &ansi);
-
 // A value of the code page in quotes, as diagnosis/quoted_value.h shows it.
 std::string Quoted(const char *ansi);
 

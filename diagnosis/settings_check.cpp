@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/profile_text.h"
+#include "platform/saved_text.h"
 #include "platform/text_encoding.h"
 #include "platform/windows_api.h"
 #include "settings/unicode_file.h"
@@ -30,37 +31,6 @@ void Add(SettingsFindings &findings, SettingsMistake mistake, const char *key, s
 
 void Add(SettingsFindings &findings, SettingsMistake mistake, const char *key, long number = 0) {
     Add(findings, mistake, key, std::strlen(key), number);
-}
-
-long CodePointOf(const WCHAR *units, int count) {
-    if (count == 2) {
-        return 0x10000 + ((static_cast<long>(units[0]) - 0xD800) << 10) +
-               (static_cast<long>(units[1]) - 0xDC00);
-    }
-    return count == 1 ? static_cast<long>(units[0]) : 0xFFFD;
-}
-
-// The first character of the UTF-8 text that the code page cannot hold, or U+FFFD for the first
-// sequence that is not UTF-8; -1 when it holds them all.
-long FirstCharacterBeyond(const char *utf8, size_t length) {
-    for (size_t at = 0; at < length;) {
-        bool wellFormed = false;
-        const size_t size = Utf8SequenceLength(utf8 + at, length - at, wellFormed);
-        WCHAR wide[2];
-        const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8 + at,
-                                              static_cast<int>(size), wide, 2);
-        char ansi[8];
-        BOOL usedDefault = FALSE;
-        const int bytes = units == 0
-                              ? 0
-                              : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, units, ansi,
-                                                    sizeof ansi, nullptr, &usedDefault);
-        if (bytes == 0 || usedDefault) {
-            return CodePointOf(wide, units);
-        }
-        at += size;
-    }
-    return -1;
 }
 
 // A settings file's text as it stands: its Unicode text in UTF-8, or the first bytes of a file in
@@ -127,7 +97,8 @@ void CheckValue(const FileText &file, const char *key, ValueSource source,
     if (source == ValueSource::BeyondCodePage && !utf8) {
         Add(findings, SettingsMistake::MarkOverOther, key);
     } else if (source == ValueSource::BeyondCodePage) {
-        Add(findings, SettingsMistake::BeyondCodePage, key, FirstCharacterBeyond(value, length));
+        Add(findings, SettingsMistake::BeyondCodePage, key,
+            FirstCharacterBeyondCodePage(value, length));
     } else if (file.Encoding() != SettingsEncoding::Ansi) {
         return;
     } else if (utf8) {

@@ -3,6 +3,8 @@
 // of fixed size: reading it allocates nothing.
 #include <cstdint>
 
+#include "platform/saved_text.h"
+
 constexpr const char *SettingsSection = "dovrink";
 // keyword0 to keyword8.
 constexpr int KeywordCount = 9;
@@ -18,13 +20,7 @@ constexpr const char *RelativeSettingsPath = ".\\plugins\\dovrink.ini";
 constexpr unsigned SettingsPathSize = 512;
 
 // How a settings file is saved, as the plugin reads it: in the ANSI code page, or in Unicode.
-enum class SettingsEncoding : unsigned char {
-    Ansi, // or missing, or too large to be read as Unicode
-    Utf8,
-    Utf8WithMark,
-    Utf16LittleEndian,
-    Utf16BigEndian,
-};
+using SettingsEncoding = SavedEncoding;
 
 // Where a value comes from.
 enum class ValueSource : unsigned char {

@@ -9,12 +9,10 @@
 
 namespace {
 
-// The file's bytes, as UTF-16 units so that UTF-16 text needs no copy; false when the file is
-// missing, unreadable or larger than the capacity.
+// The file's bytes; false when the file is missing, unreadable or larger than the capacity.
 struct FileBytes {
-    WCHAR Units[UnicodeFileCapacity / 2 + 1];
+    char Bytes[UnicodeFileCapacity + 1];
     size_t Length;
-    char *Bytes() { return reinterpret_cast<char *>(Units); }
 };
 
 bool ReadWhole(const char *path, FileBytes &file) {
@@ -29,7 +27,7 @@ bool ReadWhole(const char *path, FileBytes &file) {
     DWORD got = 0;
     bool read = true;
     while (read && file.Length < room) {
-        read = ReadFile(handle, file.Bytes() + file.Length, room - static_cast<DWORD>(file.Length),
+        read = ReadFile(handle, file.Bytes + file.Length, room - static_cast<DWORD>(file.Length),
                         &got, nullptr) != FALSE;
         if (got == 0) {
             break;
@@ -40,12 +38,10 @@ bool ReadWhole(const char *path, FileBytes &file) {
     return read && file.Length <= UnicodeFileCapacity;
 }
 
-void FromUtf16(FileBytes &file, bool bigEndian, UnicodeSettingsText &text) {
-    const size_t units = (file.Length - 2) / 2;
-    WCHAR *wide = file.Units + 1;
-    for (size_t i = 0; bigEndian && i < units; ++i) {
-        wide[i] = static_cast<WCHAR>((wide[i] & 0xFF) << 8 | (wide[i] >> 8 & 0xFF));
-    }
+void FromUtf16(const FileBytes &file, SettingsEncoding encoding, UnicodeSettingsText &text) {
+    WCHAR wide[UnicodeFileCapacity / 2];
+    const size_t units =
+        WideOfSavedText(file.Bytes, file.Length, encoding, wide, UnicodeFileCapacity / 2);
     const int made =
         units == 0 ? 0
                    : WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(units), text.Text,
@@ -96,17 +92,16 @@ bool ToCodePage(const char *utf8, size_t length, char *value) {
     // Each character takes at least one byte in the code page: no more of them can fit a value.
     const size_t most = SettingsValueSize - 1;
     const size_t prefix = Utf8Prefix(utf8, length, most);
-    WCHAR wide[2 * SettingsValueSize];
-    const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8,
-                                          static_cast<int>(prefix), wide, 2 * SettingsValueSize);
-    char ansi[4 * SettingsValueSize];
-    BOOL usedDefault = FALSE;
-    const int bytes = units == 0 ? 0
-                                 : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, units,
-                                                       ansi, sizeof ansi, nullptr, &usedDefault);
-    if (bytes == 0 || usedDefault) {
+    if (FirstCharacterBeyondCodePage(utf8, prefix) >= 0) {
         return false;
     }
+    WCHAR wide[2 * SettingsValueSize];
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8, static_cast<int>(prefix), wide,
+                                          2 * SettingsValueSize);
+    char ansi[4 * SettingsValueSize];
+    const int bytes = units == 0 ? 0
+                                 : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, units,
+                                                       ansi, sizeof ansi, nullptr, nullptr);
     const size_t kept = WholeCharacters(ansi, static_cast<size_t>(bytes), most);
     std::memcpy(value, ansi, kept);
     value[kept] = '\0';
@@ -122,31 +117,24 @@ void ReadUnicodeText(const char *path, UnicodeSettingsText &text) {
     if (!ReadWhole(path, file)) {
         return;
     }
-    const char *bytes = file.Bytes();
-    switch (ByteOrderMarkOf(bytes, file.Length)) {
-    case ByteOrderMark::Utf8:
-        text.Encoding = SettingsEncoding::Utf8WithMark;
-        FromUtf8(bytes + 3, file.Length - 3, text);
+    // A file saved in the code page cannot pass for UTF-8 in practice. Of all Shift_JIS strings
+    // of one to four JIS X 0208 characters, 0, 2.2, 0.26 and 0.088 per cent are well-formed
+    // UTF-8, and 0, 0.39, 0.0066 and 0.0016 per cent would also convert back into the code page
+    // whole, the only ones read otherwise; no keyword that opens with a full-width mark (lead
+    // byte 0x81 to 0x84: ◆, ■, ★, 【) can be, as that byte only ever continues a UTF-8 sequence;
+    // and the whole file must be UTF-8, its comments too.
+    text.Encoding = SavedEncodingOf(file.Bytes, file.Length, true);
+    switch (text.Encoding) {
+    case SettingsEncoding::Utf8:
+    case SettingsEncoding::Utf8WithMark:
+        FromUtf8(file.Bytes + SavedMarkLength(text.Encoding),
+                 file.Length - SavedMarkLength(text.Encoding), text);
         break;
-    case ByteOrderMark::Utf16LittleEndian:
-        text.Encoding = SettingsEncoding::Utf16LittleEndian;
-        FromUtf16(file, false, text);
+    case SettingsEncoding::Utf16LittleEndian:
+    case SettingsEncoding::Utf16BigEndian:
+        FromUtf16(file, text.Encoding, text);
         break;
-    case ByteOrderMark::Utf16BigEndian:
-        text.Encoding = SettingsEncoding::Utf16BigEndian;
-        FromUtf16(file, true, text);
-        break;
-    case ByteOrderMark::None:
-        // A file saved in the code page cannot pass for UTF-8 in practice. Of all Shift_JIS
-        // strings of one to four JIS X 0208 characters, 0, 2.2, 0.26 and 0.088 per cent are
-        // well-formed UTF-8, and 0, 0.39, 0.0066 and 0.0016 per cent would also convert back
-        // into the code page whole, the only ones read otherwise; no keyword that opens with a
-        // full-width mark (lead byte 0x81 to 0x84: ◆, ■, ★, 【) can be, as that byte only ever
-        // continues a UTF-8 sequence; and the whole file must be UTF-8, its comments too.
-        if (IsUtf8BeyondAscii(bytes, file.Length)) {
-            text.Encoding = SettingsEncoding::Utf8;
-            FromUtf8(bytes, file.Length, text);
-        }
+    case SettingsEncoding::Ansi:
         break;
     }
 }
