@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "check/conversions.h"
+#include "platform/saved_text.h"
 
 CheckedText TextOfWide(const WCHAR *text, size_t length) {
     CheckedText checked;

@@ -36,35 +36,6 @@ size_t WideOfCodePage(UINT codePage, const char *bytes, size_t length, WCHAR *wi
 
 } // namespace
 
-SavedEncoding SavedEncodingOf(const char *bytes, size_t length, bool utf8WithoutMark) {
-    switch (ByteOrderMarkOf(bytes, length)) {
-    case ByteOrderMark::Utf8:
-        return SavedEncoding::Utf8WithMark;
-    case ByteOrderMark::Utf16LittleEndian:
-        return SavedEncoding::Utf16LittleEndian;
-    case ByteOrderMark::Utf16BigEndian:
-        return SavedEncoding::Utf16BigEndian;
-    case ByteOrderMark::None:
-        break;
-    }
-    return utf8WithoutMark && IsUtf8BeyondAscii(bytes, length) ? SavedEncoding::Utf8
-                                                               : SavedEncoding::Ansi;
-}
-
-size_t SavedMarkLength(SavedEncoding encoding) {
-    switch (encoding) {
-    case SavedEncoding::Utf8WithMark:
-        return 3;
-    case SavedEncoding::Utf16LittleEndian:
-    case SavedEncoding::Utf16BigEndian:
-        return 2;
-    case SavedEncoding::Ansi:
-    case SavedEncoding::Utf8:
-        return 0;
-    }
-    return 0;
-}
-
 size_t WideOfSavedText(const char *bytes, size_t length, SavedEncoding encoding, WCHAR *wide,
                        size_t room) {
     const size_t mark = SavedMarkLength(encoding);

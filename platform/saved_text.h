@@ -1,27 +1,11 @@
 #pragma once
-// How a text file is saved, and its text whatever it is saved in: what settings files and saved
-// message texts share, and what the plugin, the POSIX stand-ins, the diagnosis and the self-check
-// read them by. Windows' profile functions know the byte-order marks only; the plugin, like
-// Notepad, also knows UTF-8 without one by its form.
+// A text file's text whatever it is saved in (text_encoding.h tells how): what settings files and
+// saved message texts share, and what the plugin, the POSIX stand-ins, the diagnosis and the
+// self-check read them by.
 #include <cstddef>
 
+#include "platform/text_encoding.h"
 #include "platform/windows_api.h"
-
-enum class SavedEncoding : unsigned char {
-    Ansi, // the code page (or a file that is missing or too large to be read as Unicode)
-    Utf8,
-    Utf8WithMark,
-    Utf16LittleEndian,
-    Utf16BigEndian,
-};
-
-// How the bytes are saved: by the byte-order mark they open with; without one as UTF-8 when
-// `utf8WithoutMark` and all of them are well-formed UTF-8 with something beyond ASCII, else in the
-// code page.
-SavedEncoding SavedEncodingOf(const char *bytes, size_t length, bool utf8WithoutMark);
-
-// How many bytes the encoding's mark takes at the start of the text.
-size_t SavedMarkLength(SavedEncoding encoding);
 
 // The text after the mark in UTF-16: read in the code page, UTF-8, or UTF-16 of either order.
 // Writes at most `room` units into `wide`; returns the units the whole text takes.

@@ -16,32 +16,6 @@ bool StartsWith(const char *bytes, size_t length, const char *mark, size_t markL
 
 } // namespace
 
-ByteOrderMark ByteOrderMarkOf(const char *bytes, size_t length) {
-    if (StartsWith(bytes, length, "\xEF\xBB\xBF", 3)) {
-        return ByteOrderMark::Utf8;
-    }
-    if (StartsWith(bytes, length, "\xFF\xFE", 2)) {
-        return ByteOrderMark::Utf16LittleEndian;
-    }
-    if (StartsWith(bytes, length, "\xFE\xFF", 2)) {
-        return ByteOrderMark::Utf16BigEndian;
-    }
-    return ByteOrderMark::None;
-}
-
-size_t MarkLength(ByteOrderMark mark) {
-    switch (mark) {
-    case ByteOrderMark::Utf8:
-        return 3;
-    case ByteOrderMark::Utf16LittleEndian:
-    case ByteOrderMark::Utf16BigEndian:
-        return 2;
-    case ByteOrderMark::None:
-        return 0;
-    }
-    return 0;
-}
-
 size_t Utf8SequenceLength(const char *at, size_t left, bool &wellFormed) {
     const auto *bytes = reinterpret_cast<const unsigned char *>(at);
     const unsigned char lead = bytes[0];
@@ -107,4 +81,32 @@ size_t EncodeUtf8(char32_t codePoint, char (&out)[4]) {
     out[2] = static_cast<char>(0x80 | (c >> 6 & 0x3F));
     out[3] = static_cast<char>(0x80 | (c & 0x3F));
     return 4;
+}
+
+SavedEncoding SavedEncodingOf(const char *bytes, size_t length, bool utf8WithoutMark) {
+    if (StartsWith(bytes, length, "\xEF\xBB\xBF", 3)) {
+        return SavedEncoding::Utf8WithMark;
+    }
+    if (StartsWith(bytes, length, "\xFF\xFE", 2)) {
+        return SavedEncoding::Utf16LittleEndian;
+    }
+    if (StartsWith(bytes, length, "\xFE\xFF", 2)) {
+        return SavedEncoding::Utf16BigEndian;
+    }
+    return utf8WithoutMark && IsUtf8BeyondAscii(bytes, length) ? SavedEncoding::Utf8
+                                                               : SavedEncoding::Ansi;
+}
+
+size_t SavedMarkLength(SavedEncoding encoding) {
+    switch (encoding) {
+    case SavedEncoding::Utf8WithMark:
+        return 3;
+    case SavedEncoding::Utf16LittleEndian:
+    case SavedEncoding::Utf16BigEndian:
+        return 2;
+    case SavedEncoding::Ansi:
+    case SavedEncoding::Utf8:
+        return 0;
+    }
+    return 0;
 }

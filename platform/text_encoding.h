@@ -1,15 +1,8 @@
 #pragma once
-// How a settings file's bytes are encoded, as far as the bytes tell: the byte-order marks that
-// editors write, and UTF-8 told by its form.
+// How a text file's bytes are encoded, as far as the bytes tell: the byte-order marks that editors
+// write, and UTF-8 told by its form. Windows' profile functions know the marks only; the plugin,
+// like Notepad, also knows UTF-8 without one.
 #include <cstddef>
-
-enum class ByteOrderMark { None, Utf8, Utf16LittleEndian, Utf16BigEndian };
-
-// The mark that the bytes open with, if any.
-ByteOrderMark ByteOrderMarkOf(const char *bytes, size_t length);
-
-// How many bytes the mark takes.
-size_t MarkLength(ByteOrderMark mark);
 
 // The length of the UTF-8 sequence at `at`, with `left` bytes left: its whole length when it is
 // well-formed; else the longest beginning that a well-formed sequence could have, at least one
@@ -22,3 +15,19 @@ size_t EncodeUtf8(char32_t codePoint, char (&out)[4]);
 // True when the bytes are well-formed UTF-8 (no overlong form, no surrogate, nothing past
 // U+10FFFF) and hold at least one character beyond ASCII.
 bool IsUtf8BeyondAscii(const char *bytes, size_t length);
+
+enum class SavedEncoding : unsigned char {
+    Ansi, // the code page (or a file that is missing or too large to be read as Unicode)
+    Utf8,
+    Utf8WithMark,
+    Utf16LittleEndian,
+    Utf16BigEndian,
+};
+
+// How the bytes are saved: by the byte-order mark they open with; without one as UTF-8 when
+// `utf8WithoutMark` and all of them are well-formed UTF-8 with something beyond ASCII, else in the
+// code page.
+SavedEncoding SavedEncodingOf(const char *bytes, size_t length, bool utf8WithoutMark);
+
+// How many bytes the encoding's mark takes at the start of the text.
+size_t SavedMarkLength(SavedEncoding encoding);

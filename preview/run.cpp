@@ -4,58 +4,37 @@
 #include "platform/posix/terminal_text.h"
 #include "preview/explanation.h"
 #include "preview/host_exports.h"
-#include "preview/mail_body.h"
-#include "preview/plain_body.h"
+#include "preview/mail/mail_body.h"
+#include "preview/mail/plain_body.h"
 
 namespace {
-
-// A message to show: its body as the mail client hands it over, and how it was made.
-struct Message {
-    std::string Body;
-    std::string Origin;  // how the body was read; empty for a plain body in the code page
-    std::string Subject; // UTF-8
-    std::vector<std::string> Notes; // what the client would do differently
-};
 
 std::string Count(size_t number, const char *one, const char *many) {
     return std::to_string(number) + " " + (number == 1 ? one : many);
 }
 
-bool ReadMessage(std::string bytes, unsigned codePage, Message &message, std::string &error) {
-    const char *ansi = FindCodePage(codePage)->IconvName;
-    if (!LooksLikeMessage(bytes)) {
-        return ReadPlainBody(std::move(bytes), ansi, message.Body, message.Origin, error);
-    }
-    MailBody mail;
-    if (!ReadMailBody(std::move(bytes), ansi, mail, error)) {
-        return false;
-    }
-    message.Body = std::move(mail.Text);
-    message.Subject = mail.Subject;
-    if (!mail.Note.empty()) {
-        message.Notes.push_back(mail.Note);
-    }
-    message.Origin = mail.Part + " in " + mail.Charset + ", " + mail.Encoding;
+// How the mail's body was read, for the heading.
+std::string OriginOf(const MailBody &mail, unsigned codePage) {
+    std::string origin = mail.Part + " in " + mail.Charset + ", " + mail.Encoding;
     if (mail.Unrepresentable > 0) {
         const bool one = mail.Unrepresentable == 1;
-        message.Origin += "; " + Count(mail.Unrepresentable, "character", "characters") +
-                          " that could not be read or that code page " + std::to_string(codePage) +
-                          " cannot hold" + (one ? " shows" : " show") + " as \"?\"";
+        origin += "; " + Count(mail.Unrepresentable, "character", "characters") +
+                  " that could not be read or that code page " + std::to_string(codePage) +
+                  " cannot hold" + (one ? " shows" : " show") + " as \"?\"";
     }
-    return true;
+    return origin;
 }
 
 // A client hands the body over as a C string: the plugin sees the text before a NUL.
-void CutAtNul(Message &message) {
-    const size_t nul = message.Body.find('\0');
+void CutAtNul(std::string &body, std::vector<std::string> &notes) {
+    const size_t nul = body.find('\0');
     if (nul == std::string::npos) {
         return;
     }
-    message.Notes.push_back("its text holds a NUL byte at byte " + std::to_string(nul) +
-                            ": the client hands the plugin the text before it, and the " +
-                            Count(message.Body.size() - nul, "byte", "bytes") +
-                            " from there on are not seen");
-    message.Body.resize(nul);
+    notes.push_back("its text holds a NUL byte at byte " + std::to_string(nul) +
+                    ": the client hands the plugin the text before it, and the " +
+                    Count(body.size() - nul, "byte", "bytes") + " from there on are not seen");
+    body.resize(nul);
 }
 
 } // namespace
@@ -65,7 +44,7 @@ PreviewRun::PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool expl
 
 void PreviewRun::PreviewAll(const std::vector<std::string> &paths) {
     Summary.Tally.MailGiven = !paths.empty();
-    SavedMail mail(paths);
+    MailSource mail(paths);
     for (SavedMessage saved; mail.Next(saved);) {
         Take(saved);
     }
@@ -82,7 +61,7 @@ void PreviewRun::Take(SavedMessage &saved) {
     ++Taken;
     switch (saved.What) {
     case SavedMessage::Kind::Message:
-        TakeMessage(std::move(saved.Bytes), saved.Name);
+        TakeMessage(std::move(saved));
         break;
     case SavedMessage::Kind::Unreadable:
         Skip(saved.Name, saved.Reason);
@@ -128,19 +107,41 @@ void PreviewRun::Skip(const std::string &name, const std::string &reason) {
     ++Summary.Tally.Unreadable;
 }
 
-void PreviewRun::TakeMessage(std::string bytes, const std::string &name) {
-    MessagePiece piece;
-    if (LooksLikeMessage(bytes) && ReadMessagePiece(bytes, piece)) {
-        TakePiece(std::move(piece), name);
-        return;
-    }
+// A message is read once: as a bare body, or as mail, parsed once, whose body is shown or which
+// is a piece kept for later.
+void PreviewRun::TakeMessage(SavedMessage saved) {
+    const char *ansi = FindCodePage(CodePage)->IconvName;
     Message message;
     std::string error;
-    if (!ReadMessage(std::move(bytes), CodePage, message, error)) {
-        Skip(name, error);
+    if (!saved.IsMail) {
+        if (!ReadPlainBody(std::move(saved.Bytes), ansi, message.Body, message.Origin, error)) {
+            Skip(saved.Name, error);
+            return;
+        }
+        ShowMessage(saved.Name, std::move(message));
         return;
     }
-    CutAtNul(message);
+    MailBody mail;
+    if (!ReadMailBody(std::move(saved.Bytes), ansi, mail, error)) {
+        Skip(saved.Name, error);
+        return;
+    }
+    if (mail.IsPiece) {
+        TakePiece(std::move(mail.Piece), saved.Name);
+        return;
+    }
+    message.Body = std::move(mail.Text);
+    message.Subject = mail.Subject;
+    if (!mail.Note.empty()) {
+        message.Notes.push_back(mail.Note);
+    }
+    message.Origin = OriginOf(mail, CodePage);
+    ShowMessage(saved.Name, std::move(message));
+}
+
+// Tells the message, then shows its body as the message on view.
+void PreviewRun::ShowMessage(const std::string &name, Message message) {
+    CutAtNul(message.Body, message.Notes);
     std::string heading = "Message " + std::to_string(++Number) + ": " + name + " (" +
                           std::to_string(message.Body.size()) + " bytes";
     if (!message.Origin.empty()) {
@@ -155,11 +156,11 @@ void PreviewRun::TakeMessage(std::string bytes, const std::string &name) {
     }
     std::fprintf(Out, "\n");
     std::fflush(Out);
-    ShowMessage(std::move(message.Body));
+    ShowBody(std::move(message.Body));
 }
 
 // Shows the body as the message on view, and says why when nothing showed.
-void PreviewRun::ShowMessage(std::string body) {
+void PreviewRun::ShowBody(std::string body) {
     const PluginInspection &inspection = *Plugin.Inspection;
     SetMessageOnView(std::move(body));
     Plugin.Entries.OnUpdateView();
@@ -193,5 +194,5 @@ void PreviewRun::TakePiece(MessagePiece piece, const std::string &name) {
         return;
     }
     PassOver(name, which + ", the last to come: the whole message follows");
-    TakeMessage(std::move(whole), name + " (joined from its pieces)");
+    TakeMessage(MessageOf(name + " (joined from its pieces)", std::move(whole)));
 }

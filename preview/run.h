@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "preview/mailbox.h"
-#include "preview/message_pieces.h"
+#include "preview/mail/mail_body.h"
+#include "preview/mail/message_pieces.h"
+#include "preview/mailbox/mail_source.h"
 #include "preview/plugin_library.h"
 #include "preview/run_summary.h"
 
@@ -22,13 +23,22 @@ class PreviewRun {
     ExitStatus Status() const { return StatusOf(Summary.Tally); }
 
   private:
+    // A message to show: its body as the mail client hands it over, and how it was made.
+    struct Message {
+        std::string Body;
+        std::string Origin;             // how the body was read; empty for a bare body
+        std::string Subject;            // UTF-8
+        std::vector<std::string> Notes; // what the client would do differently
+    };
+
     void Take(SavedMessage &saved);
     void Finish();
     void PassOver(const std::string &name, const std::string &reason);
     void Skip(const std::string &name, const std::string &reason);
-    void TakeMessage(std::string bytes, const std::string &name);
+    void TakeMessage(SavedMessage saved);
     void TakePiece(MessagePiece piece, const std::string &name);
-    void ShowMessage(std::string body);
+    void ShowMessage(const std::string &name, Message message);
+    void ShowBody(std::string body);
     void PrintLine(const std::string &line) const;
 
     const PluginLibrary &Plugin;

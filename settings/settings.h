@@ -3,7 +3,7 @@
 // of fixed size: reading it allocates nothing.
 #include <cstdint>
 
-#include "platform/saved_text.h"
+#include "platform/text_encoding.h"
 
 constexpr const char *SettingsSection = "dovrink";
 // keyword0 to keyword8.

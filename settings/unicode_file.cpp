@@ -4,7 +4,7 @@
 
 #include "platform/lead_bytes.h"
 #include "platform/profile_text.h"
-#include "platform/text_encoding.h"
+#include "platform/saved_text.h"
 #include "platform/windows_api.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "platform/windows_api.h"
 #include "plugin/view_update.h"
 #include "preview/explanation.h"
-#include "preview/mail_body.h"
-#include "preview/mailbox.h"
+#include "preview/mail/mail_body.h"
+#include "preview/mailbox/mbox_reader.h"
 #include "settings_record.h"
 #include "viewer/caption.h"
 
@@ -39,7 +39,7 @@ void UseSettings() {
 
 void Preview(const std::string &saved) {
     Body = saved;
-    if (LooksLikeMessage(saved)) {
+    if (MessageOf("message", saved).IsMail) {
         MailBody mail;
         std::string error;
         if (!ReadMailBody(saved, "CP932", mail, error)) {
@@ -91,8 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     UseKernels(size % 2 != 0);
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     if (IsMbox(bytes)) {
-        for (const std::string &message : SplitMbox(bytes)) {
-            Preview(message);
+        MboxReader reader("mbox", StringSource(bytes));
+        for (std::string text; reader.ReadText(text);) {
+            Preview(text);
         }
     } else {
         Preview(bytes);

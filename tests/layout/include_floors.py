@@ -17,7 +17,11 @@ MAY_INCLUDE = {
     "diagnosis": ["platform", "settings", "viewer"],
     "plugin": ["platform", "host", "settings", "viewer", "viewer/scan", "viewer/search",
                "diagnosis"],
-    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "plugin"],
+    "preview/charsets": ["platform"],
+    "preview/mail": ["platform", "diagnosis", "preview/charsets"],
+    "preview/mailbox": ["platform", "diagnosis"],
+    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "plugin", "preview/charsets",
+                "preview/mail", "preview/mailbox"],
     "check": ["platform", "host", "settings", "viewer", "diagnosis", "plugin"],
 }
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "preview/charset.h"
+#include "preview/charsets/decoding.h"
 
 namespace {
 

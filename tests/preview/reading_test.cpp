@@ -7,14 +7,24 @@
 #include <string>
 #include <vector>
 
-#include "preview/charset.h"
-#include "preview/iso_2022_jp.h"
-#include "preview/labels.h"
-#include "preview/mailbox.h"
+#include "preview/charsets/decoding.h"
+#include "preview/charsets/iso_2022_jp.h"
+#include "preview/charsets/labels.h"
+#include "preview/mailbox/mbox_reader.h"
 
 namespace {
 
 const char *const FromLine = "From news@vesk.example Tue Dec  8 09:00:00 2026\n";
+
+// The texts of an mbox's messages, as the reader takes them apart.
+std::vector<std::string> TextsOf(const std::string &mbox) {
+    std::vector<std::string> texts;
+    MboxReader reader("mbox", StringSource(mbox));
+    for (std::string text; reader.ReadText(text);) {
+        texts.push_back(text);
+    }
+    return texts;
+}
 
 std::string Mbox(std::initializer_list<std::string> parts) {
     std::string text;
@@ -58,7 +68,7 @@ TEST(Mailbox, SplitsAtFromLinesUnderEachConvention) {
     };
     for (const auto &c : cases) {
         EXPECT_TRUE(IsMbox(c.mbox)) << c.name;
-        EXPECT_EQ(SplitMbox(c.mbox), c.messages) << c.name;
+        EXPECT_EQ(TextsOf(c.mbox), c.messages) << c.name;
     }
     EXPECT_FALSE(IsMbox("From: Weekly Vesk <news@vesk.example>\nSubject: 1\n\nbody\n"));
 }

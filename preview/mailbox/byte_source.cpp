@@ -1,4 +1,4 @@
-#include "preview/byte_source.h"
+#include "preview/mailbox/byte_source.h"
 
 #include <bzlib.h>
 #include <lzma.h>

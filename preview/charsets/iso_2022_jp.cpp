@@ -1,7 +1,7 @@
-#include "preview/iso_2022_jp.h"
+#include "preview/charsets/iso_2022_jp.h"
 
-#include "preview/charset.h"
-#include "preview/jis_codes.h"
+#include "preview/charsets/iconv_text.h"
+#include "preview/charsets/jis_codes.h"
 
 #include <cstring>
 

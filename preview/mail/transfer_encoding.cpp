@@ -1,4 +1,4 @@
-#include "preview/transfer_encoding.h"
+#include "preview/mail/transfer_encoding.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "compressed.h"
-#include "preview/mailbox.h"
+#include "preview/mailbox/mail_source.h"
 
 namespace fs = std::filesystem;
 
@@ -19,7 +19,7 @@ namespace {
 class Scratch : public ::testing::Test {
   protected:
     void SetUp() override {
-        char name[] = "/tmp/saved_mail_test.XXXXXX";
+        char name[] = "/tmp/mail_source_test.XXXXXX";
         ASSERT_NE(mkdtemp(name), nullptr);
         Root = name;
     }
@@ -46,7 +46,7 @@ class Scratch : public ::testing::Test {
 
 std::vector<SavedMessage> Read(const std::vector<std::string> &paths) {
     std::vector<SavedMessage> found;
-    SavedMail mail(paths);
+    MailSource mail(paths);
     for (SavedMessage message; mail.Next(message);) {
         found.push_back(message);
     }
@@ -75,9 +75,9 @@ std::string Mailbox() {
     return mbox;
 }
 
-using SavedMailTest = Scratch;
+using MailSourceTest = Scratch;
 
-TEST_F(SavedMailTest, DamagedCompressedMailboxEndsInOneLineAfterWhatCameBefore) {
+TEST_F(MailSourceTest, DamagedCompressedMailboxEndsInOneLineAfterWhatCameBefore) {
     const struct {
         const char *Damage;
         std::string (*Make)(const std::string &);
@@ -118,7 +118,7 @@ TEST_F(SavedMailTest, DamagedCompressedMailboxEndsInOneLineAfterWhatCameBefore) 
     }
 }
 
-TEST_F(SavedMailTest, WhatIsNoFileIsToldByItsTypeUnopened) {
+TEST_F(MailSourceTest, WhatIsNoFileIsToldByItsTypeUnopened) {
     const std::string message = "From: a@b\nSubject: Weekly Vesk\n\nbody\n";
     Write("folder/a.eml", message);
     Pipe("folder/b.pipe");
@@ -153,7 +153,7 @@ TEST_F(SavedMailTest, WhatIsNoFileIsToldByItsTypeUnopened) {
 
 // An Outlook message is told by its directory, whatever its name; another compound file, by
 // what it is, read from the command line or passed over in a folder.
-TEST_F(SavedMailTest, ContentDecidesNotTheName) {
+TEST_F(MailSourceTest, ContentDecidesNotTheName) {
     const std::string outlook = std::string(TEST_MAIL_DIR) + "/formats/outlook.msg";
     std::string bytes;
     {

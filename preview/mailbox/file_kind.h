@@ -3,7 +3,7 @@
 // a mailbox, a compressed file, or something that is no mail at all.
 #include <string>
 
-#include "preview/byte_source.h"
+#include "preview/mailbox/byte_source.h"
 
 enum class FileKindGroup {
     Mail,       // a message, a mailbox or a body: read

@@ -1,4 +1,4 @@
-#include "preview/mail_body.h"
+#include "preview/mail/mail_body.h"
 
 #include <gmime/gmime.h>
 #include <strings.h>
@@ -7,10 +7,10 @@
 #include <cstring>
 #include <memory>
 
-#include "diagnosis/mail_header.h"
-#include "preview/charset.h"
-#include "preview/header_text.h"
-#include "preview/transfer_encoding.h"
+#include "preview/charsets/decoding.h"
+#include "preview/charsets/iconv_text.h"
+#include "preview/mail/header_text.h"
+#include "preview/mail/transfer_encoding.h"
 
 namespace {
 
@@ -205,36 +205,9 @@ Owned<GMimeMessage> Parse(std::string &bytes) {
     return Owned<GMimeMessage>(g_mime_parser_construct_message(parser.get(), nullptr));
 }
 
-// Where the header ends and the body begins: after the first empty line.
-size_t BodyStart(const std::string &bytes) {
-    for (size_t at = 0; at < bytes.size();) {
-        const size_t end = bytes.find('\n', at);
-        if (end == std::string::npos) {
-            return bytes.size();
-        }
-        if (end == at || (end == at + 1 && bytes[at] == '\r')) {
-            return end + 1;
-        }
-        at = end + 1;
-    }
-    return bytes.size();
-}
-
-} // namespace
-
-bool LooksLikeMessage(const std::string &bytes) {
-    MailHeader header{};
-    return FindMailHeader(bytes, header);
-}
-
-bool ReadMessagePiece(const std::string &bytes, MessagePiece &piece) {
-    const size_t body = BodyStart(bytes);
-    std::string header = bytes.substr(0, body);
-    Owned<GMimeMessage> message = Parse(header);
-    if (message == nullptr) {
-        return false;
-    }
-    GMimeObject *part = g_mime_message_get_mime_part(message.get());
+// The piece of a message sent in pieces (message/partial) that the message is, if it is one.
+bool ReadPiece(GMimeMessage *message, MessagePiece &piece) {
+    GMimeObject *part = g_mime_message_get_mime_part(message);
     if (part == nullptr || !GMIME_IS_MESSAGE_PARTIAL(part)) {
         return false;
     }
@@ -242,12 +215,16 @@ bool ReadMessagePiece(const std::string &bytes, MessagePiece &piece) {
     const char *id = g_mime_message_partial_get_id(partial);
     const int number = g_mime_message_partial_get_number(partial);
     const int total = g_mime_message_partial_get_total(partial);
-    if (id == nullptr || number < 1 || total < number) {
+    GMimeDataWrapper *content = g_mime_part_get_content(GMIME_PART(part));
+    if (id == nullptr || number < 1 || total < number || content == nullptr) {
         return false;
     }
-    piece = {id, static_cast<unsigned>(number), static_cast<unsigned>(total), bytes.substr(body)};
+    piece = {id, static_cast<unsigned>(number), static_cast<unsigned>(total),
+             StreamBytes(g_mime_data_wrapper_get_stream(content))};
     return true;
 }
+
+} // namespace
 
 bool ReadMailBody(std::string bytes, const std::string &ansiCharset, MailBody &body,
                   std::string &error) {
@@ -256,6 +233,10 @@ bool ReadMailBody(std::string bytes, const std::string &ansiCharset, MailBody &b
     if (message == nullptr) {
         error = "not a mail message";
         return false;
+    }
+    body.IsPiece = ReadPiece(message.get(), body.Piece);
+    if (body.IsPiece) {
+        return true;
     }
     body.Subject = DecodeHeaderText(RawField(GMIME_OBJECT(message.get()), "Subject"));
     bool tooDeep = false;
@@ -283,7 +264,7 @@ bool ReadMailBody(std::string bytes, const std::string &ansiCharset, MailBody &b
     body.Charset = text.ReadAs;
     // What could not be read is U+FFFD by now, which no ANSI code page holds: it counts here.
     std::string ansi;
-    if (!EncodeUtf8(text.Utf8, ansiCharset, ansi, body.Unrepresentable)) {
+    if (!Utf8ToCharset(text.Utf8, ansiCharset, ansi, body.Unrepresentable)) {
         error = "no converter for " + ansiCharset;
         return false;
     }

@@ -1,6 +1,8 @@
-#include "preview/labels.h"
+#include "preview/charsets/labels.h"
 
 #include <cstring>
+
+#include "platform/text_encoding.h"
 
 namespace {
 
@@ -404,4 +406,41 @@ const Encoding *EncodingOfNormalLabel(const std::string &normal) {
         }
     }
     return nullptr;
+}
+
+namespace {
+
+bool IsAscii(const std::string &bytes) {
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool HasIso2022JpEscapes(const std::string &bytes) {
+    for (const char *escape : {"\x1B$B", "\x1B$@", "\x1B$(", "\x1B(I", "\x1B(J"}) {
+        if (bytes.find(escape) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+const Encoding &EncodingOfUnlabelled(const std::string &bytes, const char *&how) {
+    if (IsAscii(bytes)) {
+        const bool jis = HasIso2022JpEscapes(bytes);
+        how = jis ? "ISO-2022-JP (no charset, 7-bit text with its escape sequences)"
+                  : "US-ASCII (no charset given)";
+        return jis ? Iso2022JpEncoding : Utf8Encoding;
+    }
+    if (IsUtf8BeyondAscii(bytes.data(), bytes.size())) {
+        how = "UTF-8 (no charset, 8-bit bytes that are well-formed UTF-8)";
+        return Utf8Encoding;
+    }
+    how = "Shift_JIS, code page 932 (no charset, 8-bit bytes that are not UTF-8)";
+    return ShiftJisEncoding;
 }

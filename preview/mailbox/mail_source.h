@@ -10,32 +10,19 @@
 #include <string>
 #include <vector>
 
-struct SavedMessage {
-    enum class Kind {
-        Message,    // Bytes: the message as saved, or the body
-        Unreadable, // mail that cannot be read: Reason says why
-        Damaged, // a file whose reading stopped part way: Reason says where, and what came before
-        NotMessage, // a file in a folder that is no mail: Reason says what it is
-        Deleted,    // a message the reader deleted, not yet purged: Reason says how it shows
-        Empty,      // an empty folder
-    };
-    Kind What = Kind::Message;
-    std::string Name; // the file, or "file, message N" within a mailbox
-    std::string Bytes;
-    std::string Reason;
-};
+#include "preview/mailbox/saved_message.h"
 
 class MboxReader;
 
-class SavedMail {
+class MailSource {
   public:
     // The messages found at the paths, in order: an mbox's in file order, a Maildir's in
     // delivery order, a folder's in name order. What a folder holds besides mail is passed over;
     // a path named here is read, or said to be unreadable, never passed over.
-    explicit SavedMail(const std::vector<std::string> &paths);
-    ~SavedMail();
-    SavedMail(const SavedMail &) = delete;
-    SavedMail &operator=(const SavedMail &) = delete;
+    explicit MailSource(const std::vector<std::string> &paths);
+    ~MailSource();
+    MailSource(const MailSource &) = delete;
+    MailSource &operator=(const MailSource &) = delete;
 
     // The next message, or what became of a file that gives none; false at the end.
     bool Next(SavedMessage &message);
@@ -57,11 +44,3 @@ class SavedMail {
     std::unique_ptr<MboxReader> Mailbox;
     std::set<std::string> FoldersSeen; // by real path: a link back to a folder is read once
 };
-
-// True when the bytes are an mbox file: they start with a "From " line, then header fields.
-bool IsMbox(const std::string &bytes);
-
-// The messages of an mbox file, their "From " lines taken off and the ">From " quoting of the
-// mboxrd convention undone; a message's Content-Length is honoured where it ends at the next
-// "From " line (mboxcl, mboxcl2).
-std::vector<std::string> SplitMbox(const std::string &bytes);

@@ -28,3 +28,8 @@ std::string NormalLabel(const std::string &label);
 
 // The encoding of a label made normal by NormalLabel; null for one that the table does not hold.
 const Encoding *EncodingOfNormalLabel(const std::string &normal);
+
+// The encoding that text without a label is read in, by what its bytes are: ISO-2022-JP when it is
+// 7-bit with that encoding's escape sequences, as Japanese mailers sent it before MIME; UTF-8
+// when it is ASCII or well-formed UTF-8; else code page 932. `how` says so for the reader.
+const Encoding &EncodingOfUnlabelled(const std::string &bytes, const char *&how);

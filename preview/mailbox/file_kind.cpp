@@ -1,4 +1,4 @@
-#include "preview/file_kind.h"
+#include "preview/mailbox/file_kind.h"
 
 #include <strings.h>
 

@@ -1,28 +1,29 @@
-#include "preview/plain_body.h"
+#include "preview/mail/plain_body.h"
 
 #include "platform/posix/text_conversion.h"
 #include "platform/text_encoding.h"
-#include "preview/charset.h"
+#include "preview/charsets/iconv_text.h"
 
 bool ReadPlainBody(std::string bytes, const char *ansiCharset, std::string &body,
                    std::string &origin, std::string &error) {
-    const ByteOrderMark mark = ByteOrderMarkOf(bytes.data(), bytes.size());
-    if (mark == ByteOrderMark::None) {
+    // A body without a mark is text of the code page, as the client hands it over.
+    const SavedEncoding saved = SavedEncodingOf(bytes.data(), bytes.size(), false);
+    if (saved == SavedEncoding::Ansi) {
         body = std::move(bytes);
         origin.clear();
         return true;
     }
-    const bool utf16 = mark != ByteOrderMark::Utf8;
-    const char *from = mark == ByteOrderMark::Utf8                ? "UTF-8"
-                       : mark == ByteOrderMark::Utf16LittleEndian ? "UTF-16LE"
-                                                                  : "UTF-16BE";
+    const bool utf16 = saved != SavedEncoding::Utf8WithMark;
+    const char *from = !utf16                                      ? "UTF-8"
+                       : saved == SavedEncoding::Utf16LittleEndian ? "UTF-16LE"
+                                                                   : "UTF-16BE";
     std::string utf8;
     size_t unreadable = 0;
-    ConvertText(bytes.substr(MarkLength(mark)), from, "UTF-8",
+    ConvertText(bytes.substr(SavedMarkLength(saved)), from, "UTF-8",
                 utf16 ? SequenceUnit::Utf16 : SequenceUnit::Utf8, "\xEF\xBF\xBD", utf8, unreadable);
     std::string().swap(bytes);
     size_t replaced = 0;
-    if (!EncodeUtf8(utf8, ansiCharset, body, replaced)) {
+    if (!Utf8ToCharset(utf8, ansiCharset, body, replaced)) {
         error = std::string("no converter for ") + ansiCharset;
         return false;
     }

@@ -1,8 +1,8 @@
-#include "preview/euc_jp.h"
+#include "preview/charsets/euc_jp.h"
 
 #include "platform/posix/text_conversion.h"
-#include "preview/charset.h"
-#include "preview/jis_codes.h"
+#include "preview/charsets/iconv_text.h"
+#include "preview/charsets/jis_codes.h"
 
 namespace {
 

@@ -3,9 +3,8 @@
 // browsers and Windows read labels (labels.h), the Japanese encodings with code page 932's
 // extensions; a part without a charset by what its bytes are; a label the table lacks not at
 // all. An unreadable character is one U+FFFD, and the text after it read in step.
-// The converters are glibc's iconv: its CP932 agrees with Windows on all 11,280 double-byte
-// codes and its EUC-JP-MS reads the IBM kanji as eucJP-ms writes them (ICU, which also agrees on
-// code page 932, misses 94 of those 388, and would add 36 MB to the tool's dependencies).
+// The converters are glibc's iconv (iconv_text.h): its EUC-JP-MS reads the IBM kanji as eucJP-ms
+// writes them (ICU misses 94 of those 388).
 #include <string>
 
 struct DecodedText {
@@ -24,12 +23,3 @@ bool DecodeText(const std::string &bytes, const std::string &label, DecodedText 
 // well-formed UTF-8; else code page 932.
 void ReadUnlabelled(const std::string &bytes, DecodedText &text);
 
-// True when the bytes are 7-bit and hold ISO-2022-JP's escape sequences.
-bool HasIso2022JpEscapes(const std::string &bytes);
-
-// Converts UTF-8 into iconv's `charset`; a character it cannot hold becomes "?" and counts.
-bool EncodeUtf8(const std::string &utf8, const std::string &charset, std::string &out,
-                size_t &replaced);
-
-// Reads code page 932 into UTF-8 as Windows does; returns how many characters were unreadable.
-size_t Cp932ToUtf8(const std::string &bytes, std::string &utf8);

@@ -1,22 +1,16 @@
-#include "preview/charset.h"
+#include "preview/charsets/decoding.h"
 
-#include <algorithm>
 #include <cctype>
 
 #include "platform/posix/text_conversion.h"
-#include "platform/text_encoding.h"
-#include "preview/euc_jp.h"
-#include "preview/iso_2022_jp.h"
-#include "preview/labels.h"
+#include "preview/charsets/euc_jp.h"
+#include "preview/charsets/iconv_text.h"
+#include "preview/charsets/iso_2022_jp.h"
+#include "preview/charsets/labels.h"
 
 namespace {
 
 constexpr const char *ReplacementCharacter = "\xEF\xBF\xBD";
-
-bool IsAscii(const std::string &bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 bool ReadWithIconv(const std::string &bytes, const char *from, SequenceUnit unit,
                    DecodedText &text) {
@@ -120,33 +114,12 @@ std::string ReadAs(const std::string &written, const std::string &normal,
 
 } // namespace
 
-bool HasIso2022JpEscapes(const std::string &bytes) {
-    if (!IsAscii(bytes)) {
-        return false;
-    }
-    for (const char *escape : {"\x1B$B", "\x1B$@", "\x1B$(", "\x1B(I", "\x1B(J"}) {
-        if (bytes.find(escape) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void ReadUnlabelled(const std::string &bytes, DecodedText &text) {
     text = DecodedText{};
-    if (HasIso2022JpEscapes(bytes)) {
-        text.ReadAs = "ISO-2022-JP (no charset, 7-bit text with its escape sequences)";
-        text.Unreadable = Iso2022JpToUtf8(bytes, text.Utf8);
-    } else if (IsAscii(bytes)) {
-        text.ReadAs = "US-ASCII (no charset given)";
-        text.Utf8 = bytes;
-    } else if (IsUtf8BeyondAscii(bytes.data(), bytes.size())) {
-        text.ReadAs = "UTF-8 (no charset, 8-bit bytes that are well-formed UTF-8)";
-        text.Utf8 = bytes;
-    } else {
-        text.ReadAs = "Shift_JIS, code page 932 (no charset, 8-bit bytes that are not UTF-8)";
-        text.Unreadable = Cp932ToUtf8(bytes, text.Utf8);
-    }
+    const char *how = nullptr;
+    const Encoding &encoding = EncodingOfUnlabelled(bytes, how);
+    text.ReadAs = how;
+    Read(bytes, encoding, text);
 }
 
 bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,
@@ -164,16 +137,4 @@ bool DecodeText(const std::string &bytes, const std::string &label, DecodedText 
     }
     text.ReadAs = ReadAs(label, normal, *encoding);
     return Read(bytes, *encoding, text);
-}
-
-bool EncodeUtf8(const std::string &utf8, const std::string &charset, std::string &out,
-                size_t &replaced) {
-    return ConvertText(utf8, "UTF-8", charset.c_str(), SequenceUnit::Utf8, "?", out, replaced);
-}
-
-size_t Cp932ToUtf8(const std::string &bytes, std::string &utf8) {
-    size_t unreadable = 0;
-    ConvertText(bytes, "CP932", "UTF-8", SequenceUnit::Cp932, ReplacementCharacter, utf8,
-                unreadable);
-    return unreadable;
 }

@@ -1,10 +1,10 @@
-#include "preview/header_text.h"
+#include "preview/mail/header_text.h"
 
 #include <vector>
 
-#include "preview/charset.h"
-#include "preview/labels.h"
-#include "preview/transfer_encoding.h"
+#include "preview/charsets/decoding.h"
+#include "preview/charsets/labels.h"
+#include "preview/mail/transfer_encoding.h"
 
 namespace {
 
