@@ -199,10 +199,14 @@ class MedianReporter : public benchmark::ConsoleReporter {
 HeapFigure MeasureHeap(size_t size) {
     UseBenchSettings();
     const std::string &text = MailText(size);
+    // An excerpt takes the bytes from its keyword to its separator's line feed.
     std::set<size_t> excerpts;
-    for (const std::string &keyword : BenchKeywords()) {
-        excerpts.insert(static_cast<size_t>(CutExcerpt(text.c_str(), text.size(), keyword.c_str(),
-                                                       BenchSettings().SeparatorText, nullptr)));
+    KeywordSection sections[KeywordCount];
+    FindSections(text.c_str(), text.size() + 1, BenchSettings(), sections);
+    for (const KeywordSection &section : sections) {
+        if (section.SeparatorStart != nullptr) {
+            excerpts.insert(ExcerptLength(section) + 1);
+        }
     }
     OfferBody(text);
     ResetHeapPeak();

@@ -17,6 +17,7 @@
 #include "check/shown_text.h"
 #include "check/text_file_win32.h"
 #include "check/text_report.h"
+#include "diagnosis/quoted_value.h"
 #include "diagnosis/run_status.h"
 #include "diagnosis/settings_check.h"
 #include "platform/windows_api.h"

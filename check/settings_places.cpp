@@ -50,7 +50,7 @@ bool FindSettingsPlaces(SettingsPlaces &places) {
     program[FolderPartLength(program, length)] = '\0';
     std::memcpy(places.PluginsFolder, program, std::strlen(program) + 1);
     places.InPluginsFolder = NamedPlugins(places.PluginsFolder);
-    return Join(places.PluginsFolder, "dovrink.ini", places.SettingsFile) &&
+    return Join(places.PluginsFolder, SettingsFileName, places.SettingsFile) &&
            Join(places.PluginsFolder, "dovrink.dll", places.PluginFile);
 }
 

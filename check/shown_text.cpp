@@ -10,10 +10,6 @@
 
 std::string Quoted(const char *ansi) { return QuotedValue(Utf8OfAnsi(ansi)); }
 
-std::string CodePageName(unsigned codePage) {
-    return std::to_string(codePage) + (codePage == 932 ? " (Shift_JIS)" : "");
-}
-
 namespace {
 
 // The UTF-16 units of the character at `at`: two for a surrogate pair.

@@ -6,9 +6,6 @@
 // A value of the code page in quotes, as diagnosis/quoted_value.h shows it.
 std::string Quoted(const char *ansi);
 
-// The code page's number, with its name where it has a common one: "932 (Shift_JIS)".
-std::string CodePageName(unsigned codePage);
-
 // The text with every line wider than `width` columns broken, as a console of that width shows
 // it best: at the last blank that fits, else (Japanese has none) between two characters, never
 // before a closing mark. A character takes as many columns as it takes bytes in the code page.

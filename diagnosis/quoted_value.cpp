@@ -35,3 +35,7 @@ std::string CharacterAndCode(long codePoint) {
     std::snprintf(code, sizeof code, "U+%04lX", static_cast<unsigned long>(codePoint));
     return std::string(character, length) + " (" + code + ")";
 }
+
+std::string CodePageName(unsigned codePage) {
+    return std::to_string(codePage) + (codePage == 932 ? " (Shift_JIS)" : "");
+}

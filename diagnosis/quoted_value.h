@@ -8,3 +8,6 @@ std::string QuotedValue(const std::string &utf8);
 
 // A character with its code point, such as "😀 (U+1F600)".
 std::string CharacterAndCode(long codePoint);
+
+// The code page's number, with its name where it has a common one: "932 (Shift_JIS)".
+std::string CodePageName(unsigned codePage);

@@ -136,7 +136,8 @@ void CheckUnreadKeys(const FileText &file, SettingsFindings &findings) {
         return;
     }
     for (ProfileEntry entry{}; NextProfileEntry(entries, entry);) {
-        const bool asked = entry.NameLength == 8 && entry.Name[7] < '0' + KeywordCount;
+        const bool asked = entry.NameLength == KeywordKeySize - 1 &&
+                           entry.Name[KeywordKeySize - 2] < '0' + KeywordCount;
         if (StartsWithKeyword(entry.Name, entry.NameLength) && !asked) {
             Add(findings, SettingsMistake::NeverRead, entry.Name, entry.NameLength, 0);
         }
@@ -149,8 +150,8 @@ void CheckKeywords(const char *path, const PluginSettings &settings, SettingsFin
         if (settings.Keywords[i][0] == '\0') {
             continue;
         }
-        char key[] = "keyword0";
-        key[sizeof key - 2] = static_cast<char>('0' + i);
+        char key[KeywordKeySize];
+        KeywordKey(i, key);
         CheckValue(file, key, settings.KeywordSources[i], findings);
         if (*CaptionOf(settings.Keywords[i]) == '\0') {
             Add(findings, SettingsMistake::NoCaption, key);

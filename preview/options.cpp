@@ -8,16 +8,15 @@
 #include <strings.h>
 
 #include "platform/posix/code_pages.h"
+#include "platform/posix/terminal_box.h"
 
 namespace {
 
 bool ValidAnswers(const std::string &list) {
     std::istringstream words(list);
+    BoxAnswer answer = BoxAnswer::Ok;
     for (std::string word; std::getline(words, word, ',');) {
-        const bool known =
-            strcasecmp(word.c_str(), "ok") == 0 || strcasecmp(word.c_str(), "o") == 0 ||
-            strcasecmp(word.c_str(), "cancel") == 0 || strcasecmp(word.c_str(), "c") == 0;
-        if (!known) {
+        if (!AnswerOfWord(word, answer)) {
             return false;
         }
     }

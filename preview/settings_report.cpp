@@ -14,9 +14,7 @@
 
 namespace {
 
-std::string CodePageName() {
-    return "code page " + std::to_string(GetACP()) + (GetACP() == 932 ? " (Shift_JIS)" : "");
-}
+std::string CodePageNamed() { return "code page " + CodePageName(GetACP()); }
 
 // How the file is saved, for the reader; empty for the code page.
 std::string EncodingName(SettingsEncoding encoding) {
@@ -46,7 +44,7 @@ std::string ValueRead(const std::string &key, const PluginSettings &settings) {
 // The warning for the reader about one finding.
 std::string Warning(const SettingsFinding &finding, const PluginSettings &settings) {
     const std::string key = finding.Key;
-    const std::string page = CodePageName();
+    const std::string page = CodePageNamed();
     switch (finding.Mistake) {
     case SettingsMistake::NoCaption:
         return key + " has " + std::to_string(ExcerptSkip) +

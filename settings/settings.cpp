@@ -9,17 +9,12 @@
 
 namespace {
 
-constexpr const char *FileName = "plugins\\dovrink.ini";
-
-// The keys' numbers are single digits, written in place: no formatted output is linked in.
-static_assert(KeywordCount <= 10, "keyword0 to keyword9 at most");
-
 // The keywords are read as the system reads the file, and again from its Unicode text where it
 // has one; the escapes are expanded in either.
 void ReadKeywords(const char *path, const UnicodeSettingsText &text, PluginSettings &settings) {
     for (int i = 0; i < KeywordCount; ++i) {
-        char key[] = "keyword0";
-        key[sizeof key - 2] = static_cast<char>('0' + i);
+        char key[KeywordKeySize];
+        KeywordKey(i, key);
         char *value = settings.Keywords[i];
         GetPrivateProfileStringA(SettingsSection, key, "", value, SettingsValueSize, path);
         settings.KeywordSources[i] = TakeUnicodeValue(text, key, value);
@@ -51,10 +46,10 @@ bool KeywordFilePath(char (&path)[SettingsPathSize]) {
     // A name without a folder keeps all of itself, and the file's name follows it.
     const size_t cut = FolderPartLength(path, length);
     const size_t folderLength = cut == 0 ? length : cut;
-    if (folderLength + std::strlen(FileName) >= SettingsPathSize) {
+    if (folderLength + std::strlen(SettingsFileInPlugins) >= SettingsPathSize) {
         return false;
     }
-    std::memcpy(path + folderLength, FileName, std::strlen(FileName) + 1);
+    std::memcpy(path + folderLength, SettingsFileInPlugins, std::strlen(SettingsFileInPlugins) + 1);
     return true;
 }
 

@@ -1,7 +1,5 @@
 #include "viewer/sections.h"
 
-#include <cstring>
-
 #include "viewer/pages.h"
 #include "viewer/search/find_each.h"
 #include "viewer/search/find_text.h"
@@ -61,20 +59,4 @@ size_t FindSections(const char *body, size_t size, const PluginSettings &setting
         sections[numbers[i]] = Judge(body, length, starts[i], settings);
     }
     return length;
-}
-
-std::int32_t CutExcerpt(const char *body, size_t length, const char *keyword,
-                        const char *separatorText, char *out) {
-    const char *start = FindText(body, length, keyword);
-    const char *end =
-        start == nullptr ? nullptr : SeparatorAfter(body, length, start, separatorText);
-    if (end == nullptr) {
-        return 0;
-    }
-    if (out != nullptr) {
-        const auto kept = static_cast<size_t>(end - start) - 1;
-        std::memcpy(out, start, kept);
-        out[kept] = '\0';
-    }
-    return static_cast<std::int32_t>(end - start);
 }

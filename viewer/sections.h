@@ -29,10 +29,3 @@ inline size_t ExcerptLength(const KeywordSection &section) {
 // its first NUL or its `size` bytes. Returns the text's length.
 size_t FindSections(const char *body, size_t size, const PluginSettings &settings,
                     KeywordSection (&sections)[KeywordCount]);
-
-// The distance from the keyword's first occurrence in the body to the start of the separator text
-// that follows it, or 0 when either is missing. With `out`, also writes the excerpt there: the
-// distance less one bytes from the keyword on, and a NUL. The body is `length` bytes of text
-// without a NUL, followed by its terminator.
-std::int32_t CutExcerpt(const char *body, size_t length, const char *keyword,
-                        const char *separatorText, char *out);

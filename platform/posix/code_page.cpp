@@ -49,11 +49,3 @@ std::string AnsiToUtf8(const std::string &text) {
     // Without a converter for the code page the bytes are better shown as they are than lost.
     return out.empty() ? text : out;
 }
-
-bool IsAnsiText(const std::string &text) {
-    std::string out;
-    size_t replaced = 0;
-    return ConvertText(text, AnsiCodePage().IconvName, "UTF-8", SequenceUnit::Byte, "", out,
-                       replaced) &&
-           replaced == 0;
-}

@@ -31,10 +31,10 @@ bool ListEntry(const char *list, size_t n, std::string &entry) {
     }
 }
 
+// An answer of the list; a word it does not know is OK.
 BoxAnswer ParseAnswer(const std::string &word) {
-    return strcasecmp(word.c_str(), "cancel") == 0 || strcasecmp(word.c_str(), "c") == 0
-               ? BoxAnswer::Cancel
-               : BoxAnswer::Ok;
+    BoxAnswer answer = BoxAnswer::Ok;
+    return AnswerOfWord(word, answer) ? answer : BoxAnswer::Ok;
 }
 
 // Enter, space or "o" mean OK; Esc, "c", "q", Ctrl-C and the end of input mean Cancel.
@@ -66,6 +66,24 @@ BoxAnswer AskAtTerminal() {
 }
 
 } // namespace
+
+bool AnswerOfWord(const std::string &word, BoxAnswer &answer) {
+    const char *const cancel[] = {"cancel", "c"};
+    const char *const ok[] = {"ok", "o"};
+    for (const char *known : cancel) {
+        if (strcasecmp(word.c_str(), known) == 0) {
+            answer = BoxAnswer::Cancel;
+            return true;
+        }
+    }
+    for (const char *known : ok) {
+        if (strcasecmp(word.c_str(), known) == 0) {
+            answer = BoxAnswer::Ok;
+            return true;
+        }
+    }
+    return false;
+}
 
 std::vector<std::string> TerminalLines(const std::string &text) {
     std::vector<std::string> lines(1);

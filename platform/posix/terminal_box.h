@@ -13,6 +13,9 @@ std::string DrawBox(const std::string &caption, const std::string &text);
 
 enum class BoxAnswer { Ok, Cancel };
 
+// The answer a word gives: "ok" or "o", "cancel" or "c", in any case; false for any other word.
+bool AnswerOfWord(const std::string &word, BoxAnswer &answer);
+
 // Takes and shows the answer to the box just drawn: from the environment's list while it lasts,
 // else from the user at a terminal, else OK.
 BoxAnswer NextAnswer();

@@ -388,21 +388,6 @@ bool LineReader::ReadLine(std::string &out) {
     }
 }
 
-bool LineReader::ReadBytes(size_t size, std::string &out) {
-    bool any = false;
-    while (size > 0) {
-        if (Start == Buffer.size() && !Fill()) {
-            break;
-        }
-        const size_t given = std::min(size, Buffer.size() - Start);
-        out.append(Buffer, Start, given);
-        Start += given;
-        size -= given;
-        any = true;
-    }
-    return any;
-}
-
 void LineReader::Unread(const std::string &text) {
     Buffer.erase(0, Start);
     Buffer.insert(0, text);

@@ -52,8 +52,6 @@ class LineReader {
     explicit LineReader(ByteSource &source) : Source(source) {}
     // Appends the next line, with its line break, to `out`; false at the end.
     bool ReadLine(std::string &out);
-    // Appends up to `size` more bytes to `out`; false when none are left.
-    bool ReadBytes(size_t size, std::string &out);
     // Puts `text` before what is left, to be read again.
     void Unread(const std::string &text);
 

@@ -1,30 +1,37 @@
-// CutExcerpt: the distance and the bytes that the rules give, found with the literal walk.
-#include <cstdint>
-
+// A keyword's section as the view update cuts its excerpt: where the keyword first stands and
+// where the separator after it starts, as the rules give them, found with the literal walk.
 #include "fuzz_support.h"
 #include "literal_viewer.h"
+#include "settings_record.h"
 #include "viewer/sections.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     FuzzedDataProvider input(data, size);
     UseFuzzedCodePage(input);
-    const std::string separator = "\n" + TextFrom(input.ConsumeRandomLengthString(12));
-    const std::string keyword = TextFrom(input.ConsumeRandomLengthString(12));
+    PluginSettings settings;
+    const std::string separator = TextFrom(input.ConsumeRandomLengthString(12));
+    SetSeparator(settings, separator);
+    SetKeyword(settings, 0, TextFrom(input.ConsumeRandomLengthString(12)));
     const std::string body = TextFrom(input.ConsumeRemainingBytesAsString());
     const ExactCopy copy(body);
 
-    const std::int32_t distance =
-        CutExcerpt(copy.Bytes, body.size(), keyword.c_str(), separator.c_str(), nullptr);
-    const char *start = LiteralFindText(body.c_str(), keyword.c_str());
-    const char *end = start == nullptr ? nullptr : LiteralFindText(start, separator.c_str());
-    Check(distance == (end == nullptr ? 0 : end - start));
-    if (distance <= 0) {
+    KeywordSection sections[KeywordCount];
+    FindSections(copy.Bytes, body.size() + 1, settings, sections);
+    const KeywordSection &section = sections[0];
+    const char *start = LiteralFindText(body.c_str(), settings.Keywords[0]);
+    const char *end = start == nullptr ? nullptr : LiteralFindText(start, settings.SeparatorText);
+    if (settings.Keywords[0][0] == '\0') {
+        Check(section.Fate == KeywordFate::NotSet);
         return 0;
     }
-    auto *out = static_cast<char *>(std::malloc(static_cast<size_t>(distance)));
-    Check(CutExcerpt(copy.Bytes, body.size(), keyword.c_str(), separator.c_str(), out) == distance);
-    Check(std::memcmp(out, start, static_cast<size_t>(distance - 1)) == 0);
-    Check(out[distance - 1] == '\0');
-    std::free(out);
+    Check((section.Start == nullptr) == (start == nullptr));
+    if (start == nullptr) {
+        return 0;
+    }
+    Check(section.Start - copy.Bytes == start - body.c_str());
+    // An empty separator would end the section before it starts: no separator is found.
+    const bool ends = end != nullptr && end != start;
+    Check((section.SeparatorStart == nullptr) == !ends);
+    Check(!ends || section.SeparatorStart - copy.Bytes == end - body.c_str());
     return 0;
 }
