@@ -10,6 +10,7 @@ namespace {
 struct Row {
     std::string Figure;
     std::string Size;
+    bool Measured; // a target whose figure is missing is not met
     double Value;
     std::string Target;
     bool Met;
@@ -19,67 +20,64 @@ std::string SizeName(size_t size) {
     return size >= MiB ? std::to_string(size / MiB) + " MiB" : std::to_string(size / KiB) + " KiB";
 }
 
-// numerator / denominator of two medians, when both ran (a filter may leave either out).
-bool Ratio(const Medians &medians, const std::string &numerator, const std::string &denominator,
-           double &ratio) {
+// A target: the figure at most or at least the bound, when it was measured at all.
+struct Bound {
+    double Value;
+    bool AtMost;
+};
+
+void Add(std::vector<Row> &rows, const std::string &figure, size_t size, bool measured,
+         double value, Bound bound) {
+    char target[32];
+    std::snprintf(target, sizeof target, "%s %.2f", bound.AtMost ? "<=" : ">=", bound.Value);
+    const bool met = measured && (bound.AtMost ? value <= bound.Value : value >= bound.Value);
+    rows.push_back({figure, SizeName(size), measured, value, target, met});
+}
+
+Bound AtLeast(double value) { return {value, false}; }
+Bound AtMost(double value) { return {value, true}; }
+
+// The target for numerator / denominator of two medians; not met when either did not run.
+void AddRatio(std::vector<Row> &rows, const Medians &medians, const std::string &numerator,
+              const std::string &denominator, const std::string &figure, size_t size,
+              Bound bound) {
     const auto top = medians.find(numerator);
     const auto bottom = medians.find(denominator);
-    if (top == medians.end() || bottom == medians.end()) {
-        return false;
-    }
-    ratio = top->second / bottom->second;
-    return true;
-}
-
-void AddAtLeast(std::vector<Row> &rows, const std::string &figure, size_t size, double value,
-                double least) {
-    char target[32];
-    std::snprintf(target, sizeof target, ">= %.2f", least);
-    rows.push_back({figure, SizeName(size), value, target, value >= least});
-}
-
-void AddAtMost(std::vector<Row> &rows, const std::string &figure, size_t size, double value,
-               double most) {
-    char target[32];
-    std::snprintf(target, sizeof target, "<= %.2f", most);
-    rows.push_back({figure, SizeName(size), value, target, value <= most});
+    const bool measured = top != medians.end() && bottom != medians.end();
+    Add(rows, figure, size, measured, measured ? top->second / bottom->second : 0, bound);
 }
 
 void AddTimeRows(const Medians &medians, std::vector<Row> &rows) {
     for (const size_t size : BenchSizes) {
         const std::string at = "/" + std::to_string(size);
-        double ratio = 0;
         for (const std::string which : {"absent", "present"}) {
-            if (Ratio(medians, "BM_Memmem/" + which + at, "BM_FindText/" + which + at, ratio)) {
-                AddAtLeast(rows, "FindText 932 " + which + ", x memmem throughput", size, ratio,
-                           1.0);
-            }
+            AddRatio(rows, medians, "BM_Memmem/" + which + at, "BM_FindText/" + which + at,
+                     "FindText 932 " + which + ", x memmem throughput", size, AtLeast(1.0));
         }
-        if (Ratio(medians, "BM_HostileLiteralFindText" + at, "BM_HostileFindText" + at, ratio)) {
-            AddAtLeast(rows, "FindText hostile, x literal throughput", size, ratio, 1.0);
-        }
-        if (Ratio(medians, "BM_HandleViewUpdate" + at, "BM_UpdateBaseline" + at, ratio)) {
-            AddAtMost(rows, "HandleViewUpdate, x time of 9 memmem + memchr", size, ratio, 0.5);
-        }
+        AddRatio(rows, medians, "BM_HostileLiteralFindText" + at, "BM_HostileFindText" + at,
+                 "FindText hostile, x literal throughput", size, AtLeast(1.0));
+        AddRatio(rows, medians, "BM_HandleViewUpdate" + at, "BM_UpdateBaseline" + at,
+                 "HandleViewUpdate, x time of 9 memmem + memchr", size, AtMost(0.5));
         for (int shape = 1; shape < ShapeCount && size >= MiB; ++shape) {
             const std::string name = ShapeNames[shape];
-            if (Ratio(medians, "BM_HandleViewUpdate" + at, "BM_ShapedUpdate/" + name + at, ratio)) {
-                AddAtLeast(rows, "Update " + name + ", x ordinary throughput", size, ratio, 0.5);
-            }
+            AddRatio(rows, medians, "BM_HandleViewUpdate" + at, "BM_ShapedUpdate/" + name + at,
+                     "Update " + name + ", x ordinary throughput", size, AtLeast(0.5));
         }
-        if (Ratio(medians, "BM_LineScan" + at, "BM_ShowPaged" + at, ratio)) {
-            AddAtLeast(rows, "ShowPaged, x memchr line scan throughput", size, ratio, 0.5);
-        }
-        if (Ratio(medians, "BM_LiteralShowPaged" + at, "BM_ShowPaged" + at, ratio)) {
-            AddAtLeast(rows, "ShowPaged, x literal throughput", size, ratio, 1.0);
-        }
+        AddRatio(rows, medians, "BM_LineScan" + at, "BM_ShowPaged" + at,
+                 "ShowPaged, x memchr line scan throughput", size, AtLeast(0.5));
+        AddRatio(rows, medians, "BM_LiteralShowPaged" + at, "BM_ShowPaged" + at,
+                 "ShowPaged, x literal throughput", size, AtLeast(1.0));
     }
 }
 
 void AddHeapRows(const std::vector<HeapFigure> &heap, std::vector<Row> &rows) {
-    for (const HeapFigure &figure : heap) {
-        AddAtMost(rows, "Peak heap, x (body + largest excerpt + page)", figure.Size,
-                  static_cast<double>(figure.Peak) / static_cast<double>(figure.Bound), 1.0);
+    const std::string figure = "Peak heap, x (body + largest excerpt + page)";
+    if (heap.empty()) {
+        Add(rows, figure, 0, false, 0, AtMost(1.0));
+    }
+    for (const HeapFigure &measured : heap) {
+        Add(rows, figure, measured.Size, true,
+            static_cast<double>(measured.Peak) / static_cast<double>(measured.Bound), AtMost(1.0));
     }
 }
 
@@ -102,21 +100,15 @@ std::map<std::string, double> Counts() {
 void AddInstructionRows(std::vector<Row> &rows) {
     const std::map<std::string, double> counts = Counts();
     const std::string ordinary = ShapeNames[0];
-    const auto small = counts.find(ordinary + "/" + std::to_string(MiB));
-    const auto large = counts.find(ordinary + "/" + std::to_string(64 * MiB));
-    if (small != counts.end() && large != counts.end()) {
-        AddAtMost(rows, "Update instructions, 64 MiB / 1 MiB", 64 * MiB,
-                  large->second / small->second, 66.0);
-    }
+    AddRatio(rows, counts, ordinary + "/" + std::to_string(64 * MiB),
+             ordinary + "/" + std::to_string(MiB), "Update instructions, 64 MiB / 1 MiB", 64 * MiB,
+             AtMost(66.0));
     for (const size_t size : {MiB, 16 * MiB}) {
-        const auto base = counts.find(ordinary + "/" + std::to_string(size));
-        for (int shape = 1; shape < ShapeCount && base != counts.end(); ++shape) {
-            const auto shaped = counts.find(ShapeNames[shape] + ("/" + std::to_string(size)));
-            if (shaped != counts.end()) {
-                AddAtMost(rows,
-                          std::string("Update instructions, ") + ShapeNames[shape] + " / ordinary",
-                          size, shaped->second / base->second, 2.0);
-            }
+        for (int shape = 1; shape < ShapeCount; ++shape) {
+            AddRatio(rows, counts, ShapeNames[shape] + ("/" + std::to_string(size)),
+                     ordinary + "/" + std::to_string(size),
+                     std::string("Update instructions, ") + ShapeNames[shape] + " / ordinary",
+                     size, AtMost(2.0));
         }
     }
 }
@@ -124,6 +116,11 @@ void AddInstructionRows(std::vector<Row> &rows) {
 void Print(const std::vector<Row> &rows) {
     std::printf("\n%-48s %8s %10s %9s\n", "Target", "Size", "Figure", "Needed");
     for (const Row &row : rows) {
+        if (!row.Measured) {
+            std::printf("%-48s %8s %10s %9s  NOT MET: no figure\n", row.Figure.c_str(),
+                        row.Size.c_str(), "-", row.Target.c_str());
+            continue;
+        }
         std::printf("%-48s %8s %10.2f %9s  %s\n", row.Figure.c_str(), row.Size.c_str(), row.Value,
                     row.Target.c_str(), row.Met ? "met" : "NOT MET");
     }

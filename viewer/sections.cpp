@@ -37,9 +37,6 @@ KeywordSection Judge(const char *body, size_t length, const char *start,
 
 } // namespace
 
-// Every keyword the settings can hold is found in one reading of the body.
-static_assert(KeywordCount <= MaxPatterns, "one search for all the keywords");
-
 size_t FindSections(const char *body, size_t size, const PluginSettings &settings,
                     KeywordSection (&sections)[KeywordCount]) {
     const char *patterns[KeywordCount] = {};

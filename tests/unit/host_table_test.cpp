@@ -124,21 +124,32 @@ std::vector<std::string> Expected(const std::vector<std::string> &all, int leftO
 
 TEST(LinkerFiles, ExportTheListedFunctionsInOrder) {
 #define DOVRINK_HOST_DEF_LINE(name, result, parameters, bytes) #name " = Host" #name "@" #bytes,
-#define DOVRINK_ENTRY_DEF_LINE(event, result, parameters, bytes, ordinal)                          \
-    DOVRINK_ENTRY_POINT_NAME(event)                                                                \
-    " = " DOVRINK_ENTRY_POINT_NAME(event) "@" #bytes " "                                           \
-                                          "@" #ordinal,
-#define DOVRINK_ENTRY_NAME(event, result, parameters, bytes, ordinal)                              \
-    DOVRINK_ENTRY_POINT_NAME(event),
     const std::vector<std::string> hostNames(std::begin(HostFunctionNames),
                                              std::end(HostFunctionNames));
     const std::vector<std::string> hostLines = {DOVRINK_HOST_FUNCTIONS(DOVRINK_HOST_DEF_LINE)};
-    const std::vector<std::string> entryLines = {DOVRINK_ENTRY_POINTS(DOVRINK_ENTRY_DEF_LINE)};
-    std::vector<std::string> entryNames = {DOVRINK_ENTRY_POINTS(DOVRINK_ENTRY_NAME)};
 #undef DOVRINK_HOST_DEF_LINE
-#undef DOVRINK_ENTRY_DEF_LINE
-#undef DOVRINK_ENTRY_NAME
-    entryNames.emplace_back("DovrinkInspection");
+    // The entry points as hosts find them, stated here and not taken from their list: the
+    // ordinals 1 to 7 in this order, undecorated names of __stdcall functions with these bytes
+    // of arguments.
+    const std::vector<std::string> entryLines = {
+        "OmbrelPlugin_Init = OmbrelPlugin_Init@0 @1",
+        "OmbrelPlugin_Exit = OmbrelPlugin_Exit@0 @2",
+        "OmbrelPlugin_OnUpdateView = OmbrelPlugin_OnUpdateView@0 @3",
+        "OmbrelPlugin_OnActivate = OmbrelPlugin_OnActivate@12 @4",
+        "OmbrelPlugin_OnNewPostmanInstance = OmbrelPlugin_OnNewPostmanInstance@4 @5",
+        "OmbrelPlugin_OnDeletePostmanInstance = OmbrelPlugin_OnDeletePostmanInstance@4 @6",
+        "OmbrelPlugin_GetPluginVersion = OmbrelPlugin_GetPluginVersion@0 @7",
+    };
+    const std::vector<std::string> entryNames = {
+        "OmbrelPlugin_Init",
+        "OmbrelPlugin_Exit",
+        "OmbrelPlugin_OnUpdateView",
+        "OmbrelPlugin_OnActivate",
+        "OmbrelPlugin_OnNewPostmanInstance",
+        "OmbrelPlugin_OnDeletePostmanInstance",
+        "OmbrelPlugin_GetPluginVersion",
+        "DovrinkInspection",
+    };
     const struct {
         const char *file;
         const std::vector<std::string> &all;

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """dovrink.dll's tables as a host's loader reads them, without running it: the machine it is for,
-its module name, the entry points by their plain names at the ordinals dovrink.def gives, and
-imports from system DLLs only (a toolchain runtime DLL is not on a reader's machine). Where Wine
-cannot load the 32-bit DLL, this is what still checks the one that ships. The programs that
-ship beside it are checked for their machine and their imports alike.
+its module name, the entry points by their plain names at ordinals 1 to 7 (a table of this test's
+own, not the list the .def is made from), and imports from system DLLs only (a toolchain runtime
+DLL is not on a reader's machine). Where Wine cannot load the 32-bit DLL, this is what still
+checks the one that ships. The programs that ship beside it are checked for their machine and
+their imports alike.
 
-usage: dll_tables_test.py OBJDUMP DLL DEF_FILE FORMAT [PROGRAM...]
+usage: dll_tables_test.py OBJDUMP DLL FORMAT [PROGRAM...]
 """
 import re
 import subprocess
@@ -13,16 +14,20 @@ import sys
 
 SYSTEM_DLLS = {"KERNEL32.dll", "USER32.dll", "msvcrt.dll"}
 
+# The entry points at the ordinals that hosts look them up by.
+ENTRY_POINTS = {
+    "OmbrelPlugin_Init": 1,
+    "OmbrelPlugin_Exit": 2,
+    "OmbrelPlugin_OnUpdateView": 3,
+    "OmbrelPlugin_OnActivate": 4,
+    "OmbrelPlugin_OnNewPostmanInstance": 5,
+    "OmbrelPlugin_OnDeletePostmanInstance": 6,
+    "OmbrelPlugin_GetPluginVersion": 7,
+}
+
 
 def fail(message):
     sys.exit("dll_tables_test: " + message)
-
-
-def entry_points(def_file):
-    """Name -> ordinal, from lines like `Name = Name@12 @4`."""
-    text = open(def_file, encoding="ascii").read()
-    return {name: int(ordinal)
-            for name, ordinal in re.findall(r"^\s+(\w+)\s*=\s*\w+(?:@\d+)?\s+@(\d+)\s*$", text, re.M)}
 
 
 def exports(tables):
@@ -49,19 +54,16 @@ def tables_of(objdump, file, wanted_format):
 
 
 def main():
-    objdump, dll, def_file, wanted_format = sys.argv[1:5]
-    for program in sys.argv[5:]:
+    objdump, dll, wanted_format = sys.argv[1:4]
+    for program in sys.argv[4:]:
         tables_of(objdump, program, wanted_format)
     tables = tables_of(objdump, dll, wanted_format)
     module = re.search(r"^Name\s+\S+ (\S+)", tables, re.M)
     if module is None or module.group(1) != "dovrink.dll":
         fail(f"the export table names the module {module and module.group(1)}, not dovrink.dll")
-    wanted = entry_points(def_file)
-    if not wanted:
-        fail(f"{def_file} names no entry point")
     found = exports(tables)
-    if found != wanted:
-        fail(f"exports {sorted(found.items())}, not {sorted(wanted.items())}")
+    if found != ENTRY_POINTS:
+        fail(f"exports {sorted(found.items())}, not {sorted(ENTRY_POINTS.items())}")
     imported = set(re.findall(r"DLL Name: (\S+)", tables))
     print(f"{wanted_format}, {len(found)} exports at ordinals {min(found.values())} to "
           f"{max(found.values())}, imports {', '.join(sorted(imported))}")
