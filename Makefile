@@ -26,14 +26,17 @@ test: deps build-linux build-win32 build-fuzz build-memcheck
 	$(MAKE) test-windows
 
 # The shipped 32-bit DLL under 32-bit Wine. Some kernels and sandboxes cannot start a 32-bit
-# program at all; there 64-bit Wine runs the same tests on the same sources built for 64-bit
-# Windows, and the 32-bit build keeps its tests that need no Wine.
+# program at all, and some machines cannot install 32-bit Wine; there 64-bit Wine runs the same
+# tests on the same sources built for 64-bit Windows, and the 32-bit build keeps its tests that
+# need no Wine.
 test-windows:
-	@if tools/runs-32-bit.sh; then \
-		ctest --preset win32; \
+	@if tools/wine-32-bit.sh; then \
+		ctest --preset win32 && \
+		echo "The Windows tests ran the shipped 32-bit dovrink.dll (build/win32) under 32-bit Wine."; \
 	else \
-		echo "This machine cannot run 32-bit programs: the Windows tests run on a 64-bit build."; \
-		$(MAKE) build-win64 && ctest --preset win64 && ctest --preset win32-without-wine; \
+		echo "This machine cannot start 32-bit programs or run 32-bit Wine: the Windows tests run on a 64-bit build."; \
+		$(MAKE) build-win64 && ctest --preset win64 && ctest --preset win32-without-wine && \
+		echo "The Windows tests ran dovrink.dll built for 64-bit Windows (build/win64) under 64-bit Wine; of the shipped 32-bit build (build/win32) the tests that need no Wine."; \
 	fi
 
 deps:
