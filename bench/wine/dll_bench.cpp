@@ -38,15 +38,17 @@ const std::string SeparatorText = std::string("\n") + DefaultSeparator;
 int Boxes = 0;
 
 // The targets on ordinary mail: the SSE2 baseline, with half the vector width and a 32-bit
-// process's eight vector registers, is allowed a quarter more time than the anchor.
+// process's eight vector registers, is allowed a quarter more time than the anchor. The anchor,
+// the memory's own speed, is the target; against the literal reading, whose speed is the
+// processor's more than the plugin's, the rows only guard against a gross regression.
 struct Targets {
     double MostTimesAnchor;
     double LeastTimesLiteral;
 };
-constexpr Targets Avx2Targets = {1.0, 50.0};
-constexpr Targets Sse2Targets = {1.25, 40.0};
+constexpr Targets Avx2Targets = {1.0, 25.0};
+constexpr Targets Sse2Targets = {1.25, 25.0};
 // On mail made against the viewer, for either.
-constexpr Targets ShapedTargets = {2.0, 20.0};
+constexpr Targets ShapedTargets = {2.0, 12.0};
 
 int WINAPI CountBox(HWND, LPCSTR, LPCSTR, UINT) {
     ++Boxes;
