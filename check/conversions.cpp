@@ -35,7 +35,7 @@ std::string TextOf(UINT codePage, const WideText &wide) {
 }
 
 std::string AnsiOf(const WideText &wide, size_t &unheld) {
-    const std::string ansi = Narrowed(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, "?");
+    std::string ansi = Narrowed(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, "?");
     // A "?" is written for a "?" or for a character the code page lacks.
     const auto asked = static_cast<size_t>(std::count(wide.begin(), wide.end(), WCHAR('?')));
     const auto written = static_cast<size_t>(std::count(ansi.begin(), ansi.end(), '?'));
