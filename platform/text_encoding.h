@@ -31,3 +31,14 @@ SavedEncoding SavedEncodingOf(const char *bytes, size_t length, bool utf8Without
 
 // How many bytes the encoding's mark takes at the start of the text.
 size_t SavedMarkLength(SavedEncoding encoding);
+
+// How many bytes an unreadable sequence takes, so that its trailing bytes are never read as
+// characters of their own: one replacement for each character, and the rest read in step.
+enum class SequenceUnit {
+    Byte,
+    Utf8,       // the longest beginning of a sequence, as Utf8SequenceLength takes it
+    Cp932,      // a lead byte and the byte that can follow it
+    DoubleByte, // GBK, Big5, Windows' code page 949: a lead byte of 0x81 to 0xFE and its trail
+    Gb18030,    // as DoubleByte, or four bytes: lead, digit, lead, digit
+    Utf16,      // a code unit
+};

@@ -5,16 +5,7 @@
 #include <cstddef>
 #include <string>
 
-// How many bytes an unreadable sequence takes, so that its trailing bytes are never read as
-// characters of their own: one replacement for each character, and the rest read in step.
-enum class SequenceUnit {
-    Byte,
-    Utf8,       // the longest beginning of a sequence, as platform/text_encoding.h takes it
-    Cp932,      // a lead byte and the byte that can follow it
-    DoubleByte, // GBK, Big5, Windows' code page 949: a lead byte of 0x81 to 0xFE and its trail
-    Gb18030,    // as DoubleByte, or four bytes: lead, digit, lead, digit
-    Utf16,      // a code unit
-};
+#include "platform/text_encoding.h"
 
 // Converts between iconv's charsets, appending to `out`; each sequence that cannot be read or
 // written becomes `replacement`, and counts in `replaced`. False when iconv knows neither name.

@@ -154,10 +154,14 @@ unsigned char UnassignedByteFor(const CodePage &page, char32_t c) {
     return 0;
 }
 
-bool EncodeAnsi(const CodePage &page, const WCHAR *wide, size_t length, const char *defaultChar,
-                std::string &out, bool &usedDefault) {
+// Without best fit (WC_NO_BEST_FIT_CHARS), a character is written only as bytes that read back as
+// it: iconv's one-way mappings, such as U+301C to the 0x8160 of code page 932 (which reads as
+// U+FF5E), are Windows' best fit, and give the default character instead.
+bool EncodeAnsi(const CodePage &page, const WCHAR *wide, size_t length, bool bestFit,
+                const char *defaultChar, std::string &out, bool &usedDefault) {
     Converter fromUtf32(page.IconvName, "UTF-32LE");
-    if (!fromUtf32.Usable()) {
+    Converter toUtf32("UTF-32LE", page.IconvName);
+    if (!fromUtf32.Usable() || !toUtf32.Usable()) {
         return false;
     }
     for (size_t i = 0; i < length;) {
@@ -166,7 +170,9 @@ bool EncodeAnsi(const CodePage &page, const WCHAR *wide, size_t length, const ch
         const char utf32[4] = {static_cast<char>(c), static_cast<char>(c >> 8),
                                static_cast<char>(c >> 16), static_cast<char>(c >> 24)};
         std::string bytes;
-        if (fromUtf32.Convert(utf32, sizeof utf32, bytes)) {
+        const bool encoded = fromUtf32.Convert(utf32, sizeof utf32, bytes);
+        if (encoded &&
+            (bestFit || c == 0 || CodePointOf(toUtf32, bytes.data(), bytes.size()) == c)) {
             out += bytes;
         } else if (const unsigned char byte = UnassignedByteFor(page, c)) {
             out += static_cast<char>(byte);
@@ -227,7 +233,7 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, WCH
     return converted ? Deliver(out, wide, wideLength) : 0;
 }
 
-int WideCharToMultiByte(UINT codePage, DWORD, const WCHAR *wide, int wideLength, LPSTR text,
+int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR *wide, int wideLength, LPSTR text,
                         int length, LPCSTR defaultChar, BOOL *usedDefaultChar) {
     if (wide == nullptr || wideLength == 0 || length < 0) {
         return 0;
@@ -239,8 +245,8 @@ int WideCharToMultiByte(UINT codePage, DWORD, const WCHAR *wide, int wideLength,
     if (codePage == CP_UTF8) {
         WideToUtf8(wide, count, out);
     } else if (const CodePage *page = PageOf(codePage)) {
-        converted = EncodeAnsi(*page, wide, count, defaultChar != nullptr ? defaultChar : "?", out,
-                               usedDefault);
+        converted = EncodeAnsi(*page, wide, count, (flags & WC_NO_BEST_FIT_CHARS) == 0,
+                               defaultChar != nullptr ? defaultChar : "?", out, usedDefault);
     } else {
         converted = false;
     }
