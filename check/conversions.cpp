@@ -19,21 +19,6 @@ std::string Narrowed(UINT codePage, DWORD flags, const WideText &wide, const cha
 
 } // namespace
 
-WideText WideOf(UINT codePage, const std::string &text) {
-    const int size = static_cast<int>(text.size());
-    const int units =
-        size == 0 ? 0 : MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    WideText wide(static_cast<size_t>(units > 0 ? units : 0), 0);
-    if (units > 0) {
-        MultiByteToWideChar(codePage, 0, text.data(), size, &wide[0], units);
-    }
-    return wide;
-}
-
-std::string TextOf(UINT codePage, const WideText &wide) {
-    return Narrowed(codePage, 0, wide, nullptr);
-}
-
 std::string AnsiOf(const WideText &wide, size_t &unheld) {
     std::string ansi = Narrowed(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, "?");
     // A "?" is written for a "?" or for a character the code page lacks.

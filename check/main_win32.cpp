@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "check/checked_body.h"
 #include "check/checked_text.h"
 #include "check/clipboard_win32.h"
 #include "check/console_win32.h"
 #include "check/conversions.h"
 #include "check/messages.h"
-#include "check/saved_mail.h"
 #include "check/settings_places.h"
 #include "check/settings_report.h"
 #include "check/show_boxes.h"
@@ -64,10 +64,10 @@ Arguments Parse(int argc, wchar_t **argv) {
     return arguments;
 }
 
-std::string Utf8OfWide(const wchar_t *wide) { return TextOf(CP_UTF8, WideText(wide)); }
-
-// The settings as the plugin beside this program reads them, and their account.
-std::string ReadAndDescribeSettings(const Messages &say, PluginSettings &settings) {
+// The settings as the plugin beside this program reads them, and their account; the mistakes
+// found count as warnings.
+std::string ReadAndDescribeSettings(const Messages &say, PluginSettings &settings,
+                                    WrittenKeywords &written, RunTally &tally) {
     SettingsPlaces places;
     const bool placed = FindSettingsPlaces(places);
     const char *keywords = placed ? places.SettingsFile : nullptr;
@@ -75,89 +75,77 @@ std::string ReadAndDescribeSettings(const Messages &say, PluginSettings &setting
     ReadSettings(keywords, separator, settings);
     SettingsFindings findings;
     CheckSettings(keywords, separator, settings, findings);
+    tally.Warnings += static_cast<size_t>(findings.Count);
+    written = KeywordsAsWritten(settings, findings);
     return DescribePlaces(say, placed ? &places : nullptr, settings) + "\n" +
            DescribeSettings(say, settings, findings) + "\n";
 }
 
-// The text named on the command line; false, with the reason told, when it cannot be read.
-bool TextOfNamedFile(const Messages &say, const Console &console, const wchar_t *file,
-                     CheckedText &text) {
-    const std::string name = Utf8OfWide(file);
+// The body of the file named on the command line; unreadable, with the reason told, when it
+// cannot be read.
+CheckedBody BodyOfNamedFile(const Messages &say, const wchar_t *file) {
+    const std::string name = Utf8OfWide(WideText(file));
     std::string bytes;
     switch (ReadTextFile(file, bytes)) {
     case FileRead::Unreadable:
-        console.Write(Fill(say.FileUnreadable, {name}) + "\n");
-        return false;
+        return {false, {}, 0, Fill(say.FileUnreadable, {name}) + "\n"};
     case FileRead::TooLarge:
-        console.Write(Fill(say.FileTooLarge, {name, std::to_string(LargestTextFile >> 20)}) + "\n");
-        return false;
+        return {false,
+                {},
+                0,
+                Fill(say.FileTooLarge, {name, std::to_string(LargestTextFile >> 20)}) + "\n"};
     case FileRead::Read:
         break;
     }
-    text = TextOfFile(bytes);
-    const std::string saved = Fill(SavedAs(say, text.Saved), {std::to_string(GetACP())});
-    console.Write(Fill(say.FileHeading, {name, saved, std::to_string(TextLength(text.Ansi)),
-                                         std::to_string(LineCount(text.Ansi))}) +
-                  "\n");
-    return true;
+    return BodyOfFile(say, name, bytes);
 }
 
-// The body that the plugin would be handed for the text; false, with the reason told, when the
-// text is a saved mail whose body is encoded.
-bool BodyOf(const Messages &say, const Console &console, const CheckedText &text,
-            std::string &body) {
-    if (text.Unheld > 0) {
-        console.Write(Fill(say.Unheld, {std::to_string(text.Unheld), std::to_string(GetACP())}) +
-                      "\n");
-    }
-    SavedMail mail{};
-    if (!FindSavedMail(text.Ansi, mail)) {
-        body = text.Ansi;
-        return true;
-    }
-    console.Write(Fill(say.SavedMail, {std::to_string(mail.BodyLine)}) + "\n");
-    if (!mail.Encoding.empty()) {
-        console.Write(Fill(say.EncodedBody, {mail.Encoding}) + "\n");
-        return false;
-    }
-    body = text.Ansi.substr(mail.BodyStart);
-    return true;
+// What the run ends with: that nothing was found to heed, or how much was.
+std::string Verdict(const RunTally &tally) {
+    const Words &words = WordsFor(GetACP());
+    return (tally.Warnings == 0 ? std::string(words.NoMistakes)
+                                : Fill(words.SomeWarnings, {std::to_string(tally.Warnings)})) +
+           "\n";
 }
 
 // The run's tally: a text given (or none), and what the plugin made of it.
 RunTally Check(const Arguments &arguments, const Messages &say, const Console &console) {
     PluginSettings settings;
-    console.Write(ReadAndDescribeSettings(say, settings));
+    WrittenKeywords written;
     RunTally tally;
+    console.Write(ReadAndDescribeSettings(say, settings, written, tally));
     tally.MailGiven = true;
-    CheckedText text;
+    CheckedBody checked{false, {}, 0, {}};
     if (arguments.File != nullptr) {
-        if (!TextOfNamedFile(say, console, arguments.File, text)) {
-            ++tally.Unreadable;
-            return tally;
-        }
-    } else if (ClipboardText(text)) {
-        console.Write(Fill(say.ClipboardHeading, {std::to_string(TextLength(text.Ansi)),
-                                                  std::to_string(LineCount(text.Ansi))}) +
-                      "\n");
+        checked = BodyOfNamedFile(say, arguments.File);
     } else {
-        console.Write(std::string(say.NoClipboardText) + "\n");
-        tally.MailGiven = false;
-        return tally;
+        CheckedText text;
+        if (ClipboardText(text)) {
+            checked = BodyOfClipboard(say, text);
+        } else {
+            checked.Account = std::string(say.NoClipboardText) + "\n";
+            tally.MailGiven = false;
+        }
     }
-    std::string body;
-    if (!BodyOf(say, console, text, body)) {
+    console.Write(checked.Account);
+    if (!checked.Readable && tally.MailGiven) {
         ++tally.Unreadable;
         return tally;
     }
-    const TextReport report = DescribeText(say, body, settings);
-    console.Write(report.Text + "\n");
-    tally.Issues = report.Judgement.Issue ? 1 : 0;
-    tally.Boxes = report.Judgement.Boxes;
+    if (checked.Readable) {
+        const TextReport report =
+            DescribeText(say, checked.Body, settings, written, checked.Offset);
+        console.Write(report.Text);
+        tally.Issues = report.Judgement.Issue ? 1 : 0;
+        tally.Boxes = report.Judgement.Boxes;
+        tally.Warnings += report.Warnings;
+    }
+    console.Write("\n" + Verdict(tally));
     const bool show =
-        arguments.Show || (tally.Boxes > 0 && console.OwnWindow() && console.AskYes(say.AskShow));
+        checked.Readable &&
+        (arguments.Show || (tally.Boxes > 0 && console.OwnWindow() && console.AskYes(say.AskShow)));
     if (show) {
-        ShowBoxesAsPlugin(body, settings);
+        ShowBoxesAsPlugin(checked.Body, settings);
     }
     return tally;
 }
@@ -173,7 +161,7 @@ int wmain(int argc, wchar_t **argv) {
     const Arguments arguments = Parse(argc, argv);
     ExitStatus status = ExitStatus::WrongUsage;
     if (arguments.Wrong != nullptr) {
-        console.Write(Fill(say.WrongArgument, {Utf8OfWide(arguments.Wrong)}) + "\n");
+        console.Write(Fill(say.WrongArgument, {Utf8OfWide(WideText(arguments.Wrong))}) + "\n");
     } else if (arguments.Help) {
         console.Write(std::string(say.Usage) + "\n");
         status = ExitStatus::BoxesShown;

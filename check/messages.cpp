@@ -8,12 +8,18 @@ const Messages English = {
     "\n"
     "Checks the settings of the Dovrink plugin as the plugin reads them and, for the text of an\n"
     "issue, what the plugin makes of it: whether it is an issue, and for each keyword where it\n"
-    "stands and why a section does not show.\n"
+    "stands, how many boxes its section shows, and what shows wrong, with a fix checked on the\n"
+    "same text.\n"
     "\n"
-    "  FILE   a message text saved from the mail client (ANSI, UTF-8 or UTF-16, as Notepad\n"
-    "         saves them); also by dropping the file onto dovrink-check.exe. Without it, the\n"
-    "         text on the clipboard: open the issue, select all of it, copy, and run the check.\n"
+    "  FILE   a saved mail (.eml, as the mail client saves it) or a message text saved from it\n"
+    "         (ANSI, UTF-8 or UTF-16, as Notepad saves them); also by dropping the file onto\n"
+    "         dovrink-check.exe. Without it, the text on the clipboard: open the issue, select\n"
+    "         all of it, copy, and run the check.\n"
     "  /show  then shows the boxes of that text as the plugin would.\n"
+    "\n"
+    "Exit status: 0 when boxes show (or no text was given), 5 when they show but a mistake or a\n"
+    "warning was told, 3 for an issue that shows no box, 4 when the text is no issue, 1 when the\n"
+    "file cannot be read, 2 for a wrong argument.\n"
     "\n"
     "Put dovrink-check.exe in the mail client's plugins folder, beside dovrink.dll.",
     "dovrink-check takes one file and /show, not {1}. dovrink-check /? tells how to use it.",
@@ -36,49 +42,38 @@ const Messages English = {
     "as UTF-8",
     "as UTF-8 with a byte-order mark",
     "as UTF-16",
+    "as a mail",
 
     "The settings as the plugin reads them",
     "  {1}. {2}  {3}  (box caption {4})",
+    "  {1}. {2}  {3}  (not read as written: see the mistake below)",
     "  No keyword is set (keyword0 to keyword8): nothing will be shown.",
     "  separator  {1}  (a section ends before the first line that starts with it)",
     "  line       {1} lines a box",
-    "  Mistake: {1}",
-    "  No mistakes found.",
-    "{1} has {2} bytes or fewer: a box caption leaves out the first {2}, so its boxes have none.",
-    "{1} is never read: only keyword0 to keyword{2} count.",
-    "line reads as {1}, below {2}: boxes hold {3} lines instead.",
-    "{1} holds {2}, which code page {3} has no place for: it never matches a mail. Write it "
-    "without that character.",
-    "{1} is not UTF-8, though the file's byte-order mark says it is: it never matches a mail. "
-    "Save the file again, as UTF-8 or in code page {2}.",
-    "{1} looks like UTF-8, but the file is not UTF-8 throughout, so it is read in code page {2} "
-    "and never matches a mail: save the whole file as UTF-8, or in code page {2}.",
-    "{1} holds bytes that are not text in code page {2}.",
 
     "The text on the clipboard ({1} bytes, {2} lines)",
     "The text of {1} (saved {2}; {3} bytes, {4} lines)",
     "The clipboard holds no text. To check an issue, open it in the mail client, select all of "
-    "it (Ctrl+A), copy it (Ctrl+C) and run dovrink-check.exe again; or drop a saved message "
-    "text onto dovrink-check.exe.",
+    "it (Ctrl+A), copy it (Ctrl+C) and run dovrink-check.exe again; or drop a saved mail (.eml) "
+    "onto dovrink-check.exe.",
     "Cannot read {1}.",
     "{1} is larger than {2} MB: that is no message text.",
     "  {1} characters that code page {2} cannot hold became \"?\".",
-    "  A saved mail with its headers: the plugin sees its body only, from line {1} on.",
-    "  Its body is encoded ({1}), which this check does not read: open the issue in the mail "
+    "  A saved mail: the plugin sees its body only, which starts at line {1}.",
+    "  The copied text opens with header lines: the plugin sees the body only, which starts at "
+    "line {1}. Line numbers count from the top of what was copied.",
+    "  The saved text opens with header lines: the plugin sees the body only, which starts at "
+    "line {1}. Line numbers count from the top of the file.",
+    "  Line numbers count from the top of the file.",
+    "  Its text ({1}) is read as the mail client shows it.",
+    "  Line numbers count from the top of its text as the mail client shows it.",
+    "  It has no plain text part ({1}) for this check to read: open the issue in the mail client, "
+    "select all of it, copy it, and run the check again.",
+    "  Its text is sent as {1}, which this check does not read: open the issue in the mail "
     "client, select all of it, copy it, and run the check again.",
-    "  An issue: \"{1}\" stands within the first {2} bytes (line {3}).",
-    "  Not an issue: \"{1}\" first stands at byte {2} (line {3}), past the first {4} bytes, "
-    "where the plugin looks. The plugin shows nothing for this text.",
-    "  Not an issue: \"{1}\" is not in the text. The plugin shows nothing for it.",
     "  Were it an issue, the keywords would fare so:",
-    "  {1}. {2} {3}: found at line {4}, shown in {5}",
-    "  {1}. {2} {3}: not found",
-    "  {1}. {2} {3}: found at line {4}, but no separator line follows it",
-    "  {1}. {2} {3}: found at line {4}, but its section is too short to show anything",
     "  The plugin shows {1} for this text.",
     "  The plugin shows no box for this text.",
-    "1 box",
-    "{1} boxes",
 
     "Show the boxes as the plugin would? [Y/N] ",
     "Press any key to close this window.",
@@ -89,13 +84,18 @@ const Messages Japanese = {
     "使い方: dovrink-check [/show] [ファイル]\n"
     "\n"
     "Dovrink プラグインの設定をプラグインと同じように読んで確かめ、号の文章について、\n"
-    "号として扱われるか、各キーワードがどこにあるか、節が表示されない理由を示します。\n"
+    "号として扱われるか、各キーワードがどこにあり記事がボックス何個で表示されるか、\n"
+    "おかしく表示されるところはどこかを、同じ文章で確かめた直し方とともに示します。\n"
     "\n"
-    "  ファイル  メールソフトから保存したメールの文章 (ANSI、UTF-8、UTF-16 のどれでも\n"
-    "            かまいません)。dovrink-check.exe にファイルをドロップしても使えます。\n"
-    "            省略すると、クリップボードの文章を確かめます。号を開いて全体を選択し、\n"
-    "            コピーしてから実行してください。\n"
+    "  ファイル  メールソフトで保存したメール (.eml) か、保存したメールの文章 (ANSI、\n"
+    "            UTF-8、UTF-16 のどれでもかまいません)。dovrink-check.exe にファイルを\n"
+    "            ドロップしても使えます。省略すると、クリップボードの文章を確かめます。\n"
+    "            号を開いて全体を選択し、コピーしてから実行してください。\n"
     "  /show     確かめたあと、プラグインと同じボックスを表示します。\n"
+    "\n"
+    "終了コード: 0 ボックスが表示される (または文章がない)、5 表示されるが間違いか注意が\n"
+    "ある、3 号なのにボックスが表示されない、4 号ではない、1 ファイルを読めない、\n"
+    "2 引数が違う。\n"
     "\n"
     "dovrink-check.exe は、メールソフトの plugins フォルダーに dovrink.dll と並べて置いて"
     "ください。",
@@ -109,7 +109,7 @@ const Messages Japanese = {
     "(いつものショートカットから起動したときは、メールソフト本体のフォルダーです)",
     "    {1}\n      {2}で保存されています",
     "    {1}\n      ファイルがありません。キーワードがないので、何も表示されません",
-    "    {1}\n      ファイルがありません。区切りは {2}、1 画面 {3} 行になります",
+    "    {1}\n      ファイルがありません。区切りは {2}、1 ボックス {3} 行になります",
     "    このフォルダーのパスが長すぎるため、プラグインはキーワードを読めません。",
     "  dovrink.dll はこのフォルダーにあります。",
     "  dovrink.dll がこのフォルダーにありません。dovrink-check.exe と同じフォルダーに置いて"
@@ -121,52 +121,38 @@ const Messages Japanese = {
     "UTF-8 ",
     "UTF-8 (BOM 付き) ",
     "UTF-16 ",
+    "メール形式",
 
     "プラグインが読んだ設定",
     "  {1}. {2}  {3}  (ボックスの題名 {4})",
+    "  {1}. {2}  {3}  (書かれたとおりには読まれません。下の「間違い」を見てください)",
     "  キーワード (keyword0～keyword8) がありません。何も表示されません。",
-    "  separator  {1}  (節は、これで始まる最初の行の手前で終わります)",
-    "  line       1 画面 {1} 行",
-    "  間違い: {1}",
-    "  よくある間違いは見つかりませんでした。",
-    "{1} が {2} バイト以下です。ボックスの題名はキーワードの先頭 {2} バイトを除いたものなので、"
-    "題名がありません。",
-    "{1} は読まれません。使えるのは keyword0～keyword{2} だけです。",
-    "line が {1} で {2} より小さいため、1 画面 {3} 行になります。",
-    "{1} に Shift_JIS (コードページ {3}) にない文字 {2} があります。メールと一致することは"
-    "ありません。この文字を使わずに書いてください。",
-    "ファイルの先頭に UTF-8 の印 (BOM) がありますが、{1} は UTF-8 ではありません。メールと"
-    "一致しません。UTF-8 か Shift_JIS (コードページ {2}) で保存し直してください。",
-    "{1} は UTF-8 のようですが、ファイル全体が UTF-8 ではないため Shift_JIS (コードページ "
-    "{2}) として読まれ、メールと一致しません。ファイル全体を UTF-8 か Shift_JIS で保存し直して"
-    "ください。",
-    "{1} に Shift_JIS (コードページ {2}) の文字でないバイトがあります。",
+    "  separator  {1}  (記事は、これで始まる最初の行の手前で終わります)",
+    "  line       1 ボックス {1} 行",
 
     "クリップボードの文章 ({1} バイト、{2} 行)",
     "{1} の文章 ({2}で保存、{3} バイト、{4} 行)",
     "クリップボードに文章がありません。号を確かめるには、メールソフトで号を開き、全体を選択"
     "して (Ctrl+A) コピーし (Ctrl+C)、もう一度 dovrink-check.exe を実行してください。保存した"
-    "メールの文章を dovrink-check.exe にドロップしてもかまいません。",
+    "メール (.eml) を dovrink-check.exe にドロップしてもかまいません。",
     "{1} を読めません。",
     "{1} は {2} MB より大きいため、メールの文章ではありません。",
     "  コードページ {2} にない {1} 文字を「?」にしました。",
-    "  ヘッダー付きで保存したメールです。プラグインが見るのは本文だけで、本文は {1} 行目から"
-    "です。",
-    "  本文が符号化 ({1}) されているため、確かめられません。メールソフトで号を開き、全体を"
-    "選択してコピーしてから、もう一度実行してください。",
-    "  号として扱われます: 「{1}」が先頭 {2} バイトの中 ({3} 行目) にあります。",
-    "  号として扱われません: 「{1}」が最初に現れるのは {2} バイト目 ({3} 行目) で、"
-    "プラグインが見る先頭 {4} バイトより後ろです。この文章では何も表示されません。",
-    "  号として扱われません: 文章に「{1}」がありません。何も表示されません。",
+    "  保存したメールです。プラグインが見るのは本文だけで、本文は {1} 行目からです。",
+    "  コピーした文章の先頭にヘッダーの行があります。プラグインが見るのは本文だけで、本文は "
+    "{1} 行目からです。行番号は、コピーした文章の先頭から数えます。",
+    "  保存した文章の先頭にヘッダーの行があります。プラグインが見るのは本文だけで、本文は "
+    "{1} 行目からです。行番号は、ファイルの先頭から数えます。",
+    "  行番号は、ファイルの先頭から数えます。",
+    "  本文 ({1}) を、メールソフトが表示するとおりに読みました。",
+    "  行番号は、メールソフトが表示する本文の先頭から数えます。",
+    "  この確認で読めるプレーンテキスト (text/plain) の部分がありません ({1})。メールソフトで号を"
+    "開き、全体を選択してコピーしてから、もう一度実行してください。",
+    "  本文が {1} で送られていて、この確認では読めません。メールソフトで号を開き、全体を選択"
+    "してコピーしてから、もう一度実行してください。",
     "  号として扱われたとすると、キーワードは次のとおりです:",
-    "  {1}. {2} {3}: {4} 行目にあります。{5}で表示されます",
-    "  {1}. {2} {3}: 見つかりません",
-    "  {1}. {2} {3}: {4} 行目にありますが、その後に区切りの行がありません",
-    "  {1}. {2} {3}: {4} 行目にありますが、節が短すぎて何も表示されません",
     "  この文章では、{1}が表示されます。",
     "  この文章では、ボックスは表示されません。",
-    "ボックス 1 個",
-    "ボックス {1} 個",
 
     "プラグインと同じボックスを表示しますか? [Y/N] ",
     "何かキーを押すと、このウィンドウを閉じます。",
@@ -190,18 +176,3 @@ const char *SavedAs(const Messages &say, SettingsEncoding encoding) {
 }
 
 const Messages &MessagesFor(unsigned codePage) { return codePage == 932 ? Japanese : English; }
-
-std::string Fill(const char *pattern, std::initializer_list<std::string> values) {
-    std::string filled;
-    for (const char *at = pattern; *at != '\0'; ++at) {
-        const bool slot = at[0] == '{' && at[1] >= '1' && at[1] <= '9' && at[2] == '}';
-        const auto index = slot ? static_cast<size_t>(at[1] - '1') : values.size();
-        if (index < values.size()) {
-            filled += values.begin()[index];
-            at += 2;
-        } else {
-            filled += *at;
-        }
-    }
-    return filled;
-}

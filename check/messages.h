@@ -1,10 +1,9 @@
 #pragma once
-// Everything the self-check says, in Japanese where the code page is 932 and in English
-// elsewhere. Texts are UTF-8; {1} to {9} stand for the values that Fill puts in, in the order
-// each language needs them.
-#include <initializer_list>
-#include <string>
-
+// What the self-check says of itself and of where it looks, in Japanese where the code page is
+// 932 and in English elsewhere; what it says of the settings and of a text are the judgements'
+// own words (diagnosis/words.h), which the preview speaks too. Texts are UTF-8; {1} to {9} stand
+// for the values that Fill (diagnosis/words.h) puts in, in the order each language needs them.
+#include "diagnosis/words.h"
 #include "settings/settings.h"
 
 struct Messages {
@@ -27,22 +26,15 @@ struct Messages {
     const char *Utf8;
     const char *Utf8WithMark;
     const char *Utf16;
+    const char *AsMail;
 
     // The settings as read.
     const char *SettingsHeading;
     const char *KeywordLine;
+    const char *KeywordBeyondLine;
     const char *NoKeywords;
     const char *SeparatorLine;
     const char *PageLinesLine;
-    const char *MistakeLine;
-    const char *NoMistakes;
-    const char *NoCaption;
-    const char *NeverRead;
-    const char *FewPageLines;
-    const char *BeyondCodePage;
-    const char *MarkOverOther;
-    const char *Utf8InAnsiFile;
-    const char *NotText;
 
     // The text checked.
     const char *ClipboardHeading;
@@ -52,19 +44,16 @@ struct Messages {
     const char *FileTooLarge;
     const char *Unheld;
     const char *SavedMail;
-    const char *EncodedBody;
-    const char *Issue;
-    const char *MarkerLate;
-    const char *MarkerMissing;
+    const char *CopiedWithHeaders;
+    const char *SavedWithHeaders;
+    const char *CountedInFile;
+    const char *ReadAs;
+    const char *CountedInBody;
+    const char *NoTextPart;
+    const char *UnreadCharset;
     const char *WereItAnIssue;
-    const char *Shown;
-    const char *NotFound;
-    const char *NoSeparator;
-    const char *TooShort;
     const char *BoxCount;
     const char *NoBox;
-    const char *OneBox;
-    const char *SomeBoxes;
 
     // Questions at the end of a run in a window of its own.
     const char *AskShow;
@@ -76,6 +65,3 @@ const char *SavedAs(const Messages &say, SettingsEncoding encoding);
 
 // The messages in the language of the code page.
 const Messages &MessagesFor(unsigned codePage);
-
-// The pattern with {1}, {2}, ... replaced by the values in order.
-std::string Fill(const char *pattern, std::initializer_list<std::string> values);

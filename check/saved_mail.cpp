@@ -1,72 +1,90 @@
 #include "check/saved_mail.h"
 
-#include "diagnosis/mail_header.h"
+#include "check/conversions.h"
+#include "diagnosis/mail/iso_2022_jp.h"
+#include "diagnosis/mail/jis_codes.h"
+#include "diagnosis/mail/labels.h"
+#include "diagnosis/mail/mail_header.h"
 
 namespace {
 
-std::string Lower(std::string text) {
-    for (char &c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + ('a' - 'A'));
+// Text of code page 932 in the ANSI code page; the decoder's marks for what it could not read
+// become "?", as the client shows them.
+std::string AnsiOfCp932(std::string cp932, size_t &unheld) {
+    if (GetACP() != 932) {
+        return AnsiOf(WideOf(932, cp932), unheld);
+    }
+    for (char &c : cp932) {
+        if (c == UnreadableInCp932) {
+            c = '?';
+            ++unheld;
         }
     }
-    return text;
+    return cp932;
 }
 
-std::string Trimmed(const std::string &text) {
-    const size_t first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string() : text.substr(first);
+// The part's text in the ANSI code page; false when its charset is none this check reads.
+bool ReadCharset(const TextPart &part, const Encoding &encoding, SavedMail &mail) {
+    switch (encoding.With) {
+    case Decoder::ShiftJis:
+        mail.Body = AnsiOfCp932(part.Bytes, mail.Unheld);
+        return true;
+    case Decoder::Iso2022Jp: {
+        std::string cp932;
+        Iso2022JpToCp932(part.Bytes, cp932);
+        mail.Body = AnsiOfCp932(cp932, mail.Unheld);
+        return true;
+    }
+    case Decoder::Utf8:
+        mail.Body = AnsiOf(WideOf(CP_UTF8, part.Bytes), mail.Unheld);
+        return true;
+    case Decoder::EucJp:
+    case Decoder::UserDefined:
+    case Decoder::Iconv:
+        return false;
+    }
+    return false;
 }
 
-// What in the headers (each "name:value", lower case, unfolded) makes the body unreadable as it
-// stands.
-std::string EncodingIn(const std::string &headers) {
-    if (headers.find("\ncontent-type:multipart/") != std::string::npos) {
-        return "MIME parts";
-    }
-    if (headers.find("\ncontent-transfer-encoding:base64") != std::string::npos) {
-        return "base64";
-    }
-    if (headers.find("\ncontent-transfer-encoding:quoted-printable") != std::string::npos) {
-        return "quoted-printable";
-    }
-    if (headers.find("iso-2022-jp") != std::string::npos) {
-        return "ISO-2022-JP";
-    }
-    return {};
-}
-
-// The header's fields, each "name:value" in lower case and unfolded, a line each.
-std::string HeaderFields(const std::string &header) {
-    std::string fields;
-    for (size_t at = 0; at < header.size();) {
-        const size_t end = header.find('\n', at);
-        const size_t next = end == std::string::npos ? header.size() : end + 1;
-        std::string content = header.substr(at, next - at);
-        while (!content.empty() && (content.back() == '\n' || content.back() == '\r')) {
-            content.pop_back();
+// Line ends as the client hands them over: CR LF.
+std::string WithCrLf(const std::string &text) {
+    std::string crlf;
+    crlf.reserve(text.size() + text.size() / 32);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+            crlf += '\r';
         }
-        const size_t colon = content.find(':');
-        const bool folded = !content.empty() && (content[0] == ' ' || content[0] == '\t');
-        if (folded) {
-            fields += " " + Trimmed(Lower(content));
-        } else if (colon != std::string::npos) {
-            fields += "\n" + Lower(content.substr(0, colon)) + ":" +
-                      Trimmed(Lower(content.substr(colon + 1)));
-        }
-        at = next;
+        crlf += text[i];
     }
-    return fields;
+    return crlf;
 }
 
 } // namespace
 
-bool FindSavedMail(const std::string &text, SavedMail &mail) {
+bool ReadSavedMail(const std::string &bytes, SavedMail &mail) {
     MailHeader header{};
-    if (!FindMailHeader(text, header)) {
+    if (!FindMailHeader(bytes, header)) {
         return false;
     }
-    mail = {header.BodyStart, header.BodyLine,
-            EncodingIn(HeaderFields(text.substr(0, header.BodyStart)))};
+    mail = SavedMail{MailText::Read, header.BodyLine, {}, {}, {}, false, 0};
+    TextPart part;
+    const TextPartFound found = FindTextPart(bytes, header.BodyStart, part);
+    mail.Type = part.Type;
+    if (found != TextPartFound::Found) {
+        mail.Result = MailText::NoTextPart;
+        return true;
+    }
+    const char *how = nullptr;
+    const Encoding *encoding = part.Charset.empty()
+                                   ? &EncodingOfUnlabelled(part.Bytes, how)
+                                   : EncodingOfNormalLabel(NormalLabel(part.Charset));
+    mail.Sent = encoding != nullptr ? encoding->Name : part.Charset;
+    mail.Sent += part.TransferEncoding.empty() ? "" : ", " + part.TransferEncoding;
+    mail.LinesAsSaved = part.LinesAsSaved;
+    if (encoding == nullptr || !ReadCharset(part, *encoding, mail)) {
+        mail.Result = MailText::UnreadCharset;
+        return true;
+    }
+    mail.Body = WithCrLf(mail.Body);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "check/settings_report.h"
 
+#include <cstring>
+
 #include "check/conversions.h"
 #include "check/shown_text.h"
 #include "diagnosis/quoted_value.h"
@@ -12,6 +14,19 @@ std::string Line(const std::string &text) { return text + "\n"; }
 
 std::string CodePage() { return std::to_string(GetACP()); }
 
+// The value of the key in UTF-8 as the file writes it: as read, unless the code page lacks one of
+// its characters.
+std::string AsWritten(const SettingsFindings &findings, const char *key, const char *read) {
+    for (int i = 0; i < findings.Count; ++i) {
+        const SettingsFinding &finding = findings.Items[i];
+        if (finding.Mistake == SettingsMistake::BeyondCodePage &&
+            std::strcmp(finding.Key, key) == 0) {
+            return finding.Text;
+        }
+    }
+    return Utf8OfAnsi(read);
+}
+
 std::string FileLine(const Messages &say, const char *path, SettingsEncoding encoding,
                      const std::string &missing) {
     if (!FileExists(path)) {
@@ -19,30 +34,6 @@ std::string FileLine(const Messages &say, const char *path, SettingsEncoding enc
     }
     return Line(
         Fill(say.FileSavedIn, {Utf8OfAnsi(path), Fill(SavedAs(say, encoding), {CodePage()})}));
-}
-
-std::string Mistake(const Messages &say, const SettingsFinding &finding,
-                    const PluginSettings &settings) {
-    const std::string key = finding.Key;
-    switch (finding.Mistake) {
-    case SettingsMistake::NoCaption:
-        return Fill(say.NoCaption, {key, std::to_string(ExcerptSkip)});
-    case SettingsMistake::NeverRead:
-        return Fill(say.NeverRead, {key, std::to_string(KeywordCount - 1)});
-    case SettingsMistake::FewPageLines:
-        return Fill(say.FewPageLines,
-                    {std::to_string(finding.Number), std::to_string(FewestPageLines),
-                     std::to_string(settings.PageLines)});
-    case SettingsMistake::BeyondCodePage:
-        return Fill(say.BeyondCodePage, {key, CharacterAndCode(finding.Number), CodePage()});
-    case SettingsMistake::MarkOverOther:
-        return Fill(say.MarkOverOther, {key, CodePage()});
-    case SettingsMistake::Utf8InAnsiFile:
-        return Fill(say.Utf8InAnsiFile, {key, CodePage()});
-    case SettingsMistake::NotText:
-        return Fill(say.NotText, {key, CodePage()});
-    }
-    return finding.Key;
 }
 
 } // namespace
@@ -69,28 +60,44 @@ std::string DescribePlaces(const Messages &say, const SettingsPlaces *places,
     return text;
 }
 
+WrittenKeywords KeywordsAsWritten(const PluginSettings &settings,
+                                  const SettingsFindings &findings) {
+    WrittenKeywords written;
+    for (int i = 0; i < KeywordCount; ++i) {
+        char key[KeywordKeySize];
+        KeywordKey(i, key);
+        written[i] = AsWritten(findings, key, settings.Keywords[i]);
+    }
+    return written;
+}
+
 std::string DescribeSettings(const Messages &say, const PluginSettings &settings,
                              const SettingsFindings &findings) {
     std::string text = Line(say.SettingsHeading);
+    const WrittenKeywords written = KeywordsAsWritten(settings, findings);
     int number = 0;
     for (int i = 0; i < KeywordCount; ++i) {
         const char *keyword = settings.Keywords[i];
-        if (keyword[0] != '\0') {
-            text +=
-                Line(Fill(say.KeywordLine, {std::to_string(++number), "keyword" + std::to_string(i),
-                                            Quoted(keyword), Quoted(CaptionOf(keyword))}));
+        if (keyword[0] == '\0') {
+            continue;
         }
+        const std::string key = "keyword" + std::to_string(i);
+        const bool beyond = written[i] != Utf8OfAnsi(keyword);
+        text += Line(beyond ? Fill(say.KeywordBeyondLine,
+                                   {std::to_string(++number), key, QuotedValue(written[i])})
+                            : Fill(say.KeywordLine, {std::to_string(++number), key, Quoted(keyword),
+                                                     Quoted(CaptionOf(keyword))}));
     }
     if (number == 0) {
         text += Line(say.NoKeywords);
     }
-    text += Line(Fill(say.SeparatorLine, {Quoted(settings.SeparatorText + 1)}));
+    text += Line(Fill(say.SeparatorLine,
+                      {QuotedValue(AsWritten(findings, "separator", settings.SeparatorText + 1))}));
     text += Line(Fill(say.PageLinesLine, {std::to_string(settings.PageLines)}));
+    const Words &words = WordsFor(GetACP());
     for (int i = 0; i < findings.Count; ++i) {
-        text += Line(Fill(say.MistakeLine, {Mistake(say, findings.Items[i], settings)}));
-    }
-    if (findings.Count == 0) {
-        text += Line(say.NoMistakes);
+        const std::string mistake = DescribeMistake(words, findings.Items[i], settings, GetACP());
+        text += Line("  " + Fill(words.MistakeLine, {mistake}));
     }
     return text;
 }

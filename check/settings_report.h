@@ -1,6 +1,8 @@
 #pragma once
 // The self-check's account of the settings: where the plugin reads them, whether the files are
-// there and how they are saved, each setting as read, and the usual mistakes.
+// there and how they are saved, each setting as read, and the usual mistakes
+// (diagnosis/settings_check.h) in the judgement's words.
+#include <array>
 #include <string>
 
 #include "check/messages.h"
@@ -15,3 +17,8 @@ std::string DescribePlaces(const Messages &say, const SettingsPlaces *places,
 // The settings, numbered as the plugin takes the keywords, then the mistakes found.
 std::string DescribeSettings(const Messages &say, const PluginSettings &settings,
                              const SettingsFindings &findings);
+
+// Each keyword in UTF-8 as the reader wrote it: as the plugin read it, or, where the code page
+// lacks one of its characters, as the file holds it.
+using WrittenKeywords = std::array<std::string, KeywordCount>;
+WrittenKeywords KeywordsAsWritten(const PluginSettings &settings, const SettingsFindings &findings);

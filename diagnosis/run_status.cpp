@@ -5,7 +5,7 @@ ExitStatus StatusOf(const RunTally &tally) {
         return ExitStatus::Unreadable;
     }
     if (tally.Boxes > 0 || !tally.MailGiven) {
-        return ExitStatus::BoxesShown;
+        return tally.Warnings > 0 ? ExitStatus::BoxesWithWarnings : ExitStatus::BoxesShown;
     }
     return tally.Issues > 0 ? ExitStatus::IssueWithoutBox : ExitStatus::NoIssue;
 }

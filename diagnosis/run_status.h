@@ -4,11 +4,12 @@
 #include <cstddef>
 
 enum class ExitStatus : int {
-    BoxesShown = 0,      // a box was shown, or no mail was given to look at
-    Unreadable = 1,      // something given could not be read (or the plugin not loaded)
-    WrongUsage = 2,      // a wrong option or argument
-    IssueWithoutBox = 3, // an issue showed no box: check the keywords
-    NoIssue = 4,         // nothing given was an issue
+    BoxesShown = 0,        // a box was shown, or no mail was given to look at
+    Unreadable = 1,        // something given could not be read (or the plugin not loaded)
+    WrongUsage = 2,        // a wrong option or argument
+    IssueWithoutBox = 3,   // an issue showed no box: check the keywords
+    NoIssue = 4,           // nothing given was an issue
+    BoxesWithWarnings = 5, // as BoxesShown, but a mistake or warning was told: heed it
 };
 
 struct RunTally {
@@ -16,6 +17,7 @@ struct RunTally {
     size_t Unreadable = 0;  // what could not be read
     size_t Issues = 0;
     size_t Boxes = 0;
+    size_t Warnings = 0; // mistakes in the settings and warnings about texts, as told
 };
 
 ExitStatus StatusOf(const RunTally &tally);

@@ -11,14 +11,33 @@ enum class SettingsMistake : unsigned char {
     MarkOverOther,  // the file's UTF-8 byte-order mark stands over a value that is not UTF-8
     Utf8InAnsiFile, // the value is UTF-8, but not all of the file is: it is read in the code page
     NotText,        // the value holds bytes that are no text in the code page
+    LineNotRead,    // the file's line Line (Text) is read as no setting: Number is why (NotRead)
+    NoSection,      // the file has no [dovrink] section; Line and Text: one misspelt, if any
+    FileElsewhere,  // the file is missing, but one like it is at Text (a path): Number 0 with
+                    // Notepad's ".txt" added, 1 in the mail client's folder above plugins
+};
+
+// Why a line of the settings file is read as no setting.
+enum class NotRead : unsigned char {
+    FullWidthEquals, // its "=" is the full-width ＝ that an IME types
+    FullWidthKey,    // its key is written in full-width letters or digits
+    UnknownKey,      // its key is none the plugin reads: not keyword0 to keyword8, separator, line
+    OutsideSection,  // it stands before the [dovrink] line, or in another section
+    NoEquals,        // it has no "=" at all
 };
 
 constexpr unsigned KeyNameSize = 32;
+
+constexpr unsigned FindingTextSize = 256;
 
 struct SettingsFinding {
     SettingsMistake Mistake;
     char Key[KeyNameSize]; // the key as the file writes it, cut to fit
     long Number;           // the code point of BeyondCodePage, the value of FewPageLines
+    int Line;              // the file's line, from 1, where the mistake stands; 0 for none
+    // UTF-8: the line as written, the value as written (BeyondCodePage), or a path; cut to fit.
+    char Text[FindingTextSize];
+    long LookAlike; // BeyondCodePage: a character like Number that the code page holds, or 0
 };
 
 constexpr int MostSettingsFindings = 32;

@@ -1,5 +1,6 @@
 #include "diagnosis/text_judgement.h"
 
+#include "platform/lead_bytes.h"
 #include "viewer/issue.h"
 #include "viewer/pages.h"
 #include "viewer/sections.h"
@@ -12,6 +13,19 @@ size_t LineOf(const char *text, const char *at) {
         line += *c == '\n' ? 1 : 0;
     }
     return line;
+}
+
+// The character of its line that the byte at `at` starts, from 1.
+size_t ColumnOf(const char *text, const char *at) {
+    const char *line = at;
+    while (line > text && line[-1] != '\n') {
+        --line;
+    }
+    size_t column = 1;
+    for (const char *c = line; c < at; c += IsLeadByte(*c) && c + 1 < at ? 2 : 1) {
+        ++column;
+    }
+    return column;
 }
 
 KeywordOutcome OutcomeOf(KeywordFate fate) {
@@ -32,9 +46,18 @@ KeywordOutcome OutcomeOf(KeywordFate fate) {
 // The keyword's judgement, every box answered with OK.
 KeywordJudgement Judge(const char *text, int key, const KeywordSection &section,
                        const PluginSettings &settings) {
-    KeywordJudgement judgement{key, OutcomeOf(section.Fate), 0, 0};
+    KeywordJudgement judgement{key, OutcomeOf(section.Fate), 0, 0, 0, 0};
     if (section.Start != nullptr) {
-        judgement.Line = LineOf(text, section.Start);
+        // A keyword that opens with a line break stands on the line of its heading.
+        const char *heading = section.Start;
+        while (*heading == '\r' || *heading == '\n') {
+            ++heading;
+        }
+        judgement.Line = LineOf(text, heading);
+        judgement.Start = static_cast<size_t>(section.Start - text);
+    }
+    if (section.SeparatorStart != nullptr) {
+        judgement.End = static_cast<size_t>(section.SeparatorStart - text);
     }
     if (section.Fate == KeywordFate::ToShow) {
         judgement.Boxes = CountPages(section.Start, ExcerptLength(section), settings.PageLines);
@@ -74,6 +97,7 @@ void JudgeText(const char *text, size_t size, const PluginSettings &settings, si
     judgement.HasMarker = marker != nullptr;
     judgement.MarkerAt = judgement.HasMarker ? static_cast<size_t>(marker - text) : 0;
     judgement.MarkerLine = judgement.HasMarker ? LineOf(text, marker) : 0;
+    judgement.MarkerColumn = judgement.HasMarker ? ColumnOf(text, marker) : 0;
     judgement.Issue = IsIssue(text, judgement.Length);
     judgement.Count = 0;
     for (int k = 0; k < KeywordCount; ++k) {

@@ -18,17 +18,21 @@ enum class KeywordOutcome : unsigned char {
 struct KeywordJudgement {
     int Key; // the key's number: 0 for keyword0
     KeywordOutcome Outcome;
-    size_t Line;  // where the keyword first stands, from 1; 0 when it is not found
+    size_t Line;  // the line of the heading it first finds (past the keyword's own line breaks),
+                  // from 1; 0 when it is not found
     size_t Boxes; // the boxes its section shows; for a text that is no issue, would show
+    size_t Start; // the keyword's first byte in the text, when it is found
+    size_t End;   // where its section ends (the separator's line feed), when one follows
 };
 
 struct TextJudgement {
-    size_t Length;     // of the text, up to its first NUL: what the plugin reads
-    bool HasMarker;    // the issue marker stands in the text
-    size_t MarkerAt;   // where it first stands, from byte 0
-    size_t MarkerLine; // and its line, from 1
-    bool Issue;        // the marker stands within the bytes the plugin looks at
-    int Count;         // keywords that are set, judged in Keywords in the order they show
+    size_t Length;       // of the text, up to its first NUL: what the plugin reads
+    bool HasMarker;      // the issue marker stands in the text
+    size_t MarkerAt;     // where it first stands, from byte 0
+    size_t MarkerLine;   // and its line, from 1
+    size_t MarkerColumn; // and the character of its line it starts at, from 1
+    bool Issue;          // the marker stands within the bytes the plugin looks at
+    int Count;           // keywords that are set, judged in Keywords in the order they show
     KeywordJudgement Keywords[KeywordCount];
     size_t Boxes; // the boxes the plugin shows for the text
 };

@@ -4,6 +4,6 @@
 
 extern "C" const PluginInspection *DovrinkInspection() {
     static const PluginInspection inspection = {&Settings, KeywordFilePath, CheckSettings,
-                                                JudgeText};
+                                                JudgeText, AdviseOnText};
     return &inspection;
 }

@@ -3,8 +3,11 @@
 // plugin read and its own judgement of a body, so that the preview's explanations come from the
 // state and the code that showed the boxes. The DLL has none of it.
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "diagnosis/settings_check.h"
+#include "diagnosis/text_advice.h"
 #include "diagnosis/text_judgement.h"
 #include "settings/settings.h"
 
@@ -19,6 +22,9 @@ struct PluginInspection {
     // What a view update makes of a text with these settings, keyword by keyword.
     void (*JudgeText)(const char *text, size_t size, const PluginSettings &settings,
                       size_t cancelledBox, TextJudgement &judgement);
+    // What would show wrong for the text, or misses by a little, with the fixes that work.
+    std::vector<TextAdvice> (*AdviseOnText)(const std::string &text,
+                                            const PluginSettings &settings);
 };
 
 extern "C" const PluginInspection *DovrinkInspection();

@@ -1,7 +1,7 @@
 #include "preview/explanation.h"
 
-#include "preview/settings_report.h"
-#include "viewer/issue.h"
+#include "diagnosis/words.h"
+#include "platform/posix/code_page.h"
 
 TextJudgement JudgeBody(const std::string &body, const PluginInspection &plugin,
                         const std::vector<ShownBox> &boxes) {
@@ -14,36 +14,17 @@ TextJudgement JudgeBody(const std::string &body, const PluginInspection &plugin,
     return judgement;
 }
 
-std::string DescribeKeyword(const KeywordJudgement &keyword, const PluginSettings &settings) {
-    const std::string where = "found at line " + std::to_string(keyword.Line);
-    std::string what;
-    switch (keyword.Outcome) {
-    case KeywordOutcome::Shown:
-        what = where + ", shown in " + std::to_string(keyword.Boxes) +
-               (keyword.Boxes == 1 ? " box" : " boxes");
-        break;
-    case KeywordOutcome::NotFound:
-        what = "not found";
-        break;
-    case KeywordOutcome::NoSeparator:
-        what = where + ", but no separator line " + Visible(settings.SeparatorText) + " follows it";
-        break;
-    case KeywordOutcome::TooShort:
-        what = where + ", but its section is too short to show anything";
-        break;
-    case KeywordOutcome::NotReached:
-        what = where + ", not shown: an earlier box was cancelled";
-        break;
-    }
-    return Visible(settings.Keywords[keyword.Key]) + ": " + what;
+std::string DescribeKeyword(int number, const KeywordJudgement &keyword,
+                            const PluginSettings &settings) {
+    return DescribeKeyword(EnglishWords(), number, keyword,
+                           AnsiToUtf8(settings.Keywords[keyword.Key]), 0);
 }
 
-std::string DescribeNoIssue(const TextJudgement &judgement) {
-    const std::string marker = std::string("\"") + IssueMarker + "\"";
-    if (!judgement.HasMarker) {
-        return "Not an issue: " + marker + " does not occur in it.";
-    }
-    return "Not an issue: " + marker + " first occurs at byte " +
-           std::to_string(judgement.MarkerAt) + ", past the first " + std::to_string(MarkerWindow) +
-           " bytes, where the plugin looks.";
+std::string DescribeMarker(const TextJudgement &judgement) {
+    return DescribeMarker(EnglishWords(), judgement, 0);
+}
+
+std::string DescribeAdvice(const TextAdvice &advice, const PluginSettings &settings) {
+    const Words &say = EnglishWords();
+    return Fill(say.AdviceLine, {DescribeAdvice(say, advice, settings, 0, AnsiToUtf8)});
 }

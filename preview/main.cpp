@@ -49,11 +49,10 @@ int Preview(const PreviewOptions &options) {
         UnloadPluginLibrary(plugin);
         return Failed;
     }
-    if (options.ShowSettings) {
-        PrintSettingsReport(*plugin.Inspection);
-    }
+    const int mistakes = options.ShowSettings ? PrintSettingsReport(*plugin.Inspection) : 0;
     PreviewRun run(plugin, static_cast<unsigned>(std::stoul(options.CodePage)), options.Explain,
                    stdout);
+    run.CountWarnings(static_cast<size_t>(mistakes));
     run.PreviewAll(options.MessageFiles);
     plugin.Entries.Exit();
     UnloadPluginLibrary(plugin);

@@ -124,9 +124,13 @@ short or damaged is read up to the damage, which one line names.
 
 For an issue that shows no box, and for every message with --explain, one line
 per keyword says what became of it: shown in how many boxes, not found, found
-without a separator line after it, or with a section too short to show. After
-several messages a summary counts messages, issues and boxes per keyword, and
-names the keywords that matched in no issue.
+without a separator line after it, or with a section too short to show. For
+every issue, a line marked Warning tells what would show wrong (a caption cut
+inside a character, a box of its heading alone, a table of contents shown for
+the heading) or what misses by a little (a keyword in another width, a
+separator longer than the rules), with a fix the plugin's own judgement of the
+same text has shown to work. After several messages a summary counts messages,
+issues and boxes per keyword, and names the keywords that matched in no issue.
 
   --host-dir DIR  the folder that plays the mail client's own folder: the
                   keywords come from DIR/plugins/dovrink.ini (default: the
@@ -139,14 +143,15 @@ names the keywords that matched in no issue.
                   later box gets OK (default: asked at a terminal, else OK)
   --batch         never ask: answer with --answers, then OK; for scripts
   --explain       say for every message what became of each keyword
-  --settings      print the settings as the plugin reads them, with warnings
+  --settings      print the settings as the plugin reads them, with mistakes
   --plugin FILE   the plugin library (default: libdovrink.so beside this program)
   -h, --help      this text
 
 Exit status, over all the messages of the run: 1 when one could not be read
 (or the plugin could not be loaded); else 0 when a box was shown (or no file
-was named), 3 when a message was an issue but no box was shown, 4 when no
-message was an issue; 2 on a wrong option.
+was named), 5 when so but a line marked Mistake or Warning was printed, 3 when
+a message was an issue but no box was shown, 4 when no message was an issue;
+2 on a wrong option.
 
 Examples:
   )" + program +

@@ -159,7 +159,7 @@ void PreviewRun::ShowMessage(const std::string &name, Message message) {
     ShowBody(std::move(message.Body));
 }
 
-// Shows the body as the message on view, and says why when nothing showed.
+// Shows the body as the message on view, and says why when nothing showed, or what shows wrong.
 void PreviewRun::ShowBody(std::string body) {
     const PluginInspection &inspection = *Plugin.Inspection;
     SetMessageOnView(std::move(body));
@@ -167,10 +167,14 @@ void PreviewRun::ShowBody(std::string body) {
     const TextJudgement judgement = JudgeBody(MessageOnView(), inspection, TakeShownBoxes());
     Summary.Add(judgement);
     if (!judgement.Issue) {
-        std::fprintf(Out, "  %s\n\n", DescribeNoIssue(judgement).c_str());
+        PrintLine("  " + DescribeMarker(judgement));
+        std::fprintf(Out, "\n");
         return;
     }
-    if (judgement.Boxes > 0 && !Explain) {
+    const PluginSettings &settings = *inspection.Settings;
+    const std::vector<TextAdvice> advice = inspection.AdviseOnText(MessageOnView(), settings);
+    Summary.Tally.Warnings += advice.size();
+    if (judgement.Boxes > 0 && !Explain && advice.empty()) {
         return;
     }
     std::fprintf(Out,
@@ -179,7 +183,10 @@ void PreviewRun::ShowBody(std::string body) {
         std::fprintf(Out, "    no keywords are set\n");
     }
     for (int i = 0; i < judgement.Count; ++i) {
-        PrintLine("    " + DescribeKeyword(judgement.Keywords[i], *inspection.Settings));
+        PrintLine("    " + DescribeKeyword(i + 1, judgement.Keywords[i], settings));
+    }
+    for (const TextAdvice &each : advice) {
+        PrintLine("    " + DescribeAdvice(each, settings));
     }
     std::fprintf(Out, "\n");
 }

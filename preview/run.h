@@ -19,6 +19,9 @@ class PreviewRun {
     // Every message found at the paths, in turn, then what is left over and the summary.
     void PreviewAll(const std::vector<std::string> &paths);
 
+    // Mistakes told before the run, which its exit status counts as warnings.
+    void CountWarnings(size_t count) { Summary.Tally.Warnings += count; }
+
     // The exit status the run comes to, as --help explains it.
     ExitStatus Status() const { return StatusOf(Summary.Tally); }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnosis/words.h"
 #include "platform/windows_api.h"
 #include "preview/settings_report.h"
 
@@ -36,6 +37,10 @@ void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
                  Count(Messages, "message", "messages").c_str(), Tally.Unreadable,
                  Count(Tally.Issues, "issue", "issues").c_str(), IssuesWithoutBox,
                  Count(Tally.Boxes, "box", "boxes").c_str());
+    if (Tally.Warnings > 0) {
+        std::fprintf(out, "  %s\n",
+                     Fill(EnglishWords().SomeWarnings, {std::to_string(Tally.Warnings)}).c_str());
+    }
     if (Deleted > 0) {
         std::fprintf(out,
                      "  Passed over: %s, marked deleted by the mail program but not yet purged\n",

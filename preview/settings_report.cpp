@@ -5,6 +5,7 @@
 
 #include "diagnosis/quoted_value.h"
 #include "diagnosis/settings_check.h"
+#include "diagnosis/words.h"
 #include "platform/posix/code_page.h"
 #include "platform/posix/regular_file.h"
 #include "platform/posix/windows_path.h"
@@ -13,8 +14,6 @@
 #include "viewer/caption.h"
 
 namespace {
-
-std::string CodePageNamed() { return "code page " + CodePageName(GetACP()); }
 
 // How the file is saved, for the reader; empty for the code page.
 std::string EncodingName(SettingsEncoding encoding) {
@@ -29,48 +28,6 @@ std::string EncodingName(SettingsEncoding encoding) {
         return "UTF-16 (big-endian)";
     case SettingsEncoding::Ansi:
         return "";
-    }
-    return "";
-}
-
-// The value of the key as the plugin read it.
-std::string ValueRead(const std::string &key, const PluginSettings &settings) {
-    if (key == "separator") {
-        return settings.SeparatorText + 1;
-    }
-    return settings.Keywords[key.back() - '0'];
-}
-
-// The warning for the reader about one finding.
-std::string Warning(const SettingsFinding &finding, const PluginSettings &settings) {
-    const std::string key = finding.Key;
-    const std::string page = CodePageNamed();
-    switch (finding.Mistake) {
-    case SettingsMistake::NoCaption:
-        return key + " has " + std::to_string(ExcerptSkip) +
-               " bytes or fewer: a box caption leaves out the first " +
-               std::to_string(ExcerptSkip) + ", so its boxes have none.";
-    case SettingsMistake::NeverRead:
-        return key + " is never read: only keyword0 to keyword" + std::to_string(KeywordCount - 1) +
-               " count.";
-    case SettingsMistake::FewPageLines:
-        return "line reads as " + std::to_string(finding.Number) + ", below " +
-               std::to_string(FewestPageLines) + ": boxes hold " +
-               std::to_string(settings.PageLines) + " lines instead.";
-    case SettingsMistake::BeyondCodePage:
-        return key + " holds " + CharacterAndCode(finding.Number) + ", which " + page +
-               " has no place for: it reads as " + Visible(ValueRead(key, settings)) +
-               " and never matches a mail. Write it without that character.";
-    case SettingsMistake::MarkOverOther:
-        return key + " is not UTF-8, though the file's byte-order mark says it is: it reads as " +
-               Visible(ValueRead(key, settings)) +
-               " and never matches a mail. Save the file again, as UTF-8 or in " + page + ".";
-    case SettingsMistake::Utf8InAnsiFile:
-        return key + " looks like UTF-8, but the file is not UTF-8 throughout, so it is read in " +
-               page + " and never matches a mail: save the whole file as UTF-8, or in " + page +
-               ".";
-    case SettingsMistake::NotText:
-        return key + " holds bytes that are not text in " + page + ".";
     }
     return "";
 }
@@ -127,13 +84,11 @@ void PrintSeparatorAndPageLength(const PluginSettings &settings) {
     std::printf("    page length  %d lines a box\n", static_cast<int>(settings.PageLines));
 }
 
-void PrintWarnings(const SettingsFindings &findings, const PluginSettings &settings) {
-    if (findings.Count == 0) {
-        std::printf("  No warnings.\n\n");
-        return;
-    }
+void PrintMistakes(const SettingsFindings &findings, const PluginSettings &settings) {
+    const Words &say = EnglishWords();
     for (int i = 0; i < findings.Count; ++i) {
-        std::printf("  Warning: %s\n", Warning(findings.Items[i], settings).c_str());
+        const std::string mistake = DescribeMistake(say, findings.Items[i], settings, GetACP());
+        std::printf("  %s\n", Fill(say.MistakeLine, {mistake}).c_str());
     }
     std::printf("\n");
 }
@@ -142,7 +97,7 @@ void PrintWarnings(const SettingsFindings &findings, const PluginSettings &setti
 
 std::string Visible(const std::string &ansi) { return QuotedValue(AnsiToUtf8(ansi)); }
 
-void PrintSettingsReport(const PluginInspection &plugin) {
+int PrintSettingsReport(const PluginInspection &plugin) {
     const PluginSettings &settings = *plugin.Settings;
     std::printf("Settings, as the plugin reads them (code page %u):\n", GetACP());
     char path[SettingsPathSize];
@@ -155,5 +110,6 @@ void PrintSettingsReport(const PluginInspection &plugin) {
     PrintSeparatorAndPageLength(settings);
     SettingsFindings findings;
     plugin.CheckSettings(keywordFile ? path : nullptr, RelativeSettingsPath, settings, findings);
-    PrintWarnings(findings, settings);
+    PrintMistakes(findings, settings);
+    return findings.Count;
 }

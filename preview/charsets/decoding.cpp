@@ -2,11 +2,11 @@
 
 #include <cctype>
 
+#include "diagnosis/mail/iso_2022_jp.h"
+#include "diagnosis/mail/labels.h"
 #include "platform/posix/text_conversion.h"
 #include "preview/charsets/euc_jp.h"
 #include "preview/charsets/iconv_text.h"
-#include "preview/charsets/iso_2022_jp.h"
-#include "preview/charsets/labels.h"
 
 namespace {
 
@@ -41,9 +41,12 @@ bool Read(const std::string &bytes, const Encoding &encoding, DecodedText &text)
     case Decoder::EucJp:
         text.Unreadable = EucJpToUtf8(bytes, text.Utf8);
         return true;
-    case Decoder::Iso2022Jp:
-        text.Unreadable = Iso2022JpToUtf8(bytes, text.Utf8);
+    case Decoder::Iso2022Jp: {
+        std::string cp932;
+        Iso2022JpToCp932(bytes, cp932);
+        text.Unreadable = Cp932ToUtf8(cp932, text.Utf8);
         return true;
+    }
     case Decoder::UserDefined:
         ReadUserDefined(bytes, text);
         return true;

@@ -1,8 +1,8 @@
 #include "preview/charsets/euc_jp.h"
 
+#include "diagnosis/mail/jis_codes.h"
 #include "platform/posix/text_conversion.h"
 #include "preview/charsets/iconv_text.h"
-#include "preview/charsets/jis_codes.h"
 
 namespace {
 

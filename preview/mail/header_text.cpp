@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "diagnosis/mail/labels.h"
+#include "diagnosis/mail/transfer_encoding.h"
 #include "preview/charsets/decoding.h"
-#include "preview/charsets/labels.h"
-#include "preview/mail/transfer_encoding.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <memory>
 
+#include "diagnosis/mail/transfer_encoding.h"
 #include "preview/charsets/decoding.h"
 #include "preview/charsets/iconv_text.h"
 #include "preview/mail/header_text.h"
-#include "preview/mail/transfer_encoding.h"
 
 namespace {
 

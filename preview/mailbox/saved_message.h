@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "diagnosis/mail_header.h"
+#include "diagnosis/mail/mail_header.h"
 #include "preview/mailbox/byte_source.h"
 
 struct SavedMessage {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "check/checked_body.h"
 #include "check/checked_text.h"
 #include "check/messages.h"
 #include "check/settings_report.h"
@@ -37,49 +38,20 @@ std::set<char> Slots(const char *pattern) {
 }
 
 // Each message says the same things in both languages: a pattern that drops a slot the other
-// fills would lose a value.
+// fills would lose a value. The fields of a table of words are its pointers, in order.
+template <typename Table> void ExpectSameSlots(const Table &english, const Table &japanese) {
+    constexpr size_t count = sizeof(Table) / sizeof(const char *);
+    const auto *first = reinterpret_cast<const char *const *>(&english);
+    const auto *second = reinterpret_cast<const char *const *>(&japanese);
+    for (size_t i = 0; i < count; ++i) {
+        EXPECT_EQ(Slots(first[i]), Slots(second[i])) << i << ": " << first[i];
+        EXPECT_STRNE(first[i], second[i]) << i;
+    }
+}
+
 TEST(CheckMessages, BothLanguagesFillTheSameSlots) {
-    const Messages &english = MessagesFor(1252);
-    const Messages &japanese = MessagesFor(932);
-#define DOVRINK_SAME_SLOTS(field)                                                                  \
-    EXPECT_EQ(Slots(english.field), Slots(japanese.field)) << #field;                              \
-    EXPECT_STRNE(english.field, japanese.field) << #field;
-    DOVRINK_SAME_SLOTS(Title)
-    DOVRINK_SAME_SLOTS(WrongArgument)
-    DOVRINK_SAME_SLOTS(FileSavedIn)
-    DOVRINK_SAME_SLOTS(FileMissingForKeywords)
-    DOVRINK_SAME_SLOTS(FileMissingForSeparator)
-    DOVRINK_SAME_SLOTS(PluginFound)
-    DOVRINK_SAME_SLOTS(PluginMissing)
-    DOVRINK_SAME_SLOTS(CodePage)
-    DOVRINK_SAME_SLOTS(KeywordLine)
-    DOVRINK_SAME_SLOTS(SeparatorLine)
-    DOVRINK_SAME_SLOTS(PageLinesLine)
-    DOVRINK_SAME_SLOTS(MistakeLine)
-    DOVRINK_SAME_SLOTS(NoCaption)
-    DOVRINK_SAME_SLOTS(NeverRead)
-    DOVRINK_SAME_SLOTS(FewPageLines)
-    DOVRINK_SAME_SLOTS(BeyondCodePage)
-    DOVRINK_SAME_SLOTS(MarkOverOther)
-    DOVRINK_SAME_SLOTS(Utf8InAnsiFile)
-    DOVRINK_SAME_SLOTS(NotText)
-    DOVRINK_SAME_SLOTS(ClipboardHeading)
-    DOVRINK_SAME_SLOTS(FileHeading)
-    DOVRINK_SAME_SLOTS(FileUnreadable)
-    DOVRINK_SAME_SLOTS(FileTooLarge)
-    DOVRINK_SAME_SLOTS(Unheld)
-    DOVRINK_SAME_SLOTS(SavedMail)
-    DOVRINK_SAME_SLOTS(EncodedBody)
-    DOVRINK_SAME_SLOTS(Issue)
-    DOVRINK_SAME_SLOTS(MarkerLate)
-    DOVRINK_SAME_SLOTS(MarkerMissing)
-    DOVRINK_SAME_SLOTS(Shown)
-    DOVRINK_SAME_SLOTS(NotFound)
-    DOVRINK_SAME_SLOTS(NoSeparator)
-    DOVRINK_SAME_SLOTS(TooShort)
-    DOVRINK_SAME_SLOTS(BoxCount)
-    DOVRINK_SAME_SLOTS(SomeBoxes)
-#undef DOVRINK_SAME_SLOTS
+    ExpectSameSlots(MessagesFor(1252), MessagesFor(932));
+    ExpectSameSlots(WordsFor(1252), WordsFor(932));
 }
 
 // The keywords of a reader on Japanese Windows, or in ASCII: the keyword a heading of full-width
@@ -140,9 +112,10 @@ TEST(CheckTextReport, EachKeywordAndTheBoxes) {
          std::string(80, ' ') + "Weekly Vesk\r\n### Tips\r\n",
          ExitStatus::NoIssue,
          0,
-         {std::string("  Not an issue: \"Weekly Vesk\" first stands at byte 80 (line 1), ") +
-              "past the first 79 bytes, where the plugin looks. The plugin shows nothing for this "
-              "text.",
+         {std::string("  Not an issue: \"Weekly Vesk\" stands on line 1, from its character 81 ") +
+              "to its character 91, and ends at byte 91 of the text; the plugin takes a text for "
+              "an issue only when \"Weekly Vesk\" ends within its first 79 bytes, so it shows "
+              "nothing for this one. No setting changes that.",
           "  Were it an issue, the keywords would fare so:",
           "  1. keyword0 \"### News\": not found",
           "  2. keyword2 \"### Tips\": found at line 2, but no separator line follows it",
@@ -150,7 +123,9 @@ TEST(CheckTextReport, EachKeywordAndTheBoxes) {
     };
     for (const auto &c : cases) {
         const Messages &say = UseCodePage(c.CodePage);
-        const TextReport report = DescribeText(say, c.Text, SettingsFor(c.CodePage));
+        const PluginSettings settings = SettingsFor(c.CodePage);
+        const TextReport report =
+            DescribeText(say, c.Text, settings, KeywordsAsWritten(settings, {}), 0);
         std::string expected;
         for (const std::string &line : c.Lines) {
             expected += line + "\n";
@@ -170,8 +145,8 @@ TEST(CheckTextReport, EachKeywordAndTheBoxes) {
 // and every mistake found, in the reader's language.
 TEST(CheckSettingsReport, SettingsAndTheirMistakes) {
     SettingsFindings findings{};
-    findings.Items[0] = {SettingsMistake::NeverRead, "keyword9", 0};
-    findings.Items[1] = {SettingsMistake::FewPageLines, "line", 3};
+    findings.Items[0] = {SettingsMistake::NeverRead, "keyword9", 0, 0, "", 0};
+    findings.Items[1] = {SettingsMistake::FewPageLines, "line", 3, 0, "", 0};
     findings.Count = 2;
     const struct {
         unsigned CodePage;
@@ -183,18 +158,17 @@ TEST(CheckSettingsReport, SettingsAndTheirMistakes) {
          "  1. keyword0  \"◆◆今週\"  (ボックスの題名 \"今週\")\n"
          "  2. keyword2  \"### Tips\"  (ボックスの題名 \"Tips\")\n"
          "  3. keyword5  \"◆◆催\"  (ボックスの題名 \"催\")\n"
-         "  separator  \"-----\"  (節は、これで始まる最初の行の手前で終わります)\n"
-         "  line       1 画面 5 行\n"
+         "  separator  \"-----\"  (記事は、これで始まる最初の行の手前で終わります)\n"
+         "  line       1 ボックス 5 行\n"
          "  間違い: keyword9 は読まれません。使えるのは keyword0～keyword8 だけです。\n"
-         "  間違い: line が 3 で 5 より小さいため、1 画面 5 行になります。\n"},
+         "  間違い: line が 3 で 5 より小さいため、1 ボックス 5 行になります。\n"},
         {1252, 0,
          "The settings as the plugin reads them\n"
          "  1. keyword0  \"### News\"  (box caption \"News\")\n"
          "  2. keyword2  \"### Tips\"  (box caption \"Tips\")\n"
          "  3. keyword5  \"### Event\"  (box caption \"Event\")\n"
          "  separator  \"-----\"  (a section ends before the first line that starts with it)\n"
-         "  line       5 lines a box\n"
-         "  No mistakes found.\n"},
+         "  line       5 lines a box\n"},
     };
     for (const auto &c : cases) {
         const Messages &say = UseCodePage(c.CodePage);
@@ -227,6 +201,82 @@ TEST(CheckedText, FilesAsEditorsSaveThem) {
         EXPECT_EQ(text.Saved, c.Saved);
         EXPECT_EQ(text.Ansi, c.Ansi);
         EXPECT_EQ(text.Unheld, c.Unheld);
+    }
+}
+
+// What the plugin is handed for a file or the clipboard, and how the check says it read it: a
+// saved mail as the mail client shows it, line numbers from the top of what the reader has.
+TEST(CheckedBody, SavedMailAndCopiedText) {
+    const std::string body = "Weekly Vesk\r\n\x81\x9F\x81\x9F\x8D\xA1\x8F\x54\r\n";
+    const struct {
+        const char *What;
+        bool Clipboard;
+        std::string Bytes;
+        std::string Body; // as the plugin is handed it, in code page 932
+        size_t Offset;
+        const char *English;
+        const char *Japanese;
+    } cases[] = {
+        {"ISO-2022-JP, as most Japanese mail comes", false,
+         "From: a@example.jp\r\nSubject: x\r\nContent-Type: text/plain; charset=ISO-2022-JP\r\n"
+         "\r\nWeekly Vesk\r\n\x1B$B\x22\x21\x22\x21\x3A\x23\x3D\x35\x1B(B\r\n",
+         body, 4,
+         "The text of x.eml (saved as a mail; 110 bytes, 6 lines)\n"
+         "  A saved mail: the plugin sees its body only, which starts at line 5.\n"
+         "  Its text (ISO-2022-JP) is read as the mail client shows it.\n"
+         "  Line numbers count from the top of the file.\n",
+         "x.eml の文章 (メール形式で保存、110 バイト、6 行)\n"
+         "  保存したメールです。プラグインが見るのは本文だけで、本文は 5 行目からです。\n"
+         "  本文 (ISO-2022-JP) を、メールソフトが表示するとおりに読みました。\n"
+         "  行番号は、ファイルの先頭から数えます。\n"},
+        {"UTF-8 in base64, the text part of two", false,
+         "From: a@example.jp\r\nMIME-Version: 1.0\r\n"
+         "Content-Type: multipart/alternative; boundary=\"b\"\r\n\r\n"
+         "--b\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Transfer-Encoding: base64\r\n"
+         "\r\nV2Vla2x5IFZlc2sK4peG4peG5LuK6YCxCg==\r\n"
+         "--b\r\nContent-Type: text/html\r\n\r\n<p>Weekly Vesk</p>\r\n--b--\r\n",
+         body, 0,
+         "The text of x.eml (saved as a mail; 272 bytes, 14 lines)\n"
+         "  A saved mail: the plugin sees its body only, which starts at line 5.\n"
+         "  Its text (UTF-8, base64) is read as the mail client shows it.\n"
+         "  Line numbers count from the top of its text as the mail client shows it.\n",
+         "x.eml の文章 (メール形式で保存、272 バイト、14 行)\n"
+         "  保存したメールです。プラグインが見るのは本文だけで、本文は 5 行目からです。\n"
+         "  本文 (UTF-8, base64) を、メールソフトが表示するとおりに読みました。\n"
+         "  行番号は、メールソフトが表示する本文の先頭から数えます。\n"},
+        {"a charset the check does not read", false,
+         "From: a@example.jp\r\nContent-Type: text/plain; charset=euc-kr\r\n\r\nWeekly Vesk\r\n",
+         "", 0,
+         "The text of x.eml (saved as a mail; 77 bytes, 4 lines)\n"
+         "  A saved mail: the plugin sees its body only, which starts at line 4.\n"
+         "  Its text is sent as EUC-KR, which this check does not read: open the issue in the mail "
+         "client, select all of it, copy it, and run the check again.\n",
+         "x.eml の文章 (メール形式で保存、77 バイト、4 行)\n"
+         "  保存したメールです。プラグインが見るのは本文だけで、本文は 4 行目からです。\n"
+         "  本文が EUC-KR で送られていて、この確認では読めません。メールソフトで号を開き、全体を"
+         "選択してコピーしてから、もう一度実行してください。\n"},
+        {"a copied text that opens with header lines", true,
+         "From: a@example.jp\r\nSubject: Weekly Vesk\r\n\r\n" + body, body, 3,
+         "The text on the clipboard (67 bytes, 5 lines)\n"
+         "  The copied text opens with header lines: the plugin sees the body only, which starts "
+         "at line 4. Line numbers count from the top of what was copied.\n",
+         "クリップボードの文章 (67 バイト、5 行)\n"
+         "  コピーした文章の先頭にヘッダーの行があります。プラグインが見るのは本文だけで、本文は "
+         "4 行目からです。行番号は、コピーした文章の先頭から数えます。\n"},
+    };
+    for (const auto &c : cases) {
+        for (const unsigned codePage : {1252u, 932u}) {
+            const Messages &say = MessagesFor(codePage);
+            UseCodePage(932);
+            CheckedText copied;
+            copied.Ansi = c.Bytes;
+            const CheckedBody checked =
+                c.Clipboard ? BodyOfClipboard(say, copied) : BodyOfFile(say, "x.eml", c.Bytes);
+            EXPECT_EQ(checked.Account, codePage == 932 ? c.Japanese : c.English) << c.What;
+            EXPECT_EQ(checked.Readable, !c.Body.empty()) << c.What;
+            EXPECT_EQ(checked.Body, c.Body) << c.What;
+            EXPECT_EQ(checked.Offset, c.Offset) << c.What;
+        }
     }
 }
 

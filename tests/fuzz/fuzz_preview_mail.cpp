@@ -1,10 +1,13 @@
 // Arbitrary bytes through the preview tool's whole path: taken apart as an mbox, each message
 // read by GMime and decoded as the mail client reads it, shown by a view update, and explained.
-// Nothing may crash, and the explanation agrees with the boxes the update showed.
+// Nothing may crash, the explanation agrees with the boxes the update showed, and every keyword
+// that the advice offers is found where it says, with a caption that starts a character.
 #include <cstdint>
 
+#include "diagnosis/advised_text.h"
 #include "fuzz_support.h"
 #include "host/copy_text.h"
+#include "platform/lead_bytes.h"
 #include "platform/windows_api.h"
 #include "plugin/view_update.h"
 #include "preview/explanation.h"
@@ -20,7 +23,8 @@ std::vector<ShownBox> Boxes;
 PluginSettings Settings;
 HostFunctions Host;
 // The plugin's judgement, from the core linked in, as the library hands it to the preview.
-const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText};
+const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText,
+                                     AdviseOnText};
 
 DWORD WINAPI BodyLength() { return static_cast<DWORD>(Body.size() + 1); }
 
@@ -35,6 +39,39 @@ void UseSettings() {
     SetKeyword(Settings, 2, "\x81\x9F\x81\x9F\x97\x5C\x92\xE8\x81\x60");
     SetSeparator(Settings, "\x84\x9F\x84\x9F\x84\x9F");
     Settings.PageLines = 8;
+}
+
+// The caption of the keyword starts a character of it.
+bool CaptionStartsCharacter(const std::string &keyword) {
+    size_t at = 0;
+    while (at < static_cast<size_t>(ExcerptSkip) && at < keyword.size()) {
+        at += IsLeadByte(keyword[at]) && at + 1 < keyword.size() ? 2 : 1;
+    }
+    return at == static_cast<size_t>(ExcerptSkip) || at >= keyword.size();
+}
+
+// A keyword's fix, read back as the settings file gives it, is found at the line the advice names;
+// a separator's shows sections with their text.
+void CheckFix(const TextAdvice &advice) {
+    if (advice.Fix.empty()) {
+        return;
+    }
+    if (advice.Kind == AdviceKind::HeadingOnly || advice.Kind == AdviceKind::RuleMissed) {
+        Check(advice.Shown > 0 && advice.Shown <= advice.Found);
+        return;
+    }
+    PluginSettings fixed = Settings;
+    const std::string value = ReadBack(advice.Fix);
+    SetKeyword(fixed, advice.Key, value);
+    TextJudgement judged{};
+    JudgeText(Body.c_str(), Body.size() + 1, fixed, NoBoxCancelled, judged);
+    bool found = false;
+    for (int i = 0; i < judged.Count; ++i) {
+        found = found || (judged.Keywords[i].Key == advice.Key &&
+                          judged.Keywords[i].Outcome != KeywordOutcome::NotFound &&
+                          judged.Keywords[i].Line == advice.FixedLine);
+    }
+    Check(found && CaptionStartsCharacter(value));
 }
 
 void Preview(const std::string &saved) {
@@ -53,7 +90,7 @@ void Preview(const std::string &saved) {
     const TextJudgement judgement = JudgeBody(Body, Inspection, Boxes);
     if (!judgement.Issue) {
         Check(Boxes.empty());
-        Check(!DescribeNoIssue(judgement).empty());
+        Check(!DescribeMarker(judgement).empty());
         return;
     }
     // Each keyword's boxes, by the pages its section takes, bear its caption, and together they
@@ -66,9 +103,13 @@ void Preview(const std::string &saved) {
             Check(explained < Boxes.size() &&
                   Boxes[explained++].Caption == CaptionOf(Settings.Keywords[keyword.Key]));
         }
-        Check(!DescribeKeyword(keyword, Settings).empty());
+        Check(!DescribeKeyword(i + 1, keyword, Settings).empty());
     }
     Check(explained == Boxes.size() && judgement.Boxes == Boxes.size());
+    for (const TextAdvice &advice : AdviseOnText(Body, Settings)) {
+        Check(!DescribeAdvice(advice, Settings).empty());
+        CheckFix(advice);
+    }
 }
 
 } // namespace

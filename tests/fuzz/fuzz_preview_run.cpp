@@ -32,7 +32,8 @@ constexpr size_t OutputBound = 100 * 1024;
 
 PluginSettings Settings;
 HostFunctions Host;
-const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText};
+const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText,
+                                     AdviseOnText};
 
 void WINAPI UpdateView() noexcept { HandleViewUpdate(Host, Settings); }
 

@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "diagnosis/settings_check.h"
+#include "diagnosis/words.h"
 #include "fuzz_support.h"
+#include "platform/text_encoding.h"
 #include "platform/windows_api.h"
 #include "settings/settings.h"
 
@@ -52,6 +54,15 @@ void QueryOnce(FuzzedDataProvider &input, const char *path) {
     GetPrivateProfileIntA(section.c_str(), key, 30, path);
 }
 
+bool IsAscii(const char *text, size_t length) {
+    for (size_t i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The whole reading, and the bounds every setting keeps.
 void LoadAll() {
     PluginSettings settings;
@@ -66,7 +77,13 @@ void LoadAll() {
     CheckSettings(SettingsFile.c_str(), RelativeSettingsPath, settings, findings);
     Check(findings.Count >= 0 && findings.Count <= MostSettingsFindings);
     for (int i = 0; i < findings.Count; ++i) {
-        Check(strnlen(findings.Items[i].Key, KeyNameSize) < KeyNameSize);
+        const SettingsFinding &finding = findings.Items[i];
+        Check(strnlen(finding.Key, KeyNameSize) < KeyNameSize);
+        // The line or value as written is whole UTF-8, cut to fit between characters.
+        const size_t text = strnlen(finding.Text, FindingTextSize);
+        Check(text < FindingTextSize &&
+              (text == 0 || IsUtf8BeyondAscii(finding.Text, text) || IsAscii(finding.Text, text)));
+        Check(!DescribeMistake(WordsFor(932), finding, settings, 932).empty());
     }
 }
 

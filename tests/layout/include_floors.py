@@ -14,15 +14,16 @@ MAY_INCLUDE = {
     "viewer/scan": ["platform", "settings"],
     "viewer/search": ["platform", "settings", "viewer/scan"],
     "viewer": ["platform", "settings", "viewer/scan", "viewer/search"],
-    "diagnosis": ["platform", "settings", "viewer"],
+    "diagnosis/mail": ["platform"],
+    "diagnosis": ["platform", "settings", "viewer", "viewer/search", "diagnosis/mail"],
     "plugin": ["platform", "host", "settings", "viewer", "viewer/scan", "viewer/search",
                "diagnosis"],
-    "preview/charsets": ["platform"],
-    "preview/mail": ["platform", "diagnosis", "preview/charsets"],
-    "preview/mailbox": ["platform", "diagnosis"],
-    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "plugin", "preview/charsets",
-                "preview/mail", "preview/mailbox"],
-    "check": ["platform", "host", "settings", "viewer", "diagnosis", "plugin"],
+    "preview/charsets": ["platform", "diagnosis/mail"],
+    "preview/mail": ["platform", "diagnosis", "diagnosis/mail", "preview/charsets"],
+    "preview/mailbox": ["platform", "diagnosis", "diagnosis/mail"],
+    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "diagnosis/mail", "plugin",
+                "preview/charsets", "preview/mail", "preview/mailbox"],
+    "check": ["platform", "host", "settings", "viewer", "diagnosis", "diagnosis/mail", "plugin"],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)

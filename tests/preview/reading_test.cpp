@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "diagnosis/mail/iso_2022_jp.h"
+#include "diagnosis/mail/labels.h"
 #include "preview/charsets/decoding.h"
-#include "preview/charsets/iso_2022_jp.h"
-#include "preview/charsets/labels.h"
+#include "preview/charsets/iconv_text.h"
 #include "preview/mailbox/mbox_reader.h"
 
 namespace {
@@ -99,8 +100,10 @@ TEST(Iso2022Jp, ReadsWhatCodePage932HoldsAndMarksTheRest) {
         {"line breaks in any set", "\x1B$B0!\r\n0!\x1B(B", "亜\r\n亜", 0},
     };
     for (const auto &c : cases) {
+        std::string cp932;
+        Iso2022JpToCp932(c.jis, cp932);
         std::string utf8;
-        EXPECT_EQ(Iso2022JpToUtf8(c.jis, utf8), c.unreadable) << c.name;
+        EXPECT_EQ(Cp932ToUtf8(cp932, utf8), c.unreadable) << c.name;
         EXPECT_EQ(utf8, c.utf8) << c.name;
     }
 }

@@ -31,6 +31,14 @@ CASES = [
      HERE + "keyword-missing.txt", "cp932", 932, False),
     ("saved-mail", EXAMPLE_SETTINGS, "examples/weekly-vesk-42.eml", None, 932, False),
     ("english", HERE + "english.ini", HERE + "english.txt", "cp1252", 1252, True),
+    # Headings as Japanese newsletters write them, and settings as readers first write them.
+    ("framed", HERE + "framed.ini", "tests/issues/framed.txt", "utf-8", 932, False),
+    ("marks", HERE + "marks.ini", "tests/issues/marks.txt", "cp932", 932, False),
+    ("misspelt-settings", HERE + "misspelt.ini", "tests/issues/marks.txt", "cp932", 932, False),
+    ("copied-with-headers", HERE + "marks.ini", HERE + "copied-with-headers.txt", "cp932", 932,
+     True),
+    ("saved-mail-base64", EXAMPLE_SETTINGS, "tests/preview/mail/shift-jis-base64.eml", None, 932,
+     False),
 ]
 
 LOCALES = {932: "ja_JP.UTF-8", 1252: "en_US.UTF-8"}

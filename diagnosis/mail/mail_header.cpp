@@ -1,4 +1,4 @@
-#include "diagnosis/mail_header.h"
+#include "diagnosis/mail/mail_header.h"
 
 namespace {
 

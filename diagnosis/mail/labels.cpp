@@ -1,4 +1,4 @@
-#include "preview/charsets/labels.h"
+#include "diagnosis/mail/labels.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // the WHATWG Encoding Standard, with the names that Windows adds for its Japanese code pages.
 #include <string>
 
-#include "platform/posix/text_conversion.h"
+#include "platform/text_encoding.h"
 
 // How a decoder is built for an encoding.
 enum class Decoder {

@@ -1,9 +1,8 @@
-#include "preview/charsets/iso_2022_jp.h"
-
-#include "preview/charsets/iconv_text.h"
-#include "preview/charsets/jis_codes.h"
+#include "diagnosis/mail/iso_2022_jp.h"
 
 #include <cstring>
+
+#include "diagnosis/mail/jis_codes.h"
 
 namespace {
 
@@ -51,14 +50,14 @@ bool IsHalfWidthKatakana(unsigned char byte) { return byte >= 0x21 && byte <= 0x
 
 class Decoder {
   public:
-    explicit Decoder(std::string &utf8) : Utf8(utf8) {}
+    explicit Decoder(std::string &cp932) : Cp932(cp932) {}
 
-    // Appends the text in UTF-8; returns how many characters could not be read.
+    // Appends the text; returns how many characters could not be read.
     size_t Run(const std::string &text) {
         for (size_t i = 0; i < text.size();) {
             i += Step(text, i);
         }
-        return Cp932ToUtf8(Cp932, Utf8);
+        return Unreadable;
     }
 
   private:
@@ -143,16 +142,19 @@ class Decoder {
         return 0;
     }
 
-    void MarkUnreadable() { Cp932 += UnreadableInCp932; }
+    void MarkUnreadable() {
+        Cp932 += UnreadableInCp932;
+        ++Unreadable;
+    }
 
-    std::string &Utf8;
-    std::string Cp932; // the text read so far, in code page 932
+    std::string &Cp932; // the text read so far
+    size_t Unreadable = 0;
     Set Current = Set::Ascii;
     bool Shifted = false;
 };
 
 } // namespace
 
-size_t Iso2022JpToUtf8(const std::string &text, std::string &utf8) {
-    return Decoder(utf8).Run(text);
+size_t Iso2022JpToCp932(const std::string &text, std::string &cp932) {
+    return Decoder(cp932).Run(text);
 }

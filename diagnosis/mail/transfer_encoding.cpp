@@ -1,4 +1,4 @@
-#include "preview/mail/transfer_encoding.h"
+#include "diagnosis/mail/transfer_encoding.h"
 
 namespace {
 

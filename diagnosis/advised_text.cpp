@@ -1,0 +1,67 @@
+#include "diagnosis/advised_text.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "diagnosis/characters.h"
+#include "diagnosis/rules.h"
+#include "platform/profile_text.h"
+#include "settings/unescape.h"
+
+namespace {
+
+void SetValue(char *value, size_t size, const std::string &text) {
+    const size_t kept = std::min(text.size(), size - 1);
+    std::memcpy(value, text.data(), kept);
+    value[kept] = '\0';
+}
+
+} // namespace
+
+TextJudgement Judge(const std::string &text, const PluginSettings &settings) {
+    TextJudgement judgement{};
+    JudgeText(text.c_str(), text.size() + 1, settings, NoBoxCancelled, judgement);
+    return judgement;
+}
+
+const KeywordJudgement *KeywordOf(const TextJudgement &judgement, int key) {
+    for (int i = 0; i < judgement.Count; ++i) {
+        if (judgement.Keywords[i].Key == key) {
+            return &judgement.Keywords[i];
+        }
+    }
+    return nullptr;
+}
+
+PluginSettings WithKeyword(const PluginSettings &settings, int key, const std::string &value) {
+    PluginSettings changed = settings;
+    SetValue(changed.Keywords[key], SettingsValueSize, value);
+    return changed;
+}
+
+PluginSettings WithSeparator(const PluginSettings &settings, const std::string &value) {
+    PluginSettings changed = settings;
+    SetValue(changed.SeparatorText, sizeof changed.SeparatorText, "\n" + value);
+    return changed;
+}
+
+std::string ReadBack(const std::string &written) {
+    const std::string file = std::string("[") + SettingsSection + "]\r\nkey=" + written + "\r\n";
+    const char *value = nullptr;
+    size_t length = 0;
+    if (!FindProfileValue(file.data(), file.size(), SettingsSection, "key", value, length)) {
+        return {};
+    }
+    std::string read(value, length);
+    UnescapeLineBreaks(&read[0]);
+    read.resize(std::strlen(read.c_str()));
+    return read;
+}
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+bool IsRule(const TextLine &line) { return !RuleOf(line.Characters, RuleLength).empty(); }
+
+bool IsBlankLine(const TextLine &line) {
+    return std::all_of(line.Characters.begin(), line.Characters.end(), IsBlank);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// What the advice on a text works from (text_advice.h): the text, its lines, the settings, and
+// the plugin's judgement of the text with settings changed to try a fix.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "diagnosis/text_judgement.h"
+#include "diagnosis/text_lines.h"
+#include "settings/settings.h"
+
+struct AdvisedText {
+    const std::string &Bytes; // in the code page, up to its first NUL
+    const std::vector<TextLine> &Lines;
+    const PluginSettings &Settings;
+};
+
+// A rule that ends a section is a line of this many characters or more.
+constexpr size_t RuleLength = 3;
+
+// The plugin's judgement of the text with the settings, every box answered with OK.
+TextJudgement Judge(const std::string &text, const PluginSettings &settings);
+
+// The judgement of keyword `key`; null when it is not set.
+const KeywordJudgement *KeywordOf(const TextJudgement &judgement, int key);
+
+// The settings with keyword `key`, or the separator, set to the value (in the code page, as the
+// plugin holds it after reading: line breaks as CR LF).
+PluginSettings WithKeyword(const PluginSettings &settings, int key, const std::string &value);
+PluginSettings WithSeparator(const PluginSettings &settings, const std::string &value);
+
+// A value written in the settings (text_advice.h's WrittenValue) as the plugin reads it back.
+std::string ReadBack(const std::string &written);
+
+bool IsLineBreak(char c);
+
+// Whether the line is a rule, or holds nothing but blanks.
+bool IsRule(const TextLine &line);
+bool IsBlankLine(const TextLine &line);

@@ -1,0 +1,241 @@
+#include "diagnosis/keyword_advice.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "diagnosis/characters.h"
+#include "platform/lead_bytes.h"
+#include "viewer/caption.h"
+#include "viewer/search/find_text.h"
+
+namespace {
+
+// Headings of a table of contents tried for a keyword that stands in it.
+constexpr size_t MostTried = 16;
+
+TextAdvice AdviceOn(AdviceKind kind, int key, const std::string &keyword) {
+    return {kind, key, keyword, {}, false, {}, {}, {}, {}, 0, 0, 0};
+}
+
+// Whether the caption starts inside a character, or leaves out a letter of the heading.
+bool CutsCaption(const std::string &keyword) {
+    size_t at = 0;
+    bool letter = false;
+    while (at < static_cast<size_t>(ExcerptSkip) && at < keyword.size()) {
+        const size_t length = IsLeadByte(keyword[at]) && at + 1 < keyword.size() ? 2 : 1;
+        const WideText character = WideOfAnsi(keyword.substr(at, length));
+        letter = letter || (!character.empty() && IsLetter(character[0]));
+        at += length;
+    }
+    return at > static_cast<size_t>(ExcerptSkip) || letter;
+}
+
+// Whether a character of the text starts at `at`.
+bool StartsCharacter(const AdvisedText &text, size_t at) {
+    const TextLine &line = text.Lines[LineAt(text.Lines, at) - 1];
+    return at == line.End || std::binary_search(line.Bytes.begin(), line.Bytes.end(), at) ||
+           at < line.Start;
+}
+
+// The first byte that may go before a keyword found at `start`: what stands before it on its
+// line, and the line break above; nothing of the line before, which another issue need not
+// repeat.
+size_t EarliestLead(const AdvisedText &text, size_t start, const std::string &keyword) {
+    if (IsLineBreak(keyword[0])) {
+        return start;
+    }
+    size_t earliest = start;
+    while (earliest > 0 && text.Bytes[earliest - 1] != '\n') {
+        --earliest;
+    }
+    earliest -= earliest > 0 ? 1 : 0;
+    earliest -= earliest > 0 && text.Bytes[earliest - 1] == '\r' ? 1 : 0;
+    return earliest;
+}
+
+// Whether keyword `key` set to the value is found first at `start`, as the settings can write it.
+bool FoundAt(const AdvisedText &text, int key, const std::string &value, size_t start) {
+    if (ReadBack(WrittenValue(value)) != value) {
+        return false;
+    }
+    const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, key, value));
+    const KeywordJudgement *found = KeywordOf(judged, key);
+    return found != nullptr && found->Outcome != KeywordOutcome::NotFound && found->Start == start;
+}
+
+// The keyword found at `start`, or the keyword with what stands before it in the text (its line
+// break, a mark) when its own caption would start inside a character or leave out letters of the
+// heading, so that the bytes the caption leaves out fall before them; the plugin finds it at the
+// same place. False when no such form is found.
+bool WholeCaptionForm(const AdvisedText &text, int key, size_t start, const std::string &keyword,
+                      std::string &form) {
+    if (!CutsCaption(keyword)) {
+        form = keyword;
+        return FoundAt(text, key, keyword, start);
+    }
+    const size_t earliest = EarliestLead(text, start, keyword);
+    for (size_t before = 1; before <= static_cast<size_t>(ExcerptSkip); ++before) {
+        if (start < earliest + before || !StartsCharacter(text, start - before)) {
+            continue;
+        }
+        const std::string lead = text.Bytes.substr(start - before, before);
+        // A lone CR or LF cannot be written: \n stands for both.
+        const bool lone = lead.back() == '\r' || lead.front() == '\n';
+        const std::string candidate = lead + keyword;
+        if (!lone && !CutsCaption(candidate) && FoundAt(text, key, candidate, start - before)) {
+            form = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+void SetFix(TextAdvice &advice, const std::string &form, size_t line) {
+    advice.Fix = WrittenValue(form);
+    advice.Caption = CaptionOf(form.c_str());
+    advice.FixedLine = line;
+}
+
+// The places where the keyword stands, as the plugin's search finds them, up to one more than
+// advice names.
+std::vector<size_t> Occurrences(const std::string &text, const char *keyword) {
+    std::vector<size_t> found;
+    for (size_t from = 0; from < text.size() && found.size() <= MostPlaces;) {
+        const char *at = FindText(text.c_str() + from, text.size() - from, keyword);
+        if (at == nullptr) {
+            break;
+        }
+        const auto position = static_cast<size_t>(at - text.c_str());
+        found.push_back(position);
+        from = position + (IsLeadByte(*at) ? 2 : 1);
+    }
+    return found;
+}
+
+// Whether the line (from 1) stands where a heading stands: first, or after a rule or a blank line.
+bool OpensPart(const AdvisedText &text, size_t line) {
+    return line == 1 || IsRule(text.Lines[line - 2]) || IsBlankLine(text.Lines[line - 2]);
+}
+
+// A keyword for the heading that stands at `place` on the line: the line up to the keyword and
+// the keyword, or that with the line break before it, whichever the plugin finds there first
+// with a whole caption.
+bool HeadingForm(const AdvisedText &text, int key, size_t place, size_t lineNumber,
+                 std::string &form) {
+    const TextLine &line = text.Lines[lineNumber - 1];
+    const std::string whole =
+        text.Bytes.substr(line.Start, place - line.Start) + text.Settings.Keywords[key];
+    const size_t broken = line.Start >= 2 ? line.Start - 2 : line.Start;
+    for (const size_t from : {line.Start, broken}) {
+        const std::string candidate = text.Bytes.substr(from, line.Start - from) + whole;
+        if (WholeCaptionForm(text, key, from, candidate, form)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The text's lines joined by LF in their lenient forms, each unit with the byte it comes from.
+WideText LenientText(const AdvisedText &text, std::vector<size_t> &bytes) {
+    WideText joined;
+    for (const TextLine &line : text.Lines) {
+        std::vector<size_t> from;
+        const WideText lenient = LenientForm(line.Characters, from);
+        for (size_t i = 0; i < lenient.size(); ++i) {
+            joined += lenient[i];
+            bytes.push_back(line.Bytes[from[i]]);
+        }
+        joined += '\n';
+        bytes.push_back(line.End);
+    }
+    bytes.push_back(text.Bytes.size());
+    return joined;
+}
+
+// The keyword in its lenient form, less its trailing blanks, its line breaks as LF alone.
+WideText LenientKeyword(const char *keyword) {
+    WideText wide = WideOfAnsi(keyword);
+    while (!wide.empty() && IsBlank(wide.back())) {
+        wide.pop_back();
+    }
+    WideText unbroken;
+    for (const WCHAR c : wide) {
+        unbroken += c == '\r' ? WideText() : WideText(1, c);
+    }
+    std::vector<size_t> ignored;
+    return LenientForm(unbroken, ignored);
+}
+
+} // namespace
+
+void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &judged,
+                   std::vector<TextAdvice> &advice) {
+    const std::string keyword = text.Settings.Keywords[key];
+    if (keyword.size() <= static_cast<size_t>(ExcerptSkip) || !CutsCaption(keyword)) {
+        return;
+    }
+    TextAdvice cut = AdviceOn(AdviceKind::CutCaption, key, keyword);
+    cut.Lines.push_back(judged.Line);
+    std::string form;
+    if (WholeCaptionForm(text, key, judged.Start, keyword, form)) {
+        SetFix(cut, form, judged.Line);
+    }
+    advice.push_back(cut);
+}
+
+void AdviseFoundAgain(const AdvisedText &text, int key, std::vector<TextAdvice> &advice) {
+    const char *keyword = text.Settings.Keywords[key];
+    std::vector<size_t> places = Occurrences(text.Bytes, keyword);
+    if (places.size() < 2) {
+        return;
+    }
+    TextAdvice again = AdviceOn(AdviceKind::FoundAgain, key, keyword);
+    again.MorePlaces = places.size() > MostPlaces;
+    places.resize(std::min(places.size(), MostPlaces));
+    for (const size_t place : places) {
+        again.Lines.push_back(LineAt(text.Lines, place));
+    }
+    // Where the first place opens a part, it is taken for the heading: the others are mentions.
+    size_t tried = 0;
+    for (size_t i = 1; i < places.size() && !OpensPart(text, again.Lines[0]) && tried < MostTried;
+         ++i) {
+        if (!OpensPart(text, again.Lines[i])) {
+            continue;
+        }
+        ++tried;
+        std::string form;
+        if (HeadingForm(text, key, places[i], again.Lines[i], form)) {
+            SetFix(again, form, again.Lines[i]);
+            break;
+        }
+    }
+    advice.push_back(again);
+}
+
+void AdviseNearMiss(const AdvisedText &text, int key, std::vector<TextAdvice> &advice) {
+    const WideText wanted = LenientKeyword(text.Settings.Keywords[key]);
+    std::vector<size_t> bytes;
+    const WideText lenient = LenientText(text, bytes);
+    const size_t at = wanted.empty() ? WideText::npos : lenient.find(wanted);
+    if (at == WideText::npos) {
+        return;
+    }
+    const size_t from = bytes[at];
+    size_t to = bytes[at + wanted.size()];
+    while (to > from && IsLineBreak(text.Bytes[to - 1]) && wanted.back() != '\n') {
+        --to;
+    }
+    const std::string candidate = text.Bytes.substr(from, to - from);
+    const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, key, candidate));
+    const KeywordJudgement *found = KeywordOf(judged, key);
+    std::string form;
+    if (found == nullptr || found->Outcome == KeywordOutcome::NotFound ||
+        !WholeCaptionForm(text, key, found->Start, candidate, form)) {
+        return;
+    }
+    TextAdvice nearMiss = AdviceOn(AdviceKind::NearMiss, key, text.Settings.Keywords[key]);
+    nearMiss.Lines.push_back(found->Line);
+    nearMiss.InText = candidate;
+    SetFix(nearMiss, form, found->Line);
+    advice.push_back(nearMiss);
+}

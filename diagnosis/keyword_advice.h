@@ -1,0 +1,19 @@
+#pragma once
+// Advice on one keyword of a text, each with a keyword that the plugin's judgement of the same
+// text shows to work: a caption cut inside a character, a keyword that stands in a table of
+// contents before its heading, a keyword that misses the text by other forms of its characters.
+#include <vector>
+
+#include "diagnosis/advised_text.h"
+#include "diagnosis/text_advice.h"
+
+// A caption that starts inside a character or leaves out letters of the heading, for the keyword
+// found so.
+void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &judged,
+                   std::vector<TextAdvice> &advice);
+
+// A keyword that stands more than once, whose first place is no heading and a later one is.
+void AdviseFoundAgain(const AdvisedText &text, int key, std::vector<TextAdvice> &advice);
+
+// A keyword not found as written, that the text holds in other forms of its characters.
+void AdviseNearMiss(const AdvisedText &text, int key, std::vector<TextAdvice> &advice);

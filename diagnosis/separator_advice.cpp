@@ -1,0 +1,138 @@
+#include "diagnosis/separator_advice.h"
+
+#include <algorithm>
+
+#include "diagnosis/characters.h"
+#include "diagnosis/rules.h"
+#include "diagnosis/section_shape.h"
+
+namespace {
+
+// The rules tried as separators, beyond the keywords' marks, and the longest beginning of a rule
+// tried: a separator of more would not fit the settings.
+constexpr size_t MostRulesTried = 8;
+constexpr size_t LongestBeginning = 120;
+
+TextAdvice AdviceOn(AdviceKind kind, const AdvisedText &text, const KeywordJudgement &judged) {
+    return {kind,
+            judged.Key,
+            text.Settings.Keywords[judged.Key],
+            {judged.Line},
+            false,
+            {},
+            {},
+            {},
+            {},
+            0,
+            0,
+            0};
+}
+
+// The rule lines after the line `after` (from 1), in the order they come, each once, up to
+// `most` of them.
+std::vector<WideText> RulesAfter(const AdvisedText &text, size_t after, size_t most) {
+    std::vector<WideText> rules;
+    for (size_t line = after; line < text.Lines.size() && rules.size() < most; ++line) {
+        const WideText rule = RuleOf(text.Lines[line].Characters, RuleLength);
+        if (!rule.empty() && std::find(rules.begin(), rules.end(), rule) == rules.end()) {
+            rules.push_back(rule);
+        }
+    }
+    return rules;
+}
+
+// Whether the settings can hold the separator, and read it back as it is.
+bool Writable(const std::string &separator) {
+    return separator.size() + 1 < sizeof PluginSettings{}.SeparatorText &&
+           ReadBack(separator) == separator;
+}
+
+void Add(const std::string &candidate, std::vector<std::string> &candidates) {
+    if (!candidate.empty() &&
+        std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
+        candidates.push_back(candidate);
+    }
+}
+
+// Each beginning of the rule, from RuleLength characters on: the shortest that matches it first.
+void AddBeginnings(const WideText &rule, std::vector<std::string> &candidates) {
+    const size_t longest = std::min(rule.size(), LongestBeginning);
+    for (size_t length = std::min(RuleLength, rule.size()); length <= longest; ++length) {
+        Add(AnsiOfWide(rule.substr(0, length)), candidates);
+    }
+}
+
+// The character that opens each keyword with a mark, as its heading's neighbours open too, and
+// the beginnings of the text's rules.
+void AddMarksAndRules(const AdvisedText &text, std::vector<std::string> &candidates) {
+    for (const auto &keyword : text.Settings.Keywords) {
+        const WideText wide = WideOfAnsi(keyword);
+        const WCHAR breaks[] = {'\r', '\n', 0};
+        const size_t start = wide.find_first_not_of(breaks);
+        if (start != WideText::npos && !IsLetter(wide[start]) && !IsDigit(wide[start]) &&
+            !IsBlank(wide[start])) {
+            Add(AnsiOfWide(wide.substr(start, 1)), candidates);
+        }
+    }
+    for (const WideText &rule : RulesAfter(text, 0, MostRulesTried)) {
+        Add(AnsiOfWide(rule.substr(0, std::min(RuleLength, rule.size()))), candidates);
+        Add(AnsiOfWide(rule.substr(0, std::min(LongestBeginning, rule.size()))), candidates);
+    }
+}
+
+// What is wrong with each keyword's section for the separator, and the separators to try.
+std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text,
+                                          std::vector<std::string> &candidates) {
+    const TextJudgement judged = Judge(text.Bytes, text.Settings);
+    std::vector<TextAdvice> problems;
+    for (int i = 0; i < judged.Count; ++i) {
+        const KeywordJudgement &keyword = judged.Keywords[i];
+        if (keyword.Outcome == KeywordOutcome::NoSeparator) {
+            const std::vector<WideText> rules = RulesAfter(text, keyword.Line, MostRules);
+            if (rules.empty()) {
+                continue;
+            }
+            TextAdvice missed = AdviceOn(AdviceKind::RuleMissed, text, keyword);
+            for (const WideText &rule : rules) {
+                missed.Rules.push_back(AnsiOfWide(rule));
+            }
+            AddBeginnings(rules.front(), candidates);
+            problems.push_back(missed);
+        } else if (ShapeOf(text, text.Settings.Keywords[keyword.Key], keyword) ==
+                   Shape::HeadingOnly) {
+            problems.push_back(AdviceOn(AdviceKind::HeadingOnly, text, keyword));
+        }
+    }
+    return problems;
+}
+
+} // namespace
+
+void AdviseOnSeparator(const AdvisedText &text, std::vector<TextAdvice> &advice) {
+    std::vector<std::string> candidates;
+    std::vector<TextAdvice> problems = SeparatorProblems(text, candidates);
+    if (problems.empty()) {
+        return;
+    }
+    AddMarksAndRules(text, candidates);
+    int found = 0;
+    int best = GoodSections(text, text.Settings, found);
+    std::string fix;
+    for (const std::string &candidate : candidates) {
+        int all = 0;
+        const int shown = Writable(candidate)
+                              ? GoodSections(text, WithSeparator(text.Settings, candidate), all)
+                              : 0;
+        if (shown > best) {
+            best = shown;
+            fix = candidate;
+            found = all;
+        }
+    }
+    for (TextAdvice &problem : problems) {
+        problem.Fix = fix;
+        problem.Shown = best;
+        problem.Found = found;
+        advice.push_back(problem);
+    }
+}

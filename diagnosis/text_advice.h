@@ -1,0 +1,51 @@
+#pragma once
+// What the preview and the self-check advise about a text with the settings, beyond each keyword's
+// fate (text_judgement.h): boxes that will show wrong (a title cut inside a character, a box of
+// its heading alone, a table of contents in place of the section) or a keyword or separator
+// that misses by a little. Each fix is offered only once the plugin's own judgement of the same
+// text has shown that it works; the fixes of the keywords are taken together when the separator
+// is judged, so that a reader can make them all at once.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+
+enum class AdviceKind : unsigned char {
+    CutCaption,  // the caption starts inside a character, or leaves out letters of the heading
+    HeadingOnly, // the section's boxes would hold its heading and nothing else
+    FoundAgain,  // the keyword stands more than once: the first shows, not the heading
+    NearMiss,    // not found as written, but the text has it with other forms of characters
+    RuleMissed,  // found, but the separator matches none of the rule lines after it
+};
+
+struct TextAdvice {
+    AdviceKind Kind;
+    int Key;                   // the keyword's number: 0 for keyword0
+    std::string Keyword;       // the keyword spoken of: as set, or as its fix has it
+    std::vector<size_t> Lines; // where the keyword stands (the first MostPlaces of them)
+    bool MorePlaces;           // it stands in more places than Lines holds
+    // The fix, as it is written in the settings (line breaks as \n), in the code page; empty
+    // when none was found to work. Of the separator for HeadingOnly and RuleMissed, else of
+    // keyword Key.
+    std::string Fix;
+    std::string Caption;            // the caption of the keyword as fixed
+    std::vector<std::string> Rules; // the rule lines after the keyword, in the code page
+    std::string InText;             // for a near miss: the keyword as the text writes it
+    size_t FixedLine;               // where the fixed keyword stands, from 1
+    int Shown;                      // for a separator: the sections it shows with their text
+    int Found;                      // and of how many keywords found
+};
+
+// The places of a keyword that advice names, and the rules it lists.
+constexpr size_t MostPlaces = 10;
+constexpr size_t MostRules = 5;
+
+// No issue is this long: a longer text gets no advice, which would take long to try.
+constexpr size_t LargestAdvisedText = 4 << 20;
+
+// The advice for the text (in the code page, up to its first NUL) and the settings.
+std::vector<TextAdvice> AdviseOnText(const std::string &text, const PluginSettings &settings);
+
+// The value as the settings write it: CR LF as the escape \n.
+std::string WrittenValue(const std::string &value);

@@ -1,0 +1,341 @@
+#include "diagnosis/words.h"
+
+#include "diagnosis/quoted_value.h"
+#include "settings/settings.h"
+#include "viewer/caption.h"
+#include "viewer/issue.h"
+
+namespace {
+
+const Words English = {
+    "{1}. {2} {3}: found at line {4}, shown in {5}",
+    "{1}. {2} {3}: not found",
+    "{1}. {2} {3}: found at line {4}, but no separator line follows it",
+    "{1}. {2} {3}: found at line {4}, but its section is too short to show anything",
+    "{1}. {2} {3}: found at line {4}, not shown: an earlier box was cancelled",
+    "1 box",
+    "{1} boxes",
+
+    "An issue: \"{1}\" stands within the first {2} bytes (line {3}).",
+    "Not an issue: \"{1}\" stands on line {2}, from its character {3} to its character {4}, and "
+    "ends at byte {5} of the text; the plugin takes a text for an issue only when \"{1}\" ends "
+    "within its first {6} bytes, so it shows nothing for this one. No setting changes that.",
+    "Not an issue: \"{1}\" is not in the text. The plugin shows nothing for it.",
+
+    "{1} has {2} bytes or fewer: a box caption leaves out the first {2}, so its boxes have none.",
+    "{1} is never read: only keyword0 to keyword{2} count.",
+    "line reads as {1}, below {2}: boxes hold {3} lines instead.",
+    "{1} is written {2}, which holds {3}: code page {4} has no place for it, so {1} never "
+    "matches a mail.",
+    "Write {1} in its place, which looks like it and which code page {2} holds.",
+    "Write it without that character.",
+    "{1} is not UTF-8, though the file's byte-order mark says it is: it never matches a mail. "
+    "Save the file again, as UTF-8 or in code page {2}.",
+    "{1} looks like UTF-8, but the file is not UTF-8 throughout, so it is read in code page {2} "
+    "and never matches a mail: save the whole file as UTF-8, or in code page {2}.",
+    "{1} holds bytes that are not text in code page {2}.",
+    "line {1} of the settings file, {2}, is not read: its \"＝\" is the full-width one; write "
+    "\"=\" in half-width.",
+    "line {1} of the settings file, {2}, is not read: its key is written in full-width letters "
+    "or digits; write it in half-width.",
+    "line {1} of the settings file, {2}, is not read: its key is none that the plugin reads "
+    "(keyword0 to keyword8, separator, line).",
+    "line {1} of the settings file, {2}, is not read: it stands above the [dovrink] line, or "
+    "under another [ ] line; move it below the [dovrink] line.",
+    "line {1} of the settings file, {2}, is not read: it has no \"=\" between its key and its "
+    "value.",
+    "the settings file has no [dovrink] line, so nothing in it is read: write [dovrink] on a "
+    "line of its own above the settings.",
+    "the settings file has no [dovrink] line, so nothing in it is read: its line {1}, {2}, comes "
+    "close; write it [dovrink].",
+    "there is no settings file, but {1} is: Notepad added \".txt\" to its name. Rename it "
+    "dovrink.ini.",
+    "there is no settings file, but {1} is, in the mail client's own folder: move it into the "
+    "plugins folder.",
+
+    "{1} {2} (line {3}): the box caption is the keyword less its first {5} bytes, {4}, which "
+    "starts inside the heading.",
+    "Write {1}={2} instead: the same heading is found, and the caption is {3}.",
+    "{1} {2} (line {3}): the separator line comes right after the heading, so its boxes show "
+    "the heading alone.",
+    "With separator={1}, {2} of the {3} sections found show their text.",
+    "{1} {2} stands at lines {3}: its boxes show the first, at line {4}.",
+    "To show the heading at line {1}, write {2}={3} (caption {4}).",
+    "{1} {2} is not in the text as written, but line {3} has {4}: write {1}={5} (caption {6}).",
+    "{1} {2} (line {3}): the separator {4} matches none of the separator lines after it: {5}.",
+    "{1} ({2} characters)",
+    ", ",
+
+    "Mistake: {1}",
+    "Warning: {1}",
+    "No mistakes found.",
+    "Things to heed: {1}; see the lines marked Mistake and Warning above.",
+};
+
+const Words Japanese = {
+    "{1}. {2} {3}: {4} 行目にあります。{5}で表示されます",
+    "{1}. {2} {3}: 見つかりません",
+    "{1}. {2} {3}: {4} 行目にありますが、その後に区切り線がありません",
+    "{1}. {2} {3}: {4} 行目にありますが、記事が短すぎて何も表示されません",
+    "{1}. {2} {3}: {4} 行目にありますが、前のボックスで Cancel が押されたため表示されません",
+    "ボックス 1 個",
+    "ボックス {1} 個",
+
+    "号として扱われます: 「{1}」が先頭 {2} バイトの中 ({3} 行目) にあります。",
+    "号として扱われません: 「{1}」は {2} 行目の {3} 文字目から {4} 文字目までにあり、文章の先頭"
+    "から数えて {5} バイト目で終わります。号として扱われるのは「{1}」が先頭 {6} バイトの中で終わる"
+    "ときだけなので、この文章では何も表示されません。これは設定では変えられません。",
+    "号として扱われません: 文章に「{1}」がありません。何も表示されません。",
+
+    "{1} が {2} バイト以下です。ボックスの題名はキーワードの先頭 {2} バイトを除いたものなので、"
+    "題名がありません。",
+    "{1} は読まれません。使えるのは keyword0～keyword{2} だけです。",
+    "line が {1} で {2} より小さいため、1 ボックス {3} 行になります。",
+    "{1} は {2} と書かれていますが、Shift_JIS (コードページ {4}) にない文字 {3} があるため、"
+    "メールと一致することはありません。",
+    "代わりに、よく似ていて Shift_JIS (コードページ {2}) にある {1} を使ってください。",
+    "この文字を使わずに書いてください。",
+    "ファイルの先頭に UTF-8 の印 (BOM) がありますが、{1} は UTF-8 ではありません。メールと"
+    "一致しません。UTF-8 か Shift_JIS (コードページ {2}) で保存し直してください。",
+    "{1} は UTF-8 のようですが、ファイル全体が UTF-8 ではないため Shift_JIS (コードページ "
+    "{2}) として読まれ、メールと一致しません。ファイル全体を UTF-8 か Shift_JIS で保存し直して"
+    "ください。",
+    "{1} に Shift_JIS (コードページ {2}) の文字でないバイトがあります。",
+    "設定ファイルの {1} 行目 {2} は読まれません。「＝」が全角です。半角の「=」で書いてください。",
+    "設定ファイルの {1} 行目 {2} は読まれません。キーの名前が全角で書かれています。半角で書いて"
+    "ください。",
+    "設定ファイルの {1} 行目 {2} は読まれません。プラグインが読むキー (keyword0～keyword8、"
+    "separator、line) ではありません。",
+    "設定ファイルの {1} 行目 {2} は読まれません。[dovrink] の行より上か、別の [ ] の行の下に"
+    "あります。[dovrink] の行より下に移してください。",
+    "設定ファイルの {1} 行目 {2} は読まれません。キーと値の間に「=」がありません。",
+    "設定ファイルに [dovrink] の行がないため、何も読まれません。設定の上に [dovrink] とだけ書いた"
+    "行を入れてください。",
+    "設定ファイルに [dovrink] の行がないため、何も読まれません。{1} 行目の {2} を [dovrink] に"
+    "直してください。",
+    "設定ファイルがなく、{1} があります (メモ帳が「.txt」を付けました)。名前を dovrink.ini に"
+    "変えてください。",
+    "設定ファイルがなく、メールソフト本体のフォルダーに {1} があります。plugins フォルダーに"
+    "移してください。",
+
+    "{1} {2} ({3} 行目): ボックスの題名はキーワードの先頭 {5} バイトを除いた {4} になり、見出しの"
+    "途中から始まります。",
+    "代わりに {1}={2} と書くと、同じ見出しが見つかり、題名は {3} になります。",
+    "{1} {2} ({3} 行目): 見出しのすぐ後に区切り線があるため、ボックスには見出ししか表示されま"
+    "せん。",
+    "separator={1} にすると、見つかった {3} 個の記事のうち {2} 個が本文付きで表示されます。",
+    "{1} {2} は {3} 行目にあります。ボックスに表示されるのは最初の {4} 行目です。",
+    "{1} 行目の見出しを表示するには、{2}={3} と書いてください (題名 {4})。",
+    "{1} {2} はそのままでは見つかりませんが、{3} 行目に {4} があります。{1}={5} と書いてください"
+    " (題名 {6})。",
+    "{1} {2} ({3} 行目): 区切り {4} は、その後の区切り線 {5} のどれとも一致しません。",
+    "{1} ({2} 文字)",
+    "、",
+
+    "間違い: {1}",
+    "注意: {1}",
+    "よくある間違いは見つかりませんでした。",
+    "気をつけることが {1} 件あります。上の「間違い:」「注意:」の行を見てください。",
+};
+
+// Japanese sentences run on without a blank between them.
+std::string Then(const Words &say, const std::string &first, const std::string &second) {
+    return &say == &Japanese || second.empty() ? first + second : first + " " + second;
+}
+
+std::string Key(int number) {
+    char key[KeywordKeySize];
+    KeywordKey(number, key);
+    return key;
+}
+
+std::string Lines(const Words &say, const TextAdvice &advice, size_t offset) {
+    std::string list;
+    for (const size_t line : advice.Lines) {
+        list += (list.empty() ? "" : say.ListSeparator) + std::to_string(line + offset);
+    }
+    return advice.MorePlaces ? list + say.ListSeparator + "…" : list;
+}
+
+// The characters of UTF-8 text, as a reader counts them.
+size_t Characters(const std::string &utf8) {
+    size_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+std::string DescribeLine(const Words &say, const SettingsFinding &finding) {
+    const std::string line = std::to_string(finding.Line);
+    std::string text = QuotedValue(finding.Text);
+    switch (static_cast<NotRead>(finding.Number)) {
+    case NotRead::FullWidthEquals:
+        return Fill(say.FullWidthEquals, {line, text});
+    case NotRead::FullWidthKey:
+        return Fill(say.FullWidthKey, {line, text});
+    case NotRead::UnknownKey:
+        return Fill(say.UnknownKey, {line, text});
+    case NotRead::OutsideSection:
+        return Fill(say.OutsideSection, {line, text});
+    case NotRead::NoEquals:
+        return Fill(say.NoEquals, {line, text});
+    }
+    return text;
+}
+
+std::string DescribeBeyond(const Words &say, const SettingsFinding &finding,
+                           const std::string &page) {
+    const std::string beyond = Fill(say.BeyondCodePage, {finding.Key, QuotedValue(finding.Text),
+                                                         CharacterAndCode(finding.Number), page});
+    const std::string fix = finding.LookAlike != 0
+                                ? Fill(say.LookAlike, {CharacterAndCode(finding.LookAlike), page})
+                                : std::string(say.WithoutIt);
+    return Then(say, beyond, fix);
+}
+
+// The fix of a separator that gives sections their bodies, or nothing when none was found.
+std::string SeparatorFix(const Words &say, const TextAdvice &advice, Utf8Of utf8) {
+    return advice.Fix.empty()
+               ? ""
+               : Fill(say.SeparatorFix, {utf8(advice.Fix), std::to_string(advice.Shown),
+                                         std::to_string(advice.Found)});
+}
+
+std::string RuleList(const Words &say, const TextAdvice &advice, Utf8Of utf8) {
+    std::string rules;
+    for (const std::string &rule : advice.Rules) {
+        const std::string shown = utf8(rule);
+        rules += (rules.empty() ? "" : say.ListSeparator) +
+                 Fill(say.RuleLine, {QuotedValue(shown), std::to_string(Characters(shown))});
+    }
+    return rules;
+}
+
+} // namespace
+
+const Words &WordsFor(unsigned codePage) { return codePage == 932 ? Japanese : English; }
+
+const Words &EnglishWords() { return English; }
+
+std::string Fill(const char *pattern, std::initializer_list<std::string> values) {
+    std::string filled;
+    for (const char *at = pattern; *at != '\0'; ++at) {
+        const bool slot = at[0] == '{' && at[1] >= '1' && at[1] <= '9' && at[2] == '}';
+        const auto index = slot ? static_cast<size_t>(at[1] - '1') : values.size();
+        if (index < values.size()) {
+            filled += values.begin()[index];
+            at += 2;
+        } else {
+            filled += *at;
+        }
+    }
+    return filled;
+}
+
+std::string DescribeBoxes(const Words &say, size_t count) {
+    return count == 1 ? say.OneBox : Fill(say.SomeBoxes, {std::to_string(count)});
+}
+
+std::string DescribeKeyword(const Words &say, int number, const KeywordJudgement &keyword,
+                            const std::string &written, size_t offset) {
+    const std::string shown = std::to_string(number);
+    const std::string key = Key(keyword.Key);
+    std::string quoted = QuotedValue(written);
+    const std::string line = std::to_string(keyword.Line + offset);
+    switch (keyword.Outcome) {
+    case KeywordOutcome::Shown:
+        return Fill(say.Shown, {shown, key, quoted, line, DescribeBoxes(say, keyword.Boxes)});
+    case KeywordOutcome::NotFound:
+        return Fill(say.NotFound, {shown, key, quoted});
+    case KeywordOutcome::NoSeparator:
+        return Fill(say.NoSeparator, {shown, key, quoted, line});
+    case KeywordOutcome::TooShort:
+        return Fill(say.TooShort, {shown, key, quoted, line});
+    case KeywordOutcome::NotReached:
+        return Fill(say.NotReached, {shown, key, quoted, line});
+    }
+    return quoted;
+}
+
+std::string DescribeMarker(const Words &say, const TextJudgement &judgement, size_t offset) {
+    if (!judgement.HasMarker) {
+        return Fill(say.MarkerMissing, {IssueMarker});
+    }
+    const std::string line = std::to_string(judgement.MarkerLine + offset);
+    if (judgement.Issue) {
+        return Fill(say.Issue, {IssueMarker, std::to_string(MarkerWindow), line});
+    }
+    const size_t markerLength = std::char_traits<char>::length(IssueMarker);
+    return Fill(say.MarkerLate,
+                {IssueMarker, line, std::to_string(judgement.MarkerColumn),
+                 std::to_string(judgement.MarkerColumn + markerLength - 1),
+                 std::to_string(judgement.MarkerAt + markerLength), std::to_string(MarkerWindow)});
+}
+
+std::string DescribeMistake(const Words &say, const SettingsFinding &finding,
+                            const PluginSettings &settings, unsigned codePage) {
+    std::string key = finding.Key;
+    const std::string page = std::to_string(codePage);
+    switch (finding.Mistake) {
+    case SettingsMistake::NoCaption:
+        return Fill(say.NoCaption, {key, std::to_string(ExcerptSkip)});
+    case SettingsMistake::NeverRead:
+        return Fill(say.NeverRead, {key, std::to_string(KeywordCount - 1)});
+    case SettingsMistake::FewPageLines:
+        return Fill(say.FewPageLines,
+                    {std::to_string(finding.Number), std::to_string(FewestPageLines),
+                     std::to_string(settings.PageLines)});
+    case SettingsMistake::BeyondCodePage:
+        return DescribeBeyond(say, finding, page);
+    case SettingsMistake::MarkOverOther:
+        return Fill(say.MarkOverOther, {key, page});
+    case SettingsMistake::Utf8InAnsiFile:
+        return Fill(say.Utf8InAnsiFile, {key, page});
+    case SettingsMistake::NotText:
+        return Fill(say.NotText, {key, page});
+    case SettingsMistake::LineNotRead:
+        return DescribeLine(say, finding);
+    case SettingsMistake::NoSection:
+        return finding.Line == 0 ? say.NoSection
+                                 : Fill(say.MisspeltSection,
+                                        {std::to_string(finding.Line), QuotedValue(finding.Text)});
+    case SettingsMistake::FileElsewhere:
+        return Fill(finding.Number == 0 ? say.SavedAsText : say.InClientFolder, {finding.Text});
+    }
+    return key;
+}
+
+std::string DescribeAdvice(const Words &say, const TextAdvice &advice,
+                           const PluginSettings &settings, size_t offset, Utf8Of utf8) {
+    const std::string key = Key(advice.Key);
+    const char *written = advice.Keyword.c_str();
+    std::string keyword = QuotedValue(utf8(written));
+    const std::string line = advice.Lines.empty() ? "" : std::to_string(advice.Lines[0] + offset);
+    const std::string fixed = std::to_string(advice.FixedLine + offset);
+    const std::string fix = utf8(advice.Fix);
+    const std::string caption = QuotedValue(utf8(advice.Caption));
+    switch (advice.Kind) {
+    case AdviceKind::CutCaption:
+        return Then(say,
+                    Fill(say.CutCaption, {key, keyword, line, QuotedValue(utf8(CaptionOf(written))),
+                                          std::to_string(ExcerptSkip)}),
+                    advice.Fix.empty() ? "" : Fill(say.CutCaptionFix, {key, fix, caption}));
+    case AdviceKind::HeadingOnly:
+        return Then(say, Fill(say.HeadingOnly, {key, keyword, line}),
+                    SeparatorFix(say, advice, utf8));
+    case AdviceKind::FoundAgain:
+        return Then(say, Fill(say.FoundAgain, {key, keyword, Lines(say, advice, offset), line}),
+                    advice.Fix.empty() ? "" : Fill(say.FoundAgainFix, {fixed, key, fix, caption}));
+    case AdviceKind::NearMiss:
+        return Fill(say.NearMiss,
+                    {key, keyword, fixed, QuotedValue(utf8(advice.InText)), fix, caption});
+    case AdviceKind::RuleMissed:
+        return Then(
+            say,
+            Fill(say.RuleMissed, {key, keyword, line, QuotedValue(utf8(settings.SeparatorText + 1)),
+                                  RuleList(say, advice, utf8)}),
+            SeparatorFix(say, advice, utf8));
+    }
+    return keyword;
+}
