@@ -37,9 +37,10 @@ size_t WidthOf(HANDLE console, bool isConsole) {
 
 Console::Console()
     : Output(GetStdHandle(STD_OUTPUT_HANDLE)), Input(GetStdHandle(STD_INPUT_HANDLE)),
-      ToConsole(IsConsole(Output)), Own(false), Width(WidthOf(Output, ToConsole)) {
+      ToConsole(IsConsole(Output)), FromConsole(IsConsole(Input)), Own(false),
+      Width(WidthOf(Output, ToConsole)) {
     DWORD processes[2];
-    Own = ToConsole && IsConsole(Input) && GetConsoleProcessList(processes, 2) == 1;
+    Own = ToConsole && FromConsole && GetConsoleProcessList(processes, 2) == 1;
 }
 
 void Console::Write(const std::string &utf8) const {
@@ -85,4 +86,39 @@ bool Console::AskYes(const std::string &question) const {
 void Console::WaitForKey(const std::string &prompt) const {
     Write(prompt);
     ReadKey();
+}
+
+std::string Console::ReadLine(const std::string &question) const {
+    Write(question);
+    // A line longer than this is no answer to these questions: the rest is dropped.
+    constexpr size_t Longest = 1024;
+    if (FromConsole) {
+        WideText line;
+        for (;;) {
+            WCHAR unit = 0;
+            DWORD read = 0;
+            if (ReadConsoleW(Input, &unit, 1, &read, nullptr) == FALSE || read == 0 ||
+                unit == L'\n') {
+                break;
+            }
+            if (unit != L'\r' && line.size() < Longest) {
+                line.push_back(unit);
+            }
+        }
+        return TextOf(CP_UTF8, line);
+    }
+    std::string line;
+    for (;;) {
+        char byte = 0;
+        DWORD read = 0;
+        if (ReadFile(Input, &byte, 1, &read, nullptr) == FALSE || read == 0 || byte == '\n') {
+            break;
+        }
+        if (byte != '\r' && line.size() < Longest) {
+            line.push_back(byte);
+        }
+    }
+    const std::string answer = Utf8OfAnsi(line);
+    Write(answer + "\n");
+    return answer;
 }

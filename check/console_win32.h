@@ -25,12 +25,17 @@ class Console {
     // Waits for any key.
     void WaitForKey(const std::string &prompt) const;
 
+    // Asks a question and returns the line answered (UTF-8, without its line break; empty at the
+    // end of the input): typed at the console, or piped, in the code page, and then shown.
+    std::string ReadLine(const std::string &question) const;
+
   private:
     wchar_t ReadKey() const;
 
     HANDLE Output;
     HANDLE Input;
     bool ToConsole;
+    bool FromConsole;
     bool Own;
     size_t Width;
 };

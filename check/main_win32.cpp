@@ -13,6 +13,8 @@
 #include "check/messages.h"
 #include "check/settings_places.h"
 #include "check/settings_report.h"
+#include "check/settings_writer.h"
+#include "check/setup_dialog.h"
 #include "check/show_boxes.h"
 #include "check/shown_text.h"
 #include "check/text_file_win32.h"
@@ -20,6 +22,7 @@
 #include "diagnosis/quoted_value.h"
 #include "diagnosis/run_status.h"
 #include "diagnosis/settings_check.h"
+#include "diagnosis/text_judgement.h"
 #include "platform/windows_api.h"
 #include "plugin/module_handle.h"
 #include "plugin/version.h"
@@ -29,6 +32,7 @@ namespace {
 
 struct Arguments {
     bool Show = false;
+    bool Setup = false;
     bool Help = false;
     const wchar_t *File = nullptr;
     const wchar_t *Wrong = nullptr; // an unknown option, or a second file
@@ -51,6 +55,8 @@ Arguments Parse(int argc, wchar_t **argv) {
         const wchar_t *argument = argv[i];
         if (IsOption(argument, L"show")) {
             arguments.Show = true;
+        } else if (IsOption(argument, L"setup")) {
+            arguments.Setup = true;
         } else if (IsOption(argument, L"?") || IsOption(argument, L"h") ||
                    IsOption(argument, L"help")) {
             arguments.Help = true;
@@ -64,21 +70,30 @@ Arguments Parse(int argc, wchar_t **argv) {
     return arguments;
 }
 
-// The settings as the plugin beside this program reads them, and their account; the mistakes
-// found count as warnings.
-std::string ReadAndDescribeSettings(const Messages &say, PluginSettings &settings,
-                                    WrittenKeywords &written, RunTally &tally) {
-    SettingsPlaces places;
-    const bool placed = FindSettingsPlaces(places);
-    const char *keywords = placed ? places.SettingsFile : nullptr;
-    const char *separator = placed ? places.SettingsFile : RelativeSettingsPath;
-    ReadSettings(keywords, separator, settings);
-    SettingsFindings findings;
-    CheckSettings(keywords, separator, settings, findings);
-    tally.Warnings += static_cast<size_t>(findings.Count);
-    written = KeywordsAsWritten(settings, findings);
-    return DescribePlaces(say, placed ? &places : nullptr, settings) + "\n" +
-           DescribeSettings(say, settings, findings) + "\n";
+// The settings as the plugin beside this program reads them, where it reads them, and what the
+// reader wrote.
+struct ReadSettingsFiles {
+    PluginSettings Settings;
+    bool Placed; // false: this folder's path is too long for the plugin to read its keywords
+    SettingsPlaces Places;
+    SettingsFindings Findings;
+    WrittenKeywords Written;
+};
+
+// Reads the settings as the plugin beside this program reads them, from `file` instead where one
+// is given; the mistakes found count as warnings.
+void ReadSettingsFrom(const char *file, ReadSettingsFiles &read, RunTally &tally) {
+    read.Placed = FindSettingsPlaces(read.Places);
+    const char *keywords = file != nullptr ? file
+                           : read.Placed   ? read.Places.SettingsFile
+                                           : nullptr;
+    const char *separator = file != nullptr ? file
+                            : read.Placed   ? read.Places.SettingsFile
+                                            : RelativeSettingsPath;
+    ReadSettings(keywords, separator, read.Settings);
+    CheckSettings(keywords, separator, read.Settings, read.Findings);
+    tally.Warnings += static_cast<size_t>(read.Findings.Count);
+    read.Written = KeywordsAsWritten(read.Settings, read.Findings);
 }
 
 // The body of the file named on the command line; unreadable, with the reason told, when it
@@ -108,12 +123,106 @@ std::string Verdict(const RunTally &tally) {
            "\n";
 }
 
+// The text checked with the settings: its account, what the plugin makes of it, and the run's
+// verdict; then, asked for or offered, its boxes.
+void CheckText(const Messages &say, const Console &console, const CheckedBody &checked,
+               const ReadSettingsFiles &read, bool show, RunTally &tally) {
+    const TextReport report =
+        DescribeText(say, checked.Body, read.Settings, read.Written, checked.Offset);
+    console.Write(report.Text);
+    tally.Issues = report.Judgement.Issue ? 1 : 0;
+    tally.Boxes = report.Judgement.Boxes;
+    tally.Warnings += report.Warnings;
+    console.Write("\n" + Verdict(tally));
+    if (show || (tally.Boxes > 0 && console.OwnWindow() && console.AskYes(say.AskShow))) {
+        ShowBoxesAsPlugin(checked.Body, read.Settings);
+    }
+}
+
+// The folder of the reader's documents, where a settings file goes that the plugins folder
+// cannot take; empty when the system does not say.
+std::string DocumentsFolder() {
+    char profile[SettingsPathSize];
+    const DWORD length = GetEnvironmentVariableA("USERPROFILE", profile, sizeof profile);
+    return length == 0 || length >= sizeof profile ? std::string()
+                                                   : std::string(profile) + "\\Documents";
+}
+
+// Tells where the settings file went.
+void TellWritten(const Messages &say, const Console &console, const std::string &path,
+                 const WrittenFile &written) {
+    switch (written.Where) {
+    case SettingsWritten::InPlace:
+        console.Write(Fill(say.Written, {Utf8OfAnsi(written.Path)}) + "\n");
+        break;
+    case SettingsWritten::Elsewhere:
+        console.Write(Fill(say.WrittenElsewhere, {Utf8OfAnsi(path), Utf8OfAnsi(written.Path)}) +
+                      "\n");
+        break;
+    case SettingsWritten::Not:
+        console.Write(Fill(say.NotWritable, {Utf8OfAnsi(path), Utf8OfAnsi(written.Path)}) + "\n");
+        return;
+    }
+    if (!written.Backup.empty()) {
+        console.Write(Fill(say.BackedUp, {Utf8OfAnsi(written.Backup)}) + "\n");
+    }
+}
+
+// The settings made from the issue: proposed, asked about, written, and checked again.
+RunTally Setup(const Messages &say, const Console &console, const CheckedBody &checked,
+               const ReadSettingsFiles &read, bool show) {
+    RunTally tally;
+    tally.MailGiven = true;
+    if (!read.Placed) {
+        ++tally.Unreadable;
+        return tally;
+    }
+    const std::string path = read.Places.SettingsFile;
+    const SetupTalk talk = {
+        [&console](const std::string &text) { console.Write(text); },
+        [&console](const std::string &question) { return console.ReadLine(question); }};
+    console.Write("\n");
+    const SetupChoice choice =
+        AskSetup(say, checked.Body, checked.Offset, read.Settings, Utf8OfAnsi(path), talk);
+    if (!choice.Write) {
+        console.Write(std::string(say.NothingWritten) + "\n");
+        tally.MailGiven = false;
+        return tally;
+    }
+    const WrittenFile written = WriteSettingsFile(path, DocumentsFolder(), choice.FileText);
+    TellWritten(say, console, path, written);
+    if (written.Where == SettingsWritten::Not) {
+        ++tally.Unreadable;
+        return tally;
+    }
+    ReadSettingsFiles fresh;
+    ReadSettingsFrom(written.Path.c_str(), fresh, tally);
+    console.Write("\n" + std::string(say.CheckedAgain) + "\n");
+    CheckText(say, console, checked, fresh, show, tally);
+    console.Write(std::string(say.Restart) + "\n");
+    return tally;
+}
+
+// Whether no keyword is set, or none was found in the text: a reader who has not written the
+// settings yet, to whom the settings made from the issue are offered.
+bool NoKeywordFound(const CheckedBody &checked, const PluginSettings &settings) {
+    TextJudgement judgement{};
+    JudgeText(checked.Body.c_str(), checked.Body.size() + 1, settings, NoBoxCancelled, judgement);
+    for (int i = 0; i < judgement.Count; ++i) {
+        if (judgement.Keywords[i].Outcome != KeywordOutcome::NotFound) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The run's tally: a text given (or none), and what the plugin made of it.
 RunTally Check(const Arguments &arguments, const Messages &say, const Console &console) {
-    PluginSettings settings;
-    WrittenKeywords written;
+    ReadSettingsFiles read;
     RunTally tally;
-    console.Write(ReadAndDescribeSettings(say, settings, written, tally));
+    ReadSettingsFrom(nullptr, read, tally);
+    console.Write(DescribePlaces(say, read.Placed ? &read.Places : nullptr, read.Settings) + "\n" +
+                  DescribeSettings(say, read.Settings, read.Findings) + "\n");
     tally.MailGiven = true;
     CheckedBody checked{false, {}, 0, {}};
     if (arguments.File != nullptr) {
@@ -128,26 +237,18 @@ RunTally Check(const Arguments &arguments, const Messages &say, const Console &c
         }
     }
     console.Write(checked.Account);
-    if (!checked.Readable && tally.MailGiven) {
-        ++tally.Unreadable;
+    if (!checked.Readable) {
+        tally.Unreadable += tally.MailGiven ? 1 : 0;
+        console.Write(tally.MailGiven ? "" : "\n" + Verdict(tally));
         return tally;
     }
-    if (checked.Readable) {
-        const TextReport report =
-            DescribeText(say, checked.Body, settings, written, checked.Offset);
-        console.Write(report.Text);
-        tally.Issues = report.Judgement.Issue ? 1 : 0;
-        tally.Boxes = report.Judgement.Boxes;
-        tally.Warnings += report.Warnings;
+    if (arguments.Setup) {
+        return Setup(say, console, checked, read, arguments.Show);
     }
-    console.Write("\n" + Verdict(tally));
-    const bool show =
-        checked.Readable &&
-        (arguments.Show || (tally.Boxes > 0 && console.OwnWindow() && console.AskYes(say.AskShow)));
-    if (show) {
-        ShowBoxesAsPlugin(checked.Body, settings);
-    }
-    return tally;
+    CheckText(say, console, checked, read, arguments.Show, tally);
+    const bool offer = console.OwnWindow() && NoKeywordFound(checked, read.Settings);
+    return offer && console.AskYes(say.OfferSetup) ? Setup(say, console, checked, read, false)
+                                                   : tally;
 }
 
 } // namespace

@@ -4,7 +4,7 @@ namespace {
 
 const Messages English = {
     "Dovrink self-check {1}, code page {2}",
-    "Usage: dovrink-check [/show] [FILE]\n"
+    "Usage: dovrink-check [/show] [/setup] [FILE]\n"
     "\n"
     "Checks the settings of the Dovrink plugin as the plugin reads them and, for the text of an\n"
     "issue, what the plugin makes of it: whether it is an issue, and for each keyword where it\n"
@@ -16,13 +16,17 @@ const Messages English = {
     "         dovrink-check.exe. Without it, the text on the clipboard: open the issue, select\n"
     "         all of it, copy, and run the check.\n"
     "  /show  then shows the boxes of that text as the plugin would.\n"
+    "  /setup makes the settings from that issue: proposes its sections and a separator, checked\n"
+    "         with the plugin's own code, asks which to show, and writes dovrink.ini beside this\n"
+    "         program (the old one kept as dovrink.ini.bak). Answers may be piped in.\n"
     "\n"
     "Exit status: 0 when boxes show (or no text was given), 5 when they show but a mistake or a\n"
     "warning was told, 3 for an issue that shows no box, 4 when the text is no issue, 1 when the\n"
     "file cannot be read, 2 for a wrong argument.\n"
     "\n"
     "Put dovrink-check.exe in the mail client's plugins folder, beside dovrink.dll.",
-    "dovrink-check takes one file and /show, not {1}. dovrink-check /? tells how to use it.",
+    "dovrink-check takes one file, /show and /setup, not {1}. dovrink-check /? tells how to use "
+    "it.",
 
     "Where the plugin reads its settings",
     "  Keywords (keyword0 to keyword8): dovrink.ini in the plugins folder beside the mail "
@@ -77,11 +81,30 @@ const Messages English = {
 
     "Show the boxes as the plugin would? [Y/N] ",
     "Press any key to close this window.",
+
+    "Settings made from the issue",
+    "Make the settings from this issue? [Y/N] ",
+    "Numbers of the sections to show (such as 1 3; Enter or A: all that show their text): ",
+    "Give numbers from 1 to {1}, or A for all that show their text.",
+    "Only 9 keywords can be set: the first 9 of those chosen are written.",
+    "Separator [{1}] (Enter keeps it): ",
+    "Lines a box [{1}] (Enter keeps it): ",
+    "A box holds 5 lines or more: {1} lines it is.",
+    "The settings file to write, {1}:",
+    "Write it? [Y/N] ",
+    "Nothing was written.",
+    "Written: {1}.",
+    "The old file is kept as {1}.",
+    "{1} cannot be written (a folder under Program Files needs the administrator's rights), so "
+    "the file is saved as {2}. Copy it into the plugins folder with Explorer, as dovrink.ini.",
+    "Neither {1} nor {2} can be written: nothing was written.",
+    "The issue checked again with the file written:",
+    "Restart the mail client: it reads its settings when it starts.",
 };
 
 const Messages Japanese = {
     "Dovrink セルフチェック {1}、コードページ {2}",
-    "使い方: dovrink-check [/show] [ファイル]\n"
+    "使い方: dovrink-check [/show] [/setup] [ファイル]\n"
     "\n"
     "Dovrink プラグインの設定をプラグインと同じように読んで確かめ、号の文章について、\n"
     "号として扱われるか、各キーワードがどこにあり記事がボックス何個で表示されるか、\n"
@@ -92,6 +115,9 @@ const Messages Japanese = {
     "            ドロップしても使えます。省略すると、クリップボードの文章を確かめます。\n"
     "            号を開いて全体を選択し、コピーしてから実行してください。\n"
     "  /show     確かめたあと、プラグインと同じボックスを表示します。\n"
+    "  /setup    その号から設定を作ります。記事と区切り線をプラグインと同じ方法で確かめて\n"
+    "            示し、どれを表示するかを聞いて、この横の dovrink.ini に書き込みます\n"
+    "            (前のファイルは dovrink.ini.bak として残します)。\n"
     "\n"
     "終了コード: 0 ボックスが表示される (または文章がない)、5 表示されるが間違いか注意が\n"
     "ある、3 号なのにボックスが表示されない、4 号ではない、1 ファイルを読めない、\n"
@@ -99,8 +125,8 @@ const Messages Japanese = {
     "\n"
     "dovrink-check.exe は、メールソフトの plugins フォルダーに dovrink.dll と並べて置いて"
     "ください。",
-    "{1} は使えません。dovrink-check に渡せるのは、ファイル 1 つと /show だけです。使い方は "
-    "dovrink-check /? で表示されます。",
+    "{1} は使えません。dovrink-check に渡せるのは、ファイル 1 つと /show、/setup だけです。"
+    "使い方は dovrink-check /? で表示されます。",
 
     "プラグインが設定を読む場所",
     "  キーワード (keyword0～keyword8): メールソフト本体の横にある plugins フォルダーの "
@@ -156,6 +182,26 @@ const Messages Japanese = {
 
     "プラグインと同じボックスを表示しますか? [Y/N] ",
     "何かキーを押すと、このウィンドウを閉じます。",
+
+    "号から作る設定",
+    "この号から設定を作りますか? [Y/N] ",
+    "表示する記事の番号 (例: 1 3。本文付きで表示されるものすべては Enter か A): ",
+    "1 から {1} までの番号か、本文付きで表示されるものすべてなら A を入力してください。",
+    "キーワードは 9 個までです。選んだうちの最初の 9 個を書きます。",
+    "区切り線 [{1}] (Enter でこのまま): ",
+    "1 ボックスの行数 [{1}] (Enter でこのまま): ",
+    "1 ボックスは 5 行以上です。{1} 行にします。",
+    "次の内容で {1} に書き込みます:",
+    "書き込みますか? [Y/N] ",
+    "何も書き込みませんでした。",
+    "{1} に書き込みました。",
+    "前のファイルは {1} として残しました。",
+    "{1} に書き込めません (Program Files の中のフォルダーには管理者の権限が要ります)。代わりに "
+    "{2} に保存しました。エクスプローラーで plugins フォルダーに dovrink.ini という名前でコピー"
+    "してください。",
+    "{1} にも {2} にも書き込めません。何も書き込みませんでした。",
+    "書き込んだ設定で、もう一度確かめます:",
+    "メールソフトを起動し直してください。設定は起動したときに読み込まれます。",
 };
 
 } // namespace

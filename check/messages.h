@@ -58,6 +58,25 @@ struct Messages {
     // Questions at the end of a run in a window of its own.
     const char *AskShow;
     const char *PressAnyKey;
+
+    // The settings made from an issue (/setup).
+    const char *SetupHeading;
+    const char *OfferSetup;
+    const char *AskSections;
+    const char *WrongChoice;
+    const char *TooManyChosen;
+    const char *AskSeparator;
+    const char *AskPageLines;
+    const char *WrongPageLines;
+    const char *FileToWrite;
+    const char *AskWrite;
+    const char *NothingWritten;
+    const char *Written;
+    const char *BackedUp;
+    const char *WrittenElsewhere;
+    const char *NotWritable;
+    const char *CheckedAgain;
+    const char *Restart;
 };
 
 // How a file is saved, in the words of the messages; CodePage takes the code page's number.

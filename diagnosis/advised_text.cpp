@@ -5,6 +5,7 @@
 
 #include "diagnosis/characters.h"
 #include "diagnosis/rules.h"
+#include "diagnosis/text_advice.h"
 #include "platform/profile_text.h"
 #include "settings/unescape.h"
 
@@ -56,6 +57,11 @@ std::string ReadBack(const std::string &written) {
     UnescapeLineBreaks(&read[0]);
     read.resize(std::strlen(read.c_str()));
     return read;
+}
+
+bool SeparatorFits(const std::string &separator) {
+    return separator.size() + 1 < sizeof PluginSettings{}.SeparatorText &&
+           ReadBack(WrittenValue(separator)) == separator;
 }
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }

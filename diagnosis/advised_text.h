@@ -21,8 +21,10 @@ constexpr size_t RuleLength = 3;
 // The plugin's judgement of the text with the settings, every box answered with OK.
 TextJudgement Judge(const std::string &text, const PluginSettings &settings);
 
-// The judgement of keyword `key`; null when it is not set.
+// The judgement of keyword `key`; null when it is not set. It points into the judgement, which
+// must outlive it.
 const KeywordJudgement *KeywordOf(const TextJudgement &judgement, int key);
+const KeywordJudgement *KeywordOf(const TextJudgement &&judgement, int key) = delete;
 
 // The settings with keyword `key`, or the separator, set to the value (in the code page, as the
 // plugin holds it after reading: line breaks as CR LF).
@@ -31,6 +33,9 @@ PluginSettings WithSeparator(const PluginSettings &settings, const std::string &
 
 // A value written in the settings (text_advice.h's WrittenValue) as the plugin reads it back.
 std::string ReadBack(const std::string &written);
+
+// Whether the settings hold the separator, and read it back as it is written.
+bool SeparatorFits(const std::string &separator);
 
 bool IsLineBreak(char c);
 

@@ -41,12 +41,6 @@ std::vector<WideText> RulesAfter(const AdvisedText &text, size_t after, size_t m
     return rules;
 }
 
-// Whether the settings can hold the separator, and read it back as it is.
-bool Writable(const std::string &separator) {
-    return separator.size() + 1 < sizeof PluginSettings{}.SeparatorText &&
-           ReadBack(separator) == separator;
-}
-
 void Add(const std::string &candidate, std::vector<std::string> &candidates) {
     if (!candidate.empty() &&
         std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
@@ -120,7 +114,7 @@ void AdviseOnSeparator(const AdvisedText &text, std::vector<TextAdvice> &advice)
     std::string fix;
     for (const std::string &candidate : candidates) {
         int all = 0;
-        const int shown = Writable(candidate)
+        const int shown = SeparatorFits(candidate)
                               ? GoodSections(text, WithSeparator(text.Settings, candidate), all)
                               : 0;
         if (shown > best) {

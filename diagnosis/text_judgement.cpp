@@ -1,6 +1,9 @@
 #include "diagnosis/text_judgement.h"
 
+#include <cstring>
+
 #include "platform/lead_bytes.h"
+#include "viewer/caption.h"
 #include "viewer/issue.h"
 #include "viewer/pages.h"
 #include "viewer/sections.h"
@@ -48,12 +51,13 @@ KeywordJudgement Judge(const char *text, int key, const KeywordSection &section,
                        const PluginSettings &settings) {
     KeywordJudgement judgement{key, OutcomeOf(section.Fate), 0, 0, 0, 0};
     if (section.Start != nullptr) {
-        // A keyword that opens with a line break stands on the line of its heading.
-        const char *heading = section.Start;
-        while (*heading == '\r' || *heading == '\n') {
-            ++heading;
-        }
-        judgement.Line = LineOf(text, heading);
+        // The keyword stands on the line of its caption, the heading: past the bytes that the
+        // caption leaves out (a line break, the end of a rule above), or at its last byte.
+        const size_t length = std::strlen(settings.Keywords[key]);
+        const size_t caption = length > static_cast<size_t>(ExcerptSkip)
+                                   ? static_cast<size_t>(ExcerptSkip)
+                                   : (length > 0 ? length - 1 : 0);
+        judgement.Line = LineOf(text, section.Start + caption);
         judgement.Start = static_cast<size_t>(section.Start - text);
     }
     if (section.SeparatorStart != nullptr) {

@@ -18,8 +18,8 @@ enum class KeywordOutcome : unsigned char {
 struct KeywordJudgement {
     int Key; // the key's number: 0 for keyword0
     KeywordOutcome Outcome;
-    size_t Line;  // the line of the heading it first finds (past the keyword's own line breaks),
-                  // from 1; 0 when it is not found
+    size_t Line;  // the line of the heading it first finds, where its caption starts (past the
+                  // bytes the caption leaves out), from 1; 0 when it is not found
     size_t Boxes; // the boxes its section shows; for a text that is no issue, would show
     size_t Start; // the keyword's first byte in the text, when it is found
     size_t End;   // where its section ends (the separator's line feed), when one follows

@@ -70,6 +70,18 @@ const Words English = {
     "Warning: {1}",
     "No mistakes found.",
     "Things to heed: {1}; see the lines marked Mistake and Warning above.",
+
+    "The sections of this issue, with the captions their boxes will show:",
+    "{1}. {2}  (line {3}, {4})",
+    "the keyword leaves out the heading's number, which may change from issue to issue",
+    "the keyword holds the heading's number {1}: in an issue that numbers it otherwise, it is not "
+    "found",
+    "Separator: {1}; with it, {2} of the {3} sections show their text.",
+    "cannot show with this separator: the separator line comes right after its heading",
+    "cannot show with this separator: no separator line follows it",
+    "with this separator, its boxes run on into the next section",
+    "No headings were found in this text: write the settings by hand (see readme.txt).",
+    "Made from an issue: the keywords are its headings, checked on it.",
 };
 
 const Words Japanese = {
@@ -136,6 +148,17 @@ const Words Japanese = {
     "注意: {1}",
     "よくある間違いは見つかりませんでした。",
     "気をつけることが {1} 件あります。上の「間違い:」「注意:」の行を見てください。",
+
+    "この号の記事 (ボックスに表示される題名):",
+    "{1}. {2}  ({3} 行目、{4})",
+    "番号は号ごとに変わることがあるので、キーワードには入れていません",
+    "キーワードに見出しの番号 {1} が入っています。ほかの号で番号が変わると見つかりません",
+    "区切り線: {1} (このとき {3} 個の記事のうち {2} 個が本文付きで表示されます)",
+    "この区切り線では表示されません。見出しのすぐ後に区切り線があります",
+    "この区切り線では表示されません。その後に区切り線がありません",
+    "この区切り線では、次の記事まで続けて表示されます",
+    "この文章には見出しが見つかりませんでした。設定は手で書いてください (readme.txt を参照)。",
+    "号の見出しから作った設定です。同じ号で確かめてあります。",
 };
 
 // Japanese sentences run on without a blank between them.
@@ -338,4 +361,36 @@ std::string DescribeAdvice(const Words &say, const TextAdvice &advice,
             SeparatorFix(say, advice, utf8));
     }
     return keyword;
+}
+
+std::string DescribeProposal(const Words &say, const SetupProposal &proposal, size_t offset,
+                             Utf8Of utf8) {
+    if (proposal.Sections.empty()) {
+        return std::string("  ") + say.NoHeadings + "\n";
+    }
+    std::string text = std::string("  ") + say.ProposalHeading + "\n";
+    int number = 0;
+    for (const ProposedSection &section : proposal.Sections) {
+        text += "  " +
+                Fill(say.ProposedSection,
+                     {std::to_string(++number), QuotedValue(utf8(section.Caption)),
+                      std::to_string(section.Line + offset), DescribeBoxes(say, section.Boxes)}) +
+                "\n";
+        const std::string held = utf8(section.Number);
+        const char *fate = section.Fate == SectionFate::HeadingOnly   ? say.FateHeadingOnly
+                           : section.Fate == SectionFate::NoSeparator ? say.FateNoSeparator
+                           : section.Fate == SectionFate::RunsOn      ? say.FateRunsOn
+                                                                      : nullptr;
+        for (const std::string &note :
+             {section.WithoutNumber ? std::string(say.WithoutNumber) : std::string(),
+              held.empty() ? std::string() : Fill(say.KeepsNumber, {held}),
+              fate != nullptr ? std::string(fate) : std::string()}) {
+            text += note.empty() ? "" : "       " + note + "\n";
+        }
+    }
+    return text + "  " +
+           Fill(say.ProposedSeparator,
+                {QuotedValue(utf8(proposal.Separator)), std::to_string(proposal.Shown),
+                 std::to_string(proposal.Sections.size())}) +
+           "\n";
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "diagnosis/settings_check.h"
+#include "diagnosis/setup_proposal.h"
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_judgement.h"
 #include "settings/settings.h"
@@ -67,6 +68,18 @@ struct Words {
     const char *AdviceLine;
     const char *NoMistakes;
     const char *SomeWarnings;
+
+    // The settings proposed from an issue.
+    const char *ProposalHeading;
+    const char *ProposedSection;
+    const char *WithoutNumber;
+    const char *KeepsNumber;
+    const char *ProposedSeparator;
+    const char *FateHeadingOnly;
+    const char *FateNoSeparator;
+    const char *FateRunsOn;
+    const char *NoHeadings;
+    const char *FileComment;
 };
 
 // The words in the language of the code page.
@@ -100,3 +113,9 @@ std::string DescribeMistake(const Words &say, const SettingsFinding &finding,
 // An advice on a text, with its fix: the line to write in the settings.
 std::string DescribeAdvice(const Words &say, const TextAdvice &advice,
                            const PluginSettings &settings, size_t offset, Utf8Of utf8);
+
+// The sections proposed from an issue, numbered, each with its caption, its line (counted
+// `offset` lines further on), its boxes and what to know of it; then the separator. A line each,
+// indented by two blanks.
+std::string DescribeProposal(const Words &say, const SetupProposal &proposal, size_t offset,
+                             Utf8Of utf8);

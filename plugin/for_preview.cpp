@@ -3,7 +3,8 @@
 #include "plugin/module_state.h"
 
 extern "C" const PluginInspection *DovrinkInspection() {
-    static const PluginInspection inspection = {&Settings, KeywordFilePath, CheckSettings,
-                                                JudgeText, AdviseOnText};
+    static const PluginInspection inspection = {&Settings,       KeywordFilePath, CheckSettings,
+                                                JudgeText,       AdviseOnText,    ProposeSetup,
+                                                SettingsFileText};
     return &inspection;
 }

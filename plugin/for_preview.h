@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "diagnosis/settings_check.h"
+#include "diagnosis/setup_proposal.h"
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_judgement.h"
 #include "settings/settings.h"
@@ -25,6 +26,11 @@ struct PluginInspection {
     // What would show wrong for the text, or misses by a little, with the fixes that work.
     std::vector<TextAdvice> (*AdviseOnText)(const std::string &text,
                                             const PluginSettings &settings);
+    // The settings proposed from an issue, and the settings file they come to.
+    SetupProposal (*ProposeSetup)(const std::string &text, const PluginSettings &current);
+    std::string (*SettingsFileText)(const std::vector<std::string> &comments,
+                                    const std::vector<std::string> &keywords,
+                                    const std::string &separator, int pageLines);
 };
 
 extern "C" const PluginInspection *DovrinkInspection();

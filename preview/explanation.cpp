@@ -24,6 +24,10 @@ std::string DescribeMarker(const TextJudgement &judgement) {
     return DescribeMarker(EnglishWords(), judgement, 0);
 }
 
+std::string DescribeProposal(const SetupProposal &proposal) {
+    return DescribeProposal(EnglishWords(), proposal, 0, AnsiToUtf8);
+}
+
 std::string DescribeAdvice(const TextAdvice &advice, const PluginSettings &settings) {
     const Words &say = EnglishWords();
     return Fill(say.AdviceLine, {DescribeAdvice(say, advice, settings, 0, AnsiToUtf8)});

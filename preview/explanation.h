@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnosis/setup_proposal.h"
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_judgement.h"
 #include "plugin/for_preview.h"
@@ -23,3 +24,6 @@ std::string DescribeMarker(const TextJudgement &judgement);
 
 // One line for an advice on the body, marked as a warning.
 std::string DescribeAdvice(const TextAdvice &advice, const PluginSettings &settings);
+
+// The settings proposed from an issue, a line each.
+std::string DescribeProposal(const SetupProposal &proposal);

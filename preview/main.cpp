@@ -51,7 +51,7 @@ int Preview(const PreviewOptions &options) {
     }
     const int mistakes = options.ShowSettings ? PrintSettingsReport(*plugin.Inspection) : 0;
     PreviewRun run(plugin, static_cast<unsigned>(std::stoul(options.CodePage)), options.Explain,
-                   stdout);
+                   options.Suggest, stdout);
     run.CountWarnings(static_cast<size_t>(mistakes));
     run.PreviewAll(options.MessageFiles);
     plugin.Entries.Exit();

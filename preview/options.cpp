@@ -32,12 +32,13 @@ bool KnownCodePage(const std::string &number) {
 } // namespace
 
 bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, std::string &error) {
-    enum Value { Plugin = 256, HostDir, CodePage, Answers, Batch, Explain, Settings };
+    enum Value { Plugin = 256, HostDir, CodePage, Answers, Batch, Explain, Settings, Suggest };
     static const option Known[] = {
         {"help", no_argument, nullptr, 'h'},
         {"batch", no_argument, nullptr, Batch},
         {"explain", no_argument, nullptr, Explain},
         {"settings", no_argument, nullptr, Settings},
+        {"suggest", no_argument, nullptr, Suggest},
         {"plugin", required_argument, nullptr, Plugin},
         {"host-dir", required_argument, nullptr, HostDir},
         {"codepage", required_argument, nullptr, CodePage},
@@ -62,6 +63,9 @@ bool ParseOptions(int argc, char **argv, PreviewOptions &options, bool &help, st
             break;
         case Settings:
             options.ShowSettings = true;
+            break;
+        case Suggest:
+            options.Suggest = true;
             break;
         case Plugin:
             options.PluginPath = optarg;
@@ -144,6 +148,12 @@ issues and boxes per keyword, and names the keywords that matched in no issue.
   --batch         never ask: answer with --answers, then OK; for scripts
   --explain       say for every message what became of each keyword
   --settings      print the settings as the plugin reads them, with mistakes
+  --suggest       instead of showing an issue's boxes, propose the settings from
+                  it: its sections (found by their headings' look, with keywords
+                  whose captions read whole, not matched in a table of contents)
+                  and the separator that shows the most of them, each checked
+                  with the plugin's own code, then dovrink.ini with the sections
+                  that show, and the command that saves it in Shift_JIS
   --plugin FILE   the plugin library (default: libdovrink.so beside this program)
   -h, --help      this text
 

@@ -1,5 +1,9 @@
 #include "preview/run.h"
 
+#include <algorithm>
+
+#include "diagnosis/words.h"
+#include "platform/posix/code_page.h"
 #include "platform/posix/code_pages.h"
 #include "platform/posix/terminal_text.h"
 #include "preview/explanation.h"
@@ -39,8 +43,9 @@ void CutAtNul(std::string &body, std::vector<std::string> &notes) {
 
 } // namespace
 
-PreviewRun::PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool explain, std::FILE *out)
-    : Plugin(plugin), CodePage(codePage), Explain(explain), Out(out) {}
+PreviewRun::PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool explain, bool suggest,
+                       std::FILE *out)
+    : Plugin(plugin), CodePage(codePage), Explain(explain), Suggesting(suggest), Out(out) {}
 
 void PreviewRun::PreviewAll(const std::vector<std::string> &paths) {
     Summary.Tally.MailGiven = !paths.empty();
@@ -53,6 +58,14 @@ void PreviewRun::PreviewAll(const std::vector<std::string> &paths) {
 
 // Prints a line that may hold what senders wrote or files are named: no control character of
 // theirs reaches the terminal.
+void PreviewRun::PrintLines(const std::string &text) const {
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = std::min(text.find('\n', at), text.size());
+        PrintLine(text.substr(at, end - at));
+        at = end + 1;
+    }
+}
+
 void PreviewRun::PrintLine(const std::string &line) const {
     std::fprintf(Out, "%s\n", TerminalSafe(line).c_str());
 }
@@ -156,6 +169,10 @@ void PreviewRun::ShowMessage(const std::string &name, Message message) {
     }
     std::fprintf(Out, "\n");
     std::fflush(Out);
+    if (Suggesting) {
+        Suggest(message.Body, name);
+        return;
+    }
     ShowBody(std::move(message.Body));
 }
 
@@ -188,6 +205,46 @@ void PreviewRun::ShowBody(std::string body) {
     for (const TextAdvice &each : advice) {
         PrintLine("    " + DescribeAdvice(each, settings));
     }
+    std::fprintf(Out, "\n");
+}
+
+// Proposes the settings from the body as the self-check's /setup does, and prints the settings
+// file with the sections that show, and how to save it as the plugin reads it.
+void PreviewRun::Suggest(const std::string &body, const std::string &name) {
+    const PluginInspection &inspection = *Plugin.Inspection;
+    const PluginSettings &settings = *inspection.Settings;
+    TextJudgement judgement{};
+    inspection.JudgeText(body.c_str(), body.size() + 1, settings, NoBoxCancelled, judgement);
+    if (!judgement.Issue) {
+        Summary.AddSuggestion(judgement, 0);
+        PrintLine("  " + DescribeMarker(judgement));
+        std::fprintf(Out, "\n");
+        return;
+    }
+    const SetupProposal proposal = inspection.ProposeSetup(body, settings);
+    std::vector<std::string> keywords;
+    for (const ProposedSection &section : proposal.Sections) {
+        if (section.Fate == SectionFate::Shows && keywords.size() < KeywordCount) {
+            keywords.push_back(section.Keyword);
+        }
+    }
+    Summary.AddSuggestion(judgement, keywords.size());
+    PrintLines(DescribeProposal(proposal));
+    if (keywords.empty()) {
+        std::fprintf(Out, "\n");
+        return;
+    }
+    const std::string file = inspection.SettingsFileText({EnglishWords().FileComment}, keywords,
+                                                         proposal.Separator, settings.PageLines);
+    std::fprintf(Out, "\n  plugins/dovrink.ini, with the sections that show:\n\n");
+    std::string utf8 = AnsiToUtf8(file);
+    utf8.erase(std::remove(utf8.begin(), utf8.end(), '\r'), utf8.end());
+    PrintLines(utf8);
+    std::fprintf(Out,
+                 "\n  To save it in Shift_JIS with CR LF line ends, as the plugin reads it:\n");
+    PrintLine("    dovrink-preview --batch --suggest '" + name +
+              "' | sed -n '/^\\[dovrink\\]/,/^line=/p' | iconv -f UTF-8 -t CP932 | sed 's/$/\\r/' "
+              "> plugins/dovrink.ini");
     std::fprintf(Out, "\n");
 }
 

@@ -14,7 +14,9 @@
 
 class PreviewRun {
   public:
-    PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool explain, std::FILE *out);
+    // With `suggest`, each issue's settings are proposed instead of its boxes shown.
+    PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool explain, bool suggest,
+               std::FILE *out);
 
     // Every message found at the paths, in turn, then what is left over and the summary.
     void PreviewAll(const std::vector<std::string> &paths);
@@ -42,11 +44,14 @@ class PreviewRun {
     void TakePiece(MessagePiece piece, const std::string &name);
     void ShowMessage(const std::string &name, Message message);
     void ShowBody(std::string body);
+    void Suggest(const std::string &body, const std::string &name);
     void PrintLine(const std::string &line) const;
+    void PrintLines(const std::string &text) const;
 
     const PluginLibrary &Plugin;
     const unsigned CodePage;
     const bool Explain;
+    const bool Suggesting;
     std::FILE *const Out;
     RunSummary Summary;
     MessagePieces Pieces;

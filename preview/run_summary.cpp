@@ -31,6 +31,13 @@ void RunSummary::Add(const TextJudgement &judgement) {
     }
 }
 
+void RunSummary::AddSuggestion(const TextJudgement &judgement, size_t sectionsShown) {
+    ++Messages;
+    Tally.Boxes += sectionsShown;
+    Tally.Issues += judgement.Issue ? 1 : 0;
+    IssuesWithoutBox += judgement.Issue && sectionsShown == 0 ? 1 : 0;
+}
+
 void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
     std::fprintf(out,
                  "Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",

@@ -19,6 +19,9 @@ struct RunSummary {
     // A message handed to the plugin, judged so.
     void Add(const TextJudgement &judgement);
 
+    // A message whose settings were proposed: the sections proposed that show count as its boxes.
+    void AddSuggestion(const TextJudgement &judgement, size_t sectionsShown);
+
     // The table printed after a run over several messages, a row for each keyword that is set.
     void Print(const PluginSettings &settings, std::FILE *out) const;
 };

@@ -2,7 +2,12 @@
 // in both languages, its account of a text and of the settings, table by table.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +16,7 @@
 #include "check/checked_text.h"
 #include "check/messages.h"
 #include "check/settings_report.h"
+#include "check/settings_writer.h"
 #include "check/text_report.h"
 #include "diagnosis/run_status.h"
 #include "platform/lead_bytes.h"
@@ -277,6 +283,69 @@ TEST(CheckedBody, SavedMailAndCopiedText) {
             EXPECT_EQ(checked.Body, c.Body) << c.What;
             EXPECT_EQ(checked.Offset, c.Offset) << c.What;
         }
+    }
+}
+
+// The settings file written by /setup loses nothing: the old file is kept beside it, under the
+// first backup name not taken; a folder that cannot be written sends it to the other folder.
+TEST(SettingsWriter, KeepsTheOldFile) {
+    const struct {
+        const char *What;
+        std::vector<std::string> Before; // files in the plugins folder, each holding its name
+        bool PluginsWritable;
+        bool OtherWritable;
+        SettingsWritten Where;
+        const char *Backup; // in the folder written, holding the old settings
+    } cases[] = {
+        {"a first file", {}, true, true, SettingsWritten::InPlace, ""},
+        {"over an old file",
+         {"dovrink.ini"},
+         true,
+         true,
+         SettingsWritten::InPlace,
+         "dovrink.ini.bak"},
+        {"over an old file and its backup",
+         {"dovrink.ini", "dovrink.ini.bak"},
+         true,
+         true,
+         SettingsWritten::InPlace,
+         "dovrink.ini.bak2"},
+        {"a plugins folder that cannot be written",
+         {},
+         false,
+         true,
+         SettingsWritten::Elsewhere,
+         ""},
+        {"no folder that can be written", {}, false, false, SettingsWritten::Not, ""},
+    };
+    for (const auto &c : cases) {
+        char pattern[] = "/tmp/dovrink-writer-XXXXXX";
+        const std::string root = mkdtemp(pattern);
+        const std::string plugins = root + (c.PluginsWritable ? "/plugins" : "/missing/plugins");
+        const std::string other = c.OtherWritable ? root + "/documents" : root + "/missing";
+        mkdir((root + "/plugins").c_str(), 0700);
+        mkdir((root + "/documents").c_str(), 0700);
+        for (const std::string &name : c.Before) {
+            std::ofstream(std::filesystem::path(plugins) / name) << name;
+        }
+        const WrittenFile written =
+            WriteSettingsFile(plugins + "/dovrink.ini", other, "[dovrink]\r\n");
+        EXPECT_EQ(written.Where, c.Where) << c.What;
+        const std::string folder = c.Where == SettingsWritten::InPlace ? plugins : other;
+        if (c.Where != SettingsWritten::Not) {
+            EXPECT_EQ(written.Path, folder + "/dovrink.ini") << c.What;
+            std::ifstream file(written.Path);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "[dovrink]\r\n")
+                << c.What;
+        }
+        const std::string backup = *c.Backup == '\0' ? "" : folder + "/" + c.Backup;
+        EXPECT_EQ(written.Backup, backup) << c.What;
+        if (!backup.empty()) {
+            std::ifstream kept(backup);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "dovrink.ini")
+                << c.What;
+        }
+        std::filesystem::remove_all(root);
     }
 }
 

@@ -23,8 +23,8 @@ std::vector<ShownBox> Boxes;
 PluginSettings Settings;
 HostFunctions Host;
 // The plugin's judgement, from the core linked in, as the library hands it to the preview.
-const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText,
-                                     AdviseOnText};
+const PluginInspection Inspection = {&Settings,    KeywordFilePath, CheckSettings,   JudgeText,
+                                     AdviseOnText, ProposeSetup,    SettingsFileText};
 
 DWORD WINAPI BodyLength() { return static_cast<DWORD>(Body.size() + 1); }
 
@@ -74,6 +74,26 @@ void CheckFix(const TextAdvice &advice) {
     Check(found && CaptionStartsCharacter(value));
 }
 
+// Each section proposed to show is shown by the plugin with the separator proposed, from the line
+// it names, under a caption that starts a character.
+void CheckProposal(const SetupProposal &proposal) {
+    Check(!DescribeProposal(proposal).empty());
+    for (const ProposedSection &section : proposal.Sections) {
+        PluginSettings alone = Settings;
+        for (auto &keyword : alone.Keywords) {
+            keyword[0] = '\0';
+        }
+        SetKeyword(alone, 0, section.Keyword);
+        SetSeparator(alone, proposal.Separator);
+        TextJudgement judged{};
+        JudgeText(Body.c_str(), Body.size() + 1, alone, NoBoxCancelled, judged);
+        Check(judged.Count == 1 && judged.Keywords[0].Line == section.Line &&
+              CaptionStartsCharacter(section.Keyword));
+        Check(section.Fate != SectionFate::Shows ||
+              judged.Keywords[0].Outcome == KeywordOutcome::Shown);
+    }
+}
+
 void Preview(const std::string &saved) {
     Body = saved;
     if (MessageOf("message", saved).IsMail) {
@@ -110,6 +130,7 @@ void Preview(const std::string &saved) {
         Check(!DescribeAdvice(advice, Settings).empty());
         CheckFix(advice);
     }
+    CheckProposal(ProposeSetup(Body, Settings));
 }
 
 } // namespace

@@ -32,8 +32,8 @@ constexpr size_t OutputBound = 100 * 1024;
 
 PluginSettings Settings;
 HostFunctions Host;
-const PluginInspection Inspection = {&Settings, KeywordFilePath, CheckSettings, JudgeText,
-                                     AdviseOnText};
+const PluginInspection Inspection = {&Settings,    KeywordFilePath, CheckSettings,   JudgeText,
+                                     AdviseOnText, ProposeSetup,    SettingsFileText};
 
 void WINAPI UpdateView() noexcept { HandleViewUpdate(Host, Settings); }
 
@@ -62,13 +62,16 @@ size_t DamageLines(const std::string &text, const std::string &path) {
     return lines;
 }
 
+// Whether the runs of this input propose the settings instead of showing the boxes.
+bool Suggesting = false;
+
 void Preview(const std::vector<std::string> &paths, const std::string &damaged = "") {
     Transcript transcript;
     std::FILE *out = fopencookie(&transcript, "w", {nullptr, Keep, nullptr, nullptr});
     PluginLibrary plugin;
     plugin.Entries.OnUpdateView = UpdateView;
     plugin.Inspection = &Inspection;
-    PreviewRun run(plugin, 932, true, out);
+    PreviewRun run(plugin, 932, true, Suggesting, out);
     run.PreviewAll(paths);
     std::fclose(out);
     Check(transcript.Bytes <= OutputBound);
@@ -186,6 +189,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     UseKernels(size % 2 != 0);
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     const unsigned char choice = size > 0 ? data[size - 1] : 0;
+    Suggesting = (choice & 0x40) != 0;
     const fs::path files = scratch.Fresh("files");
     PreviewFile(files, bytes);
     PreviewCompressed(files, bytes, choice);

@@ -5,11 +5,14 @@
 // JOBS_FILE is UTF-8, a job a line, its fields separated by tabs:
 //     FOLDER  CLIPBOARD_FILE  OUTPUT_FILE  BOXES_FILE  PROGRAM  [ARGUMENTS...]
 // The program starts in FOLDER with the UTF-8 text of CLIPBOARD_FILE ("-": none) on the
-// clipboard; its output goes to OUTPUT_FILE as it writes it, and its boxes' captions and texts to
+// clipboard, and its standard input from the file of an argument written "<FILE" (as a shell
+// redirects it; none: this program's); its output goes to OUTPUT_FILE as it writes it, and its
+// boxes' captions and texts to
 // BOXES_FILE in UTF-8 as "[caption]\ntext\n", the form package_host prints. For each job, one
 // line "exit STATUS" is printed. Ends with 125 when a job cannot run or does not end.
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -132,6 +135,24 @@ void Answer(HWND box, std::string &boxes) {
     }
 }
 
+HANDLE InputFile(const std::wstring &path) {
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, &inherited, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The job's input file, taken out of its arguments; empty when it has none.
+std::wstring TakeInput(std::vector<std::wstring> &job) {
+    for (size_t i = 5; i < job.size(); ++i) {
+        if (!job[i].empty() && job[i][0] == L'<') {
+            const std::wstring path = job[i].substr(1);
+            job.erase(job.begin() + static_cast<std::ptrdiff_t>(i));
+            return path;
+        }
+    }
+    return {};
+}
+
 HANDLE OutputFile(const std::wstring &path) {
     SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
     return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
@@ -139,15 +160,20 @@ HANDLE OutputFile(const std::wstring &path) {
 }
 
 // Runs one job; its exit status, or -1 when it cannot run or does not end.
-int RunJob(const std::vector<std::wstring> &job) {
+int RunJob(std::vector<std::wstring> job) {
     if (job.size() < 5 || (job[1] != L"-" && !CopyToClipboard(job[1]))) {
+        return -1;
+    }
+    const std::wstring inputPath = TakeInput(job);
+    HANDLE input = inputPath.empty() ? nullptr : InputFile(inputPath);
+    if (input == INVALID_HANDLE_VALUE) {
         return -1;
     }
     HANDLE output = OutputFile(job[2]);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdInput = input != nullptr ? input : GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = output;
     startup.hStdError = output;
     PROCESS_INFORMATION child = {};
@@ -155,6 +181,9 @@ int RunJob(const std::vector<std::wstring> &job) {
     const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr,
                                         job[0].c_str(), &startup, &child);
     CloseHandle(output);
+    if (input != nullptr) {
+        CloseHandle(input);
+    }
     if (started == FALSE) {
         return -1;
     }

@@ -19,7 +19,7 @@ EXAMPLE_TEXT = "examples/weekly-vesk-42.txt"
 HERE = "tests/wine/check/"
 
 # name, settings file, text file (in the code page), how the text file is saved, code page,
-# whether the text also goes through the clipboard.
+# whether the text also goes through the clipboard; for /setup, the answers piped in.
 CASES = [
     ("every-keyword", EXAMPLE_SETTINGS, EXAMPLE_TEXT, "cp932", 932, True),
     ("keyword-missing", EXAMPLE_SETTINGS, HERE + "keyword-missing.txt", "utf-8-sig", 932, True),
@@ -39,6 +39,16 @@ CASES = [
      True),
     ("saved-mail-base64", EXAMPLE_SETTINGS, "tests/preview/mail/shift-jis-base64.eml", None, 932,
      False),
+    # The settings made from each layout: the written file, the old one kept, and the boxes the
+    # check shows with it, which must be the plugin's own.
+    ("setup-example", EXAMPLE_SETTINGS, EXAMPLE_TEXT, "cp932", 932, False,
+     ["1 2 3 4", "", "", "y"]),
+    ("setup-framed", HERE + "empty.ini", "tests/issues/framed.txt", "utf-8", 932, False,
+     ["A", "", "", "y"]),
+    ("setup-marks", HERE + "marks.ini", "tests/issues/marks.txt", "cp932", 932, False,
+     ["１ ２ ３ ４", "", "12", "y"]),
+    ("setup-two-rules", HERE + "empty.ini", "tests/issues/two-rules.txt", "utf-8", 932, False,
+     ["2 3 4", "", "", "y"]),
 ]
 
 LOCALES = {932: "ja_JP.UTF-8", 1252: "en_US.UTF-8"}
@@ -56,7 +66,8 @@ class Case:
     """A mail client's folder with the case's settings and text, and the runs that it takes."""
 
     def __init__(self, source_dir, tools, scratch, case):
-        self.name, settings, text, saved, self.code_page, self.clipboard = case
+        self.name, settings, text, saved, self.code_page, self.clipboard = case[:6]
+        self.answers = case[6] if len(case) > 6 else None
         self.client = os.path.join(scratch, self.name)
         plugins = os.path.join(self.client, "plugins")
         os.makedirs(plugins)
@@ -77,12 +88,20 @@ class Case:
         open(os.path.join(self.client, "body.txt"), "wb").write(data)
         open(os.path.join(self.client, "clipboard.txt"), "w", encoding="utf-8",
              newline="").write(self.text)
+        if self.answers is not None:
+            open(os.path.join(self.client, "answers.txt"), "wb").write(
+                "".join(line + "\r\n" for line in self.answers).encode("cp%d" % self.code_page))
 
     def jobs(self):
         """The box watcher's jobs: the checker on the file; on the clipboard with /show; the
         plugin itself on the same text."""
         folder = windows_path(self.client)
         check = folder + "\\plugins\\dovrink-check.exe"
+        if self.answers is not None:
+            return [[folder, "-", "file.out", "file.boxes", check, "/setup", "/show", self.given,
+                     "<" + folder + "\\answers.txt"],
+                    [folder, "-", "plugin.out", "plugin.boxes", folder + "\\package_host.exe",
+                     "body.txt"]]
         jobs = [[folder, "-", "file.out", "file.boxes", check, self.given]]
         if self.clipboard:
             jobs.append([folder, windows_path(self.client + "/clipboard.txt"), "show.out",
@@ -95,8 +114,24 @@ class Case:
         text = open(os.path.join(self.client, name), encoding=encoding).read()
         return text.replace("\r\n", "\n").replace(windows_path(self.client), "<client>")
 
+    def setup_transcript(self, statuses):
+        """The transcript of a /setup run: what it said, the file it wrote, and the boxes."""
+        page = "cp%d" % self.code_page
+        transcript = "$ dovrink-check /setup /show %s < answers.txt\n%sexit status %d\n" % (
+            self.given, self.read("file.out", page), statuses[0])
+        transcript += "\n(plugins\\dovrink.ini as written)\n" + self.read("plugins/dovrink.ini", page)
+        kept = os.path.exists(os.path.join(self.client, "plugins", "dovrink.ini.bak"))
+        transcript += "(plugins\\dovrink.ini.bak: %s)\n" % ("kept" if kept else "none")
+        shown = self.read("file.boxes", "utf-8")
+        own = self.read("plugin.out", "utf-8")
+        if shown != own:
+            fail("%s: /show showed\n%s\nbut the plugin shows\n%s" % (self.name, shown, own))
+        return transcript + "(/show: the plugin's own boxes with it)\n" + own
+
     def transcript(self, statuses):
         """The transcript of the runs, given their exit statuses in order."""
+        if self.answers is not None:
+            return self.setup_transcript(statuses)
         page = "cp%d" % self.code_page
         transcript = "$ dovrink-check %s\n%sexit status %d\n" % (
             self.given, self.read("file.out", page), statuses[0])
