@@ -34,8 +34,8 @@ struct Arguments {
     bool Show = false;
     bool Setup = false;
     bool Help = false;
-    const wchar_t *File = nullptr;
-    const wchar_t *Wrong = nullptr; // an unknown option, or a second file
+    std::vector<const wchar_t *> Files; // files, and for /setup folders too
+    const wchar_t *Wrong = nullptr;     // an unknown option, or a second file without /setup
 };
 
 // "/show", "-show" or "--show", in any case.
@@ -60,12 +60,14 @@ Arguments Parse(int argc, wchar_t **argv) {
         } else if (IsOption(argument, L"?") || IsOption(argument, L"h") ||
                    IsOption(argument, L"help")) {
             arguments.Help = true;
-        } else if (argument[0] == L'/' || (argument[0] == L'-' && argument[1] != L'\0') ||
-                   arguments.File != nullptr) {
+        } else if (argument[0] == L'/' || (argument[0] == L'-' && argument[1] != L'\0')) {
             arguments.Wrong = arguments.Wrong != nullptr ? arguments.Wrong : argument;
         } else {
-            arguments.File = argument;
+            arguments.Files.push_back(argument);
         }
+    }
+    if (!arguments.Setup && arguments.Files.size() > 1 && arguments.Wrong == nullptr) {
+        arguments.Wrong = arguments.Files[1];
     }
     return arguments;
 }
@@ -168,9 +170,9 @@ void TellWritten(const Messages &say, const Console &console, const std::string 
     }
 }
 
-// The settings made from the issue: proposed, asked about, written, and checked again.
-RunTally Setup(const Messages &say, const Console &console, const CheckedBody &checked,
-               const ReadSettingsFiles &read, bool show) {
+// The settings made from the texts: proposed, asked about, written, and each text checked again.
+RunTally Setup(const Messages &say, const Console &console, const std::vector<CheckedBody> &texts,
+               const std::vector<std::string> &names, const ReadSettingsFiles &read, bool show) {
     RunTally tally;
     tally.MailGiven = true;
     if (!read.Placed) {
@@ -181,9 +183,12 @@ RunTally Setup(const Messages &say, const Console &console, const CheckedBody &c
     const SetupTalk talk = {
         [&console](const std::string &text) { console.Write(text); },
         [&console](const std::string &question) { return console.ReadLine(question); }};
+    std::vector<SetupText> given;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        given.push_back({names[i], texts[i].Body, texts[i].Offset});
+    }
     console.Write("\n");
-    const SetupChoice choice =
-        AskSetup(say, checked.Body, checked.Offset, read.Settings, Utf8OfAnsi(path), talk);
+    const SetupChoice choice = AskSetup(say, given, read.Settings, Utf8OfAnsi(path), talk);
     if (!choice.Write) {
         console.Write(std::string(say.NothingWritten) + "\n");
         tally.MailGiven = false;
@@ -197,8 +202,16 @@ RunTally Setup(const Messages &say, const Console &console, const CheckedBody &c
     }
     ReadSettingsFiles fresh;
     ReadSettingsFrom(written.Path.c_str(), fresh, tally);
-    console.Write("\n" + std::string(say.CheckedAgain) + "\n");
-    CheckText(say, console, checked, fresh, show, tally);
+    for (const CheckedBody &text : texts) {
+        // Several texts are told apart by their accounts; one needs none again.
+        console.Write("\n" + std::string(say.CheckedAgain) + "\n" +
+                      (texts.size() > 1 ? text.Account : ""));
+        RunTally again;
+        CheckText(say, console, text, fresh, show, again);
+        tally.Issues += again.Issues;
+        tally.Boxes += again.Boxes;
+        tally.Warnings += again.Warnings;
+    }
     console.Write(std::string(say.Restart) + "\n");
     return tally;
 }
@@ -216,6 +229,36 @@ bool NoKeywordFound(const CheckedBody &checked, const PluginSettings &settings) 
     return true;
 }
 
+// The files named, each folder as the files in it.
+std::vector<std::wstring> NamedFiles(const Arguments &arguments) {
+    std::vector<std::wstring> files;
+    for (const wchar_t *named : arguments.Files) {
+        if (!arguments.Setup || !FilesInFolder(named, files)) {
+            files.emplace_back(named);
+        }
+    }
+    return files;
+}
+
+// The texts given: the files named, or the clipboard's text; an account of each, unreadable ones
+// counted.
+std::vector<CheckedBody> GivenTexts(const Arguments &arguments, const Messages &say,
+                                    std::vector<std::string> &names, RunTally &tally) {
+    std::vector<CheckedBody> texts;
+    for (const std::wstring &file : NamedFiles(arguments)) {
+        texts.push_back(BodyOfNamedFile(say, file.c_str()));
+        names.push_back(Utf8OfWide(WideText(file.begin(), file.end())));
+    }
+    CheckedText text;
+    if (arguments.Files.empty() && ClipboardText(text)) {
+        texts.push_back(BodyOfClipboard(say, text));
+        names.emplace_back(say.Clipboard);
+    } else if (arguments.Files.empty()) {
+        tally.MailGiven = false;
+    }
+    return texts;
+}
+
 // The run's tally: a text given (or none), and what the plugin made of it.
 RunTally Check(const Arguments &arguments, const Messages &say, const Console &console) {
     ReadSettingsFiles read;
@@ -224,31 +267,37 @@ RunTally Check(const Arguments &arguments, const Messages &say, const Console &c
     console.Write(DescribePlaces(say, read.Placed ? &read.Places : nullptr, read.Settings) + "\n" +
                   DescribeSettings(say, read.Settings, read.Findings) + "\n");
     tally.MailGiven = true;
-    CheckedBody checked{false, {}, 0, {}};
-    if (arguments.File != nullptr) {
-        checked = BodyOfNamedFile(say, arguments.File);
-    } else {
-        CheckedText text;
-        if (ClipboardText(text)) {
-            checked = BodyOfClipboard(say, text);
+    std::vector<std::string> names;
+    std::vector<CheckedBody> given = GivenTexts(arguments, say, names, tally);
+    std::vector<CheckedBody> texts;
+    std::vector<std::string> readable;
+    for (size_t i = 0; i < given.size(); ++i) {
+        if (arguments.Setup) {
+            console.Write(given[i].Account);
+        }
+        if (given[i].Readable) {
+            texts.push_back(given[i]);
+            readable.push_back(names[i]);
         } else {
-            checked.Account = std::string(say.NoClipboardText) + "\n";
-            tally.MailGiven = false;
+            ++tally.Unreadable;
         }
     }
-    console.Write(checked.Account);
-    if (!checked.Readable) {
-        tally.Unreadable += tally.MailGiven ? 1 : 0;
-        console.Write(tally.MailGiven ? "" : "\n" + Verdict(tally));
+    if (!tally.MailGiven || (texts.empty() && !arguments.Setup)) {
+        console.Write(tally.MailGiven ? given.front().Account
+                                      : std::string(say.NoClipboardText) + "\n\n" + Verdict(tally));
         return tally;
     }
     if (arguments.Setup) {
-        return Setup(say, console, checked, read, arguments.Show);
+        RunTally setup = Setup(say, console, texts, readable, read, arguments.Show);
+        setup.Unreadable += tally.Unreadable;
+        return setup;
     }
-    CheckText(say, console, checked, read, arguments.Show, tally);
-    const bool offer = console.OwnWindow() && NoKeywordFound(checked, read.Settings);
-    return offer && console.AskYes(say.OfferSetup) ? Setup(say, console, checked, read, false)
-                                                   : tally;
+    console.Write(texts.front().Account);
+    CheckText(say, console, texts.front(), read, arguments.Show, tally);
+    const bool offer = console.OwnWindow() && NoKeywordFound(texts.front(), read.Settings);
+    return offer && console.AskYes(say.OfferSetup)
+               ? Setup(say, console, texts, readable, read, false)
+               : tally;
 }
 
 } // namespace

@@ -4,7 +4,8 @@ namespace {
 
 const Messages English = {
     "Dovrink self-check {1}, code page {2}",
-    "Usage: dovrink-check [/show] [/setup] [FILE]\n"
+    "Usage: dovrink-check [/show] [FILE]\n"
+    "       dovrink-check /setup [FILE or FOLDER ...]\n"
     "\n"
     "Checks the settings of the Dovrink plugin as the plugin reads them and, for the text of an\n"
     "issue, what the plugin makes of it: whether it is an issue, and for each keyword where it\n"
@@ -16,17 +17,20 @@ const Messages English = {
     "         dovrink-check.exe. Without it, the text on the clipboard: open the issue, select\n"
     "         all of it, copy, and run the check.\n"
     "  /show  then shows the boxes of that text as the plugin would.\n"
-    "  /setup makes the settings from that issue: proposes its sections and a separator, checked\n"
-    "         with the plugin's own code, asks which to show, and writes dovrink.ini beside this\n"
-    "         program (the old one kept as dovrink.ini.bak). Answers may be piped in.\n"
+    "  /setup makes the settings from that issue, or from several issues of the newsletter "
+    "(files,\n"
+    "         or folders of saved mails): proposes the sections that recur and a separator,\n"
+    "         checked with the plugin's own code on every issue, asks which to show, and writes\n"
+    "         dovrink.ini beside this program (the old one kept as dovrink.ini.bak). Answers may\n"
+    "         be piped in.\n"
     "\n"
     "Exit status: 0 when boxes show (or no text was given), 5 when they show but a mistake or a\n"
     "warning was told, 3 for an issue that shows no box, 4 when the text is no issue, 1 when the\n"
     "file cannot be read, 2 for a wrong argument.\n"
     "\n"
     "Put dovrink-check.exe in the mail client's plugins folder, beside dovrink.dll.",
-    "dovrink-check takes one file, /show and /setup, not {1}. dovrink-check /? tells how to use "
-    "it.",
+    "dovrink-check takes one file and /show, or /setup with files and folders, not {1}. "
+    "dovrink-check /? tells how to use it.",
 
     "Where the plugin reads its settings",
     "  Keywords (keyword0 to keyword8): dovrink.ini in the plugins folder beside the mail "
@@ -60,6 +64,7 @@ const Messages English = {
     "The clipboard holds no text. To check an issue, open it in the mail client, select all of "
     "it (Ctrl+A), copy it (Ctrl+C) and run dovrink-check.exe again; or drop a saved mail (.eml) "
     "onto dovrink-check.exe.",
+    "the clipboard",
     "Cannot read {1}.",
     "{1} is larger than {2} MB: that is no message text.",
     "  {1} characters that code page {2} cannot hold became \"?\".",
@@ -104,7 +109,8 @@ const Messages English = {
 
 const Messages Japanese = {
     "Dovrink セルフチェック {1}、コードページ {2}",
-    "使い方: dovrink-check [/show] [/setup] [ファイル]\n"
+    "使い方: dovrink-check [/show] [ファイル]\n"
+    "        dovrink-check /setup [ファイルまたはフォルダー ...]\n"
     "\n"
     "Dovrink プラグインの設定をプラグインと同じように読んで確かめ、号の文章について、\n"
     "号として扱われるか、各キーワードがどこにあり記事がボックス何個で表示されるか、\n"
@@ -115,9 +121,11 @@ const Messages Japanese = {
     "            ドロップしても使えます。省略すると、クリップボードの文章を確かめます。\n"
     "            号を開いて全体を選択し、コピーしてから実行してください。\n"
     "  /show     確かめたあと、プラグインと同じボックスを表示します。\n"
-    "  /setup    その号から設定を作ります。記事と区切り線をプラグインと同じ方法で確かめて\n"
-    "            示し、どれを表示するかを聞いて、この横の dovrink.ini に書き込みます\n"
-    "            (前のファイルは dovrink.ini.bak として残します)。\n"
+    "  /setup    その号から設定を作ります。同じメールマガジンの号を複数 (ファイルや、保存\n"
+    "            したメールのフォルダーで) 渡すと、毎号ある記事から作ります。記事と区切り線を\n"
+    "            プラグインと同じ方法ですべての号で確かめて示し、どれを表示するかを聞いて、\n"
+    "            この横の dovrink.ini に書き込みます (前のファイルは dovrink.ini.bak として\n"
+    "            残します)。\n"
     "\n"
     "終了コード: 0 ボックスが表示される (または文章がない)、5 表示されるが間違いか注意が\n"
     "ある、3 号なのにボックスが表示されない、4 号ではない、1 ファイルを読めない、\n"
@@ -125,7 +133,8 @@ const Messages Japanese = {
     "\n"
     "dovrink-check.exe は、メールソフトの plugins フォルダーに dovrink.dll と並べて置いて"
     "ください。",
-    "{1} は使えません。dovrink-check に渡せるのは、ファイル 1 つと /show、/setup だけです。"
+    "{1} は使えません。dovrink-check に渡せるのは、ファイル 1 つと /show、または /setup と"
+    "ファイルやフォルダーだけです。"
     "使い方は dovrink-check /? で表示されます。",
 
     "プラグインが設定を読む場所",
@@ -161,6 +170,7 @@ const Messages Japanese = {
     "クリップボードに文章がありません。号を確かめるには、メールソフトで号を開き、全体を選択"
     "して (Ctrl+A) コピーし (Ctrl+C)、もう一度 dovrink-check.exe を実行してください。保存した"
     "メール (.eml) を dovrink-check.exe にドロップしてもかまいません。",
+    "クリップボード",
     "{1} を読めません。",
     "{1} は {2} MB より大きいため、メールの文章ではありません。",
     "  コードページ {2} にない {1} 文字を「?」にしました。",

@@ -40,6 +40,7 @@ struct Messages {
     const char *ClipboardHeading;
     const char *FileHeading;
     const char *NoClipboardText;
+    const char *Clipboard; // what the clipboard's text is called among several texts
     const char *FileUnreadable;
     const char *FileTooLarge;
     const char *Unheld;

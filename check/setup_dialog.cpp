@@ -5,7 +5,10 @@
 
 #include "check/conversions.h"
 #include "diagnosis/characters.h"
+#include "diagnosis/proposal_words.h"
 #include "diagnosis/quoted_value.h"
+#include "diagnosis/text_judgement.h"
+#include "viewer/issue.h"
 
 namespace {
 
@@ -58,11 +61,7 @@ bool ParseChoice(const std::string &answer, const SetupProposal &proposal,
         return false;
     }
     if (words == 0 || all) {
-        for (size_t i = 0; i < count; ++i) {
-            if (proposal.Sections[i].Fate == SectionFate::Shows) {
-                chosen.push_back(i);
-            }
-        }
+        chosen = ShowingSections(proposal);
     }
     return !chosen.empty();
 }
@@ -125,15 +124,38 @@ std::string Shown(const std::string &file) {
     return shown;
 }
 
+// The texts that are issues, as the proposal takes them, with what they are called.
+std::vector<std::string> IssuesAmong(const std::vector<SetupText> &texts,
+                                     const PluginSettings &current, ProposalSources &sources) {
+    std::vector<std::string> issues;
+    for (const SetupText &text : texts) {
+        TextJudgement judgement{};
+        JudgeText(text.Body.c_str(), text.Body.size() + 1, current, NoBoxCancelled, judgement);
+        if (judgement.Issue) {
+            issues.push_back(text.Body);
+            sources.Names.push_back(text.Name);
+            sources.Offsets.push_back(text.Offset);
+        }
+    }
+    return issues;
+}
+
 } // namespace
 
-SetupChoice AskSetup(const Messages &say, const std::string &body, size_t offset,
+SetupChoice AskSetup(const Messages &say, const std::vector<SetupText> &texts,
                      const PluginSettings &current, const std::string &path,
                      const SetupTalk &talk) {
     const Words &words = WordsFor(GetACP());
-    const SetupProposal proposal = ProposeSetup(body, current);
+    ProposalSources sources;
+    const std::vector<std::string> issues = IssuesAmong(texts, current, sources);
+    if (issues.empty()) {
+        talk.Tell(std::string(say.SetupHeading) + "\n  " +
+                  Fill(words.NoIssueGiven, {IssueMarker, std::to_string(MarkerWindow)}) + "\n");
+        return {false, {}};
+    }
+    const SetupProposal proposal = ProposeSetup(issues, current);
     talk.Tell(std::string(say.SetupHeading) + "\n" +
-              DescribeProposal(words, proposal, offset, Utf8OfAnsi) + "\n");
+              DescribeProposal(words, proposal, sources, Utf8OfAnsi) + "\n");
     std::vector<size_t> chosen;
     if (proposal.Sections.empty() || !AskSections(say, proposal, talk, chosen)) {
         return {false, {}};
@@ -143,12 +165,10 @@ SetupChoice AskSetup(const Messages &say, const std::string &body, size_t offset
     for (const size_t index : chosen) {
         keywords.push_back(proposal.Sections[index].Keyword);
     }
-    int shown = 0;
-    const std::string separator =
-        AskSeparator(say, BestSeparator(body, keywords, current, shown), talk);
+    const std::string separator = AskSeparator(say, proposal.Separator, talk);
     const int pageLines = AskPageLines(say, current.PageLines, talk);
     size_t unheld = 0;
-    const std::string comment = AnsiOf(WideOf(CP_UTF8, words.FileComment), unheld);
+    const std::string comment = AnsiOf(WideOf(CP_UTF8, ProposalComment(words, proposal)), unheld);
     const std::string file = SettingsFileText({comment}, keywords, separator, pageLines);
     talk.Tell("\n" + Fill(say.FileToWrite, {path}) + "\n" + Shown(file) + "\n");
     return {IsYes(talk.Ask(say.AskWrite)), file};

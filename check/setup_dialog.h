@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "check/messages.h"
 #include "diagnosis/setup_proposal.h"
@@ -22,7 +23,15 @@ struct SetupChoice {
     std::string FileText; // the settings file, in the code page with CR LF
 };
 
-// Asks the reader about the proposal for the body (whose lines stand `offset` lines below the top
-// of what the reader has), to be written to `path` (UTF-8).
-SetupChoice AskSetup(const Messages &say, const std::string &body, size_t offset,
+// A text that the settings may be made from: what the reader calls it (UTF-8), its body (in the
+// code page) and the lines above the body in what the reader has.
+struct SetupText {
+    std::string Name;
+    std::string Body;
+    size_t Offset;
+};
+
+// Asks the reader about the proposal made from those of the texts that are issues, to be written
+// to `path` (UTF-8); writes nothing when none is.
+SetupChoice AskSetup(const Messages &say, const std::vector<SetupText> &texts,
                      const PluginSettings &current, const std::string &path, const SetupTalk &talk);

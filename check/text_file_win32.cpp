@@ -1,5 +1,7 @@
 #include "check/text_file_win32.h"
 
+#include <algorithm>
+
 #include "platform/windows_api.h"
 
 FileRead ReadTextFile(const wchar_t *path, std::string &bytes) {
@@ -25,4 +27,23 @@ FileRead ReadTextFile(const wchar_t *path, std::string &bytes) {
     }
     CloseHandle(file);
     return result;
+}
+
+bool FilesInFolder(const std::wstring &folder, std::vector<std::wstring> &files) {
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return false;
+    }
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                files.push_back(folder + L"\\" + found.cFileName);
+            }
+        } while (FindNextFileW(search, &found) != FALSE);
+        FindClose(search);
+    }
+    std::sort(files.begin(), files.end());
+    return true;
 }

@@ -2,6 +2,7 @@
 // A message text given by name, or dropped onto the program (Windows hands over its name).
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // Larger files are no message text, and are not read.
 constexpr size_t LargestTextFile = 64u << 20;
@@ -9,3 +10,7 @@ constexpr size_t LargestTextFile = 64u << 20;
 enum class FileRead { Read, Unreadable, TooLarge };
 
 FileRead ReadTextFile(const wchar_t *path, std::string &bytes);
+
+// The files in a folder (not its subfolders), in the order of their names; false when the path
+// names no folder.
+bool FilesInFolder(const std::wstring &folder, std::vector<std::wstring> &files);

@@ -64,6 +64,14 @@ bool SeparatorFits(const std::string &separator) {
            ReadBack(WrittenValue(separator)) == separator;
 }
 
+void AddSeparatorCandidate(const std::string &candidate, std::vector<std::string> &candidates,
+                           size_t most) {
+    if (!candidate.empty() && candidates.size() < most &&
+        std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
+        candidates.push_back(candidate);
+    }
+}
+
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 bool IsRule(const TextLine &line) { return !RuleOf(line.Characters, RuleLength).empty(); }

@@ -2,6 +2,7 @@
 // What the advice on a text works from (text_advice.h): the text, its lines, the settings, and
 // the plugin's judgement of the text with settings changed to try a fix.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,13 @@ std::string ReadBack(const std::string &written);
 
 // Whether the settings hold the separator, and read it back as it is written.
 bool SeparatorFits(const std::string &separator);
+
+// The longest beginning of a rule tried as a separator: the settings hold little more.
+constexpr size_t LongestSeparator = 120;
+
+// Adds a separator to try, unless it is empty, tried already, or `most` are.
+void AddSeparatorCandidate(const std::string &candidate, std::vector<std::string> &candidates,
+                           size_t most = SIZE_MAX);
 
 bool IsLineBreak(char c);
 

@@ -1,138 +1,485 @@
 #include "diagnosis/issue_layout.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 #include "diagnosis/characters.h"
-#include "diagnosis/rules.h"
 #include "viewer/issue.h"
 
 namespace {
 
-// A rule around a heading is a line of this many characters or more.
-constexpr size_t ShortRule = 3;
+// How far a line that could head a part is set apart from what stands above it, weakest first.
+enum class Place : unsigned char {
+    InBody,       // under text, or under the frame that closes a heading: body
+    AfterEmpty,   // under an empty line, or at the top
+    AfterEmpties, // under two empty lines or more
+    AfterFrame,   // under a frame, empty lines between or not
+    Framed,       // between two frames (a subtitle or a byline before the lower one at most)
+};
 
-// The titles that tables of contents go by.
-const char *const ContentsTitles[] = {"目次",       "もくじ",   "今号の内容", "今週の内容",
-                                      "本日の内容", "contents", "index"};
-
-// The lines of a table of contents under its title, at most.
-constexpr size_t LongestContents = 30;
-
-bool IsRuleLine(const TextLine &line) { return !RuleOf(line.Characters, ShortRule).empty(); }
-
-bool IsEmptyLine(const TextLine &line) {
-    return std::all_of(line.Characters.begin(), line.Characters.end(), IsBlank);
-}
-
-// The letters and digits of a line in their lenient forms, lower case: what a heading and its
-// entry in a table of contents share whatever their marks, numbers' widths and blanks.
-WideText Core(const TextLine &line) {
-    std::vector<size_t> from;
-    WideText core;
-    for (WCHAR c : LenientForm(line.Characters, from)) {
-        if (IsLetter(c) || IsDigit(c)) {
-            core += c >= 'A' && c <= 'Z' ? static_cast<WCHAR>(c - 'A' + 'a') : c;
-        }
+// What each place weighs when levels are compared.
+double Weight(Place place) {
+    switch (place) {
+    case Place::InBody:
+        return 0;
+    case Place::AfterEmpty:
+        return 1;
+    case Place::AfterEmpties:
+        return 1.5;
+    case Place::AfterFrame:
+        return 2;
+    case Place::Framed:
+        break;
     }
-    return core;
+    return 3;
 }
 
-bool NamesContents(const WideText &core) {
-    return std::any_of(
-        std::begin(ContentsTitles), std::end(ContentsTitles),
-        [&core](const char *title) { return core.find(WideOf(CP_UTF8, title)) != WideText::npos; });
-}
+struct Candidate {
+    size_t Line; // from 1
+    Place Where;
+    WCHAR Mark;  // the first mark of its opening, in its lenient form; 0 when it opens with a word
+    WCHAR Above; // the first mark of the frame above it (0 for none), and of the one below when
+    WCHAR Below; // it is framed
+    bool Named;  // a table of contents names it
+};
 
-// A sentence's end: a heading has none.
-bool EndsSentence(const WideText &line) {
-    const WCHAR ends[] = {0x3002, 0xFF0E, '.', '!', '?', 0xFF01, 0xFF1F};
-    return std::find(std::begin(ends), std::end(ends), line.back()) != std::end(ends);
-}
+// Whether a place sets a line well apart: by a frame, or by more than one empty line.
+bool IsApart(Place place) { return place >= Place::AfterEmpties; }
 
-bool HoldsMarker(const std::string &text, const TextLine &line) {
-    return std::string(text, line.Start, line.End - line.Start).find(IssueMarker) !=
-           std::string::npos;
-}
+// A level: the candidates that open with the same mark and are set apart alike, or those that
+// stand right under frames of one kind (whatever marks they open with).
+struct Level {
+    bool ByFrame;
+    WCHAR Mark; // the mark they open with, or that the frames above them open with
+    bool Apart;
+    std::vector<size_t> Members; // indices into the candidates, in order
+    size_t Named;
+    double Score;
+};
 
-// Whether the line (from 1) looks like a heading: short, no sentence, after a rule or an empty
-// line, opening with a mark, a bracket or a number, or framed by one rule above and below.
-bool LooksLikeHeading(const std::string &text, const std::vector<TextLine> &lines, size_t line) {
-    const TextLine &here = lines[line - 1];
-    const WideText trimmed = TrimmedLine(here);
-    if (trimmed.empty() || trimmed.size() > LongestHeading || IsBlank(trimmed[0]) ||
-        EndsSentence(trimmed) || IsRuleLine(here) || HoldsMarker(text, here)) {
-        return false;
-    }
-    const bool opens = line == 1 || IsRuleLine(lines[line - 2]) || IsEmptyLine(lines[line - 2]);
-    const bool framed =
-        line > 1 && line < lines.size() && IsRuleLine(lines[line - 2]) &&
-        RuleOf(lines[line - 2].Characters, ShortRule) == RuleOf(lines[line].Characters, ShortRule);
-    return opens && (!IsLetter(trimmed[0]) || framed);
-}
+// A table of contents stands within the issue's first lines; so many lines that could head a
+// part are compared with its entries at most.
+constexpr size_t LatestEntry = 400;
+constexpr size_t MostCompared = 2000;
+// An entry of a table of contents stands within so many lines of the one before.
+constexpr size_t EntryGap = 4;
+// A level heads sections too where it scores within so much of the best.
+constexpr double NearScore = 1;
+// The entries that a table of contents has at least.
+constexpr size_t FewestEntries = 2;
+// A subtitle or byline between a heading and its lower frame is no longer than this.
+constexpr size_t LongestSubtitle = 40;
 
-// Whether the heading at `index` heads a table of contents: its lines name headings that come
-// later.
-bool HeadsContents(const std::vector<TextLine> &lines, const std::vector<size_t> &headings,
-                   const std::vector<WideText> &cores, size_t index) {
-    if (NamesContents(cores[index])) {
-        return true;
-    }
-    size_t named = 0;
-    for (size_t line = headings[index] + 1;
-         line <= lines.size() && line <= headings[index] + LongestContents; ++line) {
-        if (IsRuleLine(lines[line - 1]) || IsEmptyLine(lines[line - 1])) {
-            break;
-        }
-        const WideText entry = Core(lines[line - 1]);
-        for (size_t later = index + 1; later < cores.size() && !entry.empty(); ++later) {
-            if (cores[later].find(entry) != WideText::npos) {
-                ++named;
-                break;
-            }
-        }
-    }
-    return named >= 2;
-}
+const char *const ContentsTitles[] = {"目次",     "もくじ",        "index",        "menu",
+                                      "contents", "内容",          "ヘッドライン", "おしながき",
+                                      "headline", "トピックス一覧"};
 
-// Whether the heading at `index` stands again, more fully, further on: an entry of a table of
-// contents, not the section's heading.
-bool RecursLater(const std::vector<WideText> &cores, size_t index) {
-    for (size_t later = index + 1; later < cores.size() && !cores[index].empty(); ++later) {
-        if (cores[later].find(cores[index]) != WideText::npos) {
+const char *const FooterWords[] = {"発行", "配信", "登録", "解除", "停止", "copyright", "転載"};
+
+bool HoldsAny(const WideText &words, const char *const *list, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        if (words.find(WideOf(CP_UTF8, list[i])) != WideText::npos) {
             return true;
         }
     }
     return false;
 }
 
-} // namespace
-
-WideText TrimmedLine(const TextLine &line) {
-    WideText trimmed = line.Characters;
-    while (!trimmed.empty() && IsBlank(trimmed.back())) {
-        trimmed.pop_back();
-    }
-    return trimmed;
+bool NamesContents(const WideText &words) {
+    return HoldsAny(words, ContentsTitles, sizeof ContentsTitles / sizeof *ContentsTitles);
 }
 
-std::vector<size_t> FindHeadings(const std::string &text, const std::vector<TextLine> &lines) {
-    // Tables of contents are found among the candidates: so many are enough for any issue.
-    std::vector<size_t> candidates;
-    for (size_t line = 1; line <= lines.size() && candidates.size() < 4 * MostHeadings; ++line) {
-        if (LooksLikeHeading(text, lines, line)) {
-            candidates.push_back(line);
+bool NamesFooter(const WideText &words) {
+    return HoldsAny(words, FooterWords, sizeof FooterWords / sizeof *FooterWords);
+}
+
+bool IsFraming(LineShape shape) {
+    return shape == LineShape::Frame || shape == LineShape::RuledText;
+}
+
+bool HasWords(const ShapedLine &line) {
+    return (line.Shape == LineShape::Text || line.Shape == LineShape::RuledText) &&
+           !line.Form.Words.empty();
+}
+
+WCHAR FirstMark(const WideText &marks) {
+    if (marks.empty()) {
+        return 0;
+    }
+    std::vector<size_t> from;
+    return LenientForm(marks.substr(0, 1), from)[0];
+}
+
+class LayoutReader {
+  public:
+    LayoutReader(const std::string &text, const std::vector<TextLine> &lines)
+        : Text(text), Lines(lines), Shapes(ShapeLines(lines)), Roles(lines.size(), LineRole::Body) {
+    }
+
+    IssueLayout Read();
+
+  private:
+    const ShapedLine &Shape(size_t line) const { return Shapes[line - 1]; }
+    size_t NonEmptyAbove(size_t line) const;
+    size_t NonEmptyBelow(size_t line) const;
+    bool Headable(size_t line) const;
+    bool ClosesHeading(size_t frame) const;
+    size_t LowerFrame(size_t line) const;
+    Place PlaceOf(size_t line) const;
+    void FindContents();
+    void FindCandidates();
+    std::vector<Level> Levels() const;
+    double ScoreOf(const Level &level) const;
+    const Level *Best(const std::vector<Level> &levels) const;
+    std::vector<size_t> Members(const Level &level) const;
+    std::vector<size_t> Headings(const std::vector<Level> &levels, const Level &best) const;
+    void SetRoles(const std::vector<size_t> &headings);
+
+    const std::string &Text;
+    const std::vector<TextLine> &Lines;
+    std::vector<ShapedLine> Shapes;
+    std::vector<LineRole> Roles;
+    std::vector<bool> Headables; // by line: whether it could head a part by its look
+    std::vector<Candidate> Candidates;
+    std::vector<size_t> NamedLines; // lines that an entry of the table of contents names
+};
+
+size_t LayoutReader::NonEmptyAbove(size_t line) const {
+    size_t above = line - 1;
+    while (above > 0 && Shape(above).Shape == LineShape::Empty) {
+        --above;
+    }
+    return above;
+}
+
+size_t LayoutReader::NonEmptyBelow(size_t line) const {
+    size_t below = line + 1;
+    while (below <= Lines.size() && Shape(below).Shape == LineShape::Empty) {
+        ++below;
+    }
+    return below <= Lines.size() ? below : 0;
+}
+
+// Whether the line could head a part by its own look: short words, no sentence, no address, not
+// the issue's title.
+bool LayoutReader::Headable(size_t line) const {
+    const ShapedLine &shape = Shape(line);
+    if (!HasWords(shape) || shape.Form.Characters > LongestHeading) {
+        return false;
+    }
+    const WideText trimmed = TrimmedLine(Lines[line - 1]);
+    const bool address = trimmed.find(WideOf(CP_UTF8, "://")) != WideText::npos ||
+                         trimmed.find('@') != WideText::npos ||
+                         trimmed.find(WideOf(CP_UTF8, "www.")) != WideText::npos;
+    const TextLine &here = Lines[line - 1];
+    const size_t marker = Text.find(IssueMarker);
+    const bool title = marker != std::string::npos && marker >= here.Start && marker < here.End;
+    // A sentence, or a clause that runs on into the next line, heads nothing.
+    const bool sentence = trimmed.back() == 0x3002 || trimmed.back() == 0x3001;
+    return !sentence && !address && !title;
+}
+
+// The frame under the line that closes it as a heading (after a subtitle at most); 0 for none.
+size_t LayoutReader::LowerFrame(size_t line) const {
+    size_t below = NonEmptyBelow(line);
+    if (below != 0 && Shape(below).Shape == LineShape::Text && Headables[below - 1] &&
+        Shape(below).Form.Characters <= LongestSubtitle) {
+        below = NonEmptyBelow(below);
+    }
+    return below != 0 && IsFraming(Shape(below).Shape) ? below : 0;
+}
+
+// Whether the frame closes a heading framed above it: what follows it is the heading's body.
+bool LayoutReader::ClosesHeading(size_t frame) const {
+    const size_t text = NonEmptyAbove(frame);
+    if (text == 0 || Shape(text).Shape != LineShape::Text || !Headables[text - 1]) {
+        return false;
+    }
+    size_t top = NonEmptyAbove(text);
+    if (top != 0 && Shape(top).Shape == LineShape::Text &&
+        Shape(text).Form.Characters <= LongestSubtitle) {
+        top = NonEmptyAbove(top);
+    }
+    return top != 0 && IsFraming(Shape(top).Shape) && LowerFrame(NonEmptyBelow(top)) == frame;
+}
+
+Place LayoutReader::PlaceOf(size_t line) const {
+    const size_t above = NonEmptyAbove(line);
+    if (above != 0 && IsFraming(Shape(above).Shape)) {
+        if (ClosesHeading(above)) {
+            return Place::InBody;
+        }
+        return LowerFrame(line) != 0 ? Place::Framed : Place::AfterFrame;
+    }
+    if (above == 0) {
+        return Place::AfterEmpty;
+    }
+    const size_t empties = line - above - 1;
+    return empties >= 2 ? Place::AfterEmpties : empties == 1 ? Place::AfterEmpty : Place::InBody;
+}
+
+// The table of contents: the longest run of lines, each close to the one before, whose words
+// name lines further on that could head a part; its title above it.
+void LayoutReader::FindContents() {
+    std::vector<size_t> headable;
+    for (size_t line = 1; line <= Lines.size() && headable.size() < MostCompared; ++line) {
+        if (Headables[line - 1]) {
+            headable.push_back(line);
         }
     }
-    std::vector<WideText> cores;
-    cores.reserve(candidates.size());
-    for (const size_t line : candidates) {
-        cores.push_back(Core(lines[line - 1]));
+    std::vector<size_t> entries;
+    std::vector<size_t> named;
+    for (size_t line = 1; line <= Lines.size() && line <= LatestEntry; ++line) {
+        if (!HasWords(Shape(line))) {
+            continue;
+        }
+        for (const size_t later : headable) {
+            if (later >= line + 2 && SameWords(Shape(line).Form.Words, Shape(later).Form.Words)) {
+                entries.push_back(line);
+                named.push_back(later);
+                break;
+            }
+        }
     }
+    size_t bestFirst = 0;
+    size_t bestCount = 0;
+    for (size_t first = 0; first < entries.size();) {
+        size_t last = first;
+        size_t earliestNamed = named[first];
+        while (last + 1 < entries.size() && entries[last + 1] <= entries[last] + EntryGap &&
+               std::min(earliestNamed, named[last + 1]) > entries[last + 1]) {
+            ++last;
+            earliestNamed = std::min(earliestNamed, named[last]);
+        }
+        if (last - first + 1 > bestCount) {
+            bestFirst = first;
+            bestCount = last - first + 1;
+        }
+        first = last + 1;
+    }
+    if (bestCount < FewestEntries) {
+        return;
+    }
+    size_t top = entries[bestFirst];
+    for (size_t above = top - 1; above > 0 && above + EntryGap >= top; --above) {
+        if (HasWords(Shape(above)) && NamesContents(Shape(above).Form.Words)) {
+            top = above;
+            break;
+        }
+    }
+    for (size_t line = top; line <= entries[bestFirst + bestCount - 1]; ++line) {
+        if (HasWords(Shape(line))) {
+            Roles[line - 1] = LineRole::Contents;
+        }
+    }
+    NamedLines.assign(named.begin() + static_cast<long>(bestFirst),
+                      named.begin() + static_cast<long>(bestFirst + bestCount));
+}
+
+void LayoutReader::FindCandidates() {
+    for (size_t line = 1; line <= Lines.size(); ++line) {
+        if (!Headables[line - 1] || Roles[line - 1] == LineRole::Contents) {
+            continue;
+        }
+        const HeadingForm &form = Shape(line).Form;
+        const bool named =
+            std::find(NamedLines.begin(), NamedLines.end(), line) != NamedLines.end();
+        const Place where = PlaceOf(line);
+        // A line that opens with a word heads a part only where it is set well apart.
+        if (form.Opening.empty() && where < Place::AfterEmpties && !named) {
+            continue;
+        }
+        Candidate candidate{line, where, FirstMark(form.Opening), 0, 0, named};
+        if (where >= Place::AfterFrame) {
+            candidate.Above = FirstMark(TrimmedLine(Lines[NonEmptyAbove(line) - 1]));
+        }
+        if (where == Place::Framed) {
+            candidate.Below = FirstMark(TrimmedLine(Lines[LowerFrame(line) - 1]));
+        }
+        Candidates.push_back(candidate);
+    }
+}
+
+std::vector<Level> LayoutReader::Levels() const {
+    std::map<std::tuple<bool, WCHAR, bool>, Level> levels;
+    const auto add = [&levels, this](bool byFrame, WCHAR mark, size_t i) {
+        const Candidate &candidate = Candidates[i];
+        Level &level = levels[{byFrame, mark, IsApart(candidate.Where)}];
+        level.ByFrame = byFrame;
+        level.Mark = mark;
+        level.Apart = IsApart(candidate.Where);
+        level.Members.push_back(i);
+        level.Named += candidate.Named ? 1 : 0;
+    };
+    for (size_t i = 0; i < Candidates.size(); ++i) {
+        add(false, Candidates[i].Mark, i);
+        if (Candidates[i].Above != 0) {
+            add(true, Candidates[i].Above, i);
+        }
+    }
+    std::vector<Level> found;
+    for (auto &each : levels) {
+        each.second.Score = ScoreOf(each.second);
+        found.push_back(each.second);
+    }
+    return found;
+}
+
+// A level scores by how far apart its lines are set, the share of them that a table of contents
+// names, their numbers counting up; a list (lines one under the other) and a lone line score
+// less.
+double LayoutReader::ScoreOf(const Level &level) const {
+    const double count = static_cast<double>(level.Members.size());
+    double numbered = 0;
+    double steps = 0;
+    double listed = 0;
+    double apart = 0;
+    for (size_t i = 0; i < level.Members.size(); ++i) {
+        const Candidate &candidate = Candidates[level.Members[i]];
+        apart += Weight(candidate.Where);
+        const HeadingForm &form = Shape(candidate.Line).Form;
+        numbered += form.Numbered ? 1 : 0;
+        if (i + 1 < level.Members.size()) {
+            const size_t next = Candidates[level.Members[i + 1]].Line;
+            const HeadingForm &after = Shape(next).Form;
+            steps += form.Numbered && after.Numbered && after.Number == form.Number + 1 ? 1 : 0;
+            size_t words = candidate.Line + 1;
+            while (words < next && !HasWords(Shape(words))) {
+                ++words;
+            }
+            listed += words == next ? 1 : 0;
+        }
+    }
+    double score = apart / count;
+    score += 2 * static_cast<double>(level.Named) / count;
+    score += count > 1 && numbered > 1 ? 1.5 * steps / (count - 1) : 0;
+    score -= count > 1 ? 2 * listed / (count - 1) : 1;
+    return score;
+}
+
+// The level that heads the sections: among those a table of contents names, where it names two
+// lines or more of one, else among those of more than one line, else among all; of two that
+// score alike, the larger.
+const Level *LayoutReader::Best(const std::vector<Level> &levels) const {
+    const bool contents = std::any_of(levels.begin(), levels.end(),
+                                      [](const Level &level) { return level.Named >= 2; });
+    const bool several = std::any_of(levels.begin(), levels.end(),
+                                     [](const Level &level) { return level.Members.size() >= 2; });
+    const Level *best = nullptr;
+    for (const Level &level : levels) {
+        const bool eligible = contents ? level.Named >= 2 : !several || level.Members.size() >= 2;
+        const bool better =
+            best == nullptr || level.Score > best->Score ||
+            (level.Score == best->Score && level.Members.size() > best->Members.size());
+        if (eligible && better) {
+            best = &level;
+        }
+    }
+    return best;
+}
+
+// The level's lines, and those that stand as they do: of its mark and set as far apart, framed
+// by the frames of its own, or named by the table of contents; no footer.
+std::vector<size_t> LayoutReader::Members(const Level &level) const {
+    std::map<std::pair<WCHAR, WCHAR>, size_t> frames;
+    for (const size_t member : level.Members) {
+        const Candidate &candidate = Candidates[member];
+        frames[{candidate.Above, candidate.Below}] += candidate.Where == Place::Framed ? 1 : 0;
+    }
+    const auto own =
+        std::max_element(frames.begin(), frames.end(), [](const auto &one, const auto &other) {
+            return one.second < other.second;
+        });
     std::vector<size_t> headings;
-    for (size_t i = 0; i < candidates.size() && headings.size() < MostHeadings; ++i) {
-        if (!HeadsContents(lines, candidates, cores, i) && !RecursLater(cores, i)) {
-            headings.push_back(candidates[i]);
+    for (const Candidate &candidate : Candidates) {
+        const bool alike =
+            level.ByFrame ? candidate.Above == level.Mark : candidate.Mark == level.Mark;
+        // A line set farther apart than its level's (the first section's, under the banner's
+        // frame) belongs to it still.
+        const bool placed = IsApart(candidate.Where) || !level.Apart;
+        const bool frame = own != frames.end() && own->second > 0 &&
+                           candidate.Where == Place::Framed &&
+                           std::make_pair(candidate.Above, candidate.Below) == own->first;
+        const bool named = candidate.Named && (IsApart(candidate.Where) || !level.Apart);
+        if (((alike && placed) || frame || named) &&
+            !NamesFooter(Shape(candidate.Line).Form.Words) && headings.size() < MostHeadings) {
+            headings.push_back(candidate.Line);
         }
     }
     return headings;
+}
+
+// The headings of the best level, with those of the levels that head sections before or after
+// it alike: set well apart, of more than one line, scoring near it, and none among its own.
+std::vector<size_t> LayoutReader::Headings(const std::vector<Level> &levels,
+                                           const Level &best) const {
+    std::vector<size_t> headings = Members(best);
+    if (headings.empty()) {
+        return headings;
+    }
+    for (const Level &level : levels) {
+        if (&level == &best || !level.Apart || level.Members.size() < 2 ||
+            level.Score + NearScore < best.Score) {
+            continue;
+        }
+        const std::vector<size_t> more = Members(level);
+        const bool before = !more.empty() && more.back() < headings.front();
+        const bool after = !more.empty() && more.front() > headings.back();
+        if (before || after) {
+            headings.insert(headings.end(), more.begin(), more.end());
+            std::sort(headings.begin(), headings.end());
+            headings.erase(std::unique(headings.begin(), headings.end()), headings.end());
+        }
+    }
+    if (headings.size() > MostHeadings) {
+        headings.resize(MostHeadings);
+    }
+    return headings;
+}
+
+void LayoutReader::SetRoles(const std::vector<size_t> &headings) {
+    for (size_t line = 1; line <= Lines.size(); ++line) {
+        const LineShape shape = Shape(line).Shape;
+        if (shape == LineShape::Empty) {
+            Roles[line - 1] = LineRole::Empty;
+        } else if (shape == LineShape::Frame) {
+            Roles[line - 1] = LineRole::Frame;
+        }
+    }
+    const size_t first = headings.empty() ? Lines.size() + 1 : headings.front();
+    for (const Candidate &candidate : Candidates) {
+        if (candidate.Line > first) {
+            Roles[candidate.Line - 1] = LineRole::Item;
+        }
+    }
+    for (const size_t line : headings) {
+        Roles[line - 1] = LineRole::Heading;
+    }
+    const size_t last = headings.empty() ? Lines.size() + 1 : headings.back();
+    for (size_t line = last + 1; line <= Lines.size(); ++line) {
+        if (HasWords(Shape(line)) && NamesFooter(Shape(line).Form.Words)) {
+            Roles[line - 1] = LineRole::Footer;
+        }
+    }
+}
+
+IssueLayout LayoutReader::Read() {
+    for (size_t line = 1; line <= Lines.size(); ++line) {
+        Headables.push_back(Headable(line));
+    }
+    FindContents();
+    FindCandidates();
+    const std::vector<Level> levels = Levels();
+    const Level *best = Best(levels);
+    const std::vector<size_t> headings =
+        best != nullptr ? Headings(levels, *best) : std::vector<size_t>();
+    SetRoles(headings);
+    return {std::move(Shapes), std::move(Roles), headings};
+}
+
+} // namespace
+
+IssueLayout ReadLayout(const std::string &text, const std::vector<TextLine> &lines) {
+    return LayoutReader(text, lines).Read();
 }

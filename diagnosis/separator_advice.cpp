@@ -8,10 +8,8 @@
 
 namespace {
 
-// The rules tried as separators, beyond the keywords' marks, and the longest beginning of a rule
-// tried: a separator of more would not fit the settings.
+// The rules tried as separators, beyond the keywords' marks.
 constexpr size_t MostRulesTried = 8;
-constexpr size_t LongestBeginning = 120;
 
 TextAdvice AdviceOn(AdviceKind kind, const AdvisedText &text, const KeywordJudgement &judged) {
     return {kind,
@@ -41,18 +39,11 @@ std::vector<WideText> RulesAfter(const AdvisedText &text, size_t after, size_t m
     return rules;
 }
 
-void Add(const std::string &candidate, std::vector<std::string> &candidates) {
-    if (!candidate.empty() &&
-        std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
-        candidates.push_back(candidate);
-    }
-}
-
 // Each beginning of the rule, from RuleLength characters on: the shortest that matches it first.
 void AddBeginnings(const WideText &rule, std::vector<std::string> &candidates) {
-    const size_t longest = std::min(rule.size(), LongestBeginning);
+    const size_t longest = std::min(rule.size(), LongestSeparator);
     for (size_t length = std::min(RuleLength, rule.size()); length <= longest; ++length) {
-        Add(AnsiOfWide(rule.substr(0, length)), candidates);
+        AddSeparatorCandidate(AnsiOfWide(rule.substr(0, length)), candidates);
     }
 }
 
@@ -65,12 +56,14 @@ void AddMarksAndRules(const AdvisedText &text, std::vector<std::string> &candida
         const size_t start = wide.find_first_not_of(breaks);
         if (start != WideText::npos && !IsLetter(wide[start]) && !IsDigit(wide[start]) &&
             !IsBlank(wide[start])) {
-            Add(AnsiOfWide(wide.substr(start, 1)), candidates);
+            AddSeparatorCandidate(AnsiOfWide(wide.substr(start, 1)), candidates);
         }
     }
     for (const WideText &rule : RulesAfter(text, 0, MostRulesTried)) {
-        Add(AnsiOfWide(rule.substr(0, std::min(RuleLength, rule.size()))), candidates);
-        Add(AnsiOfWide(rule.substr(0, std::min(LongestBeginning, rule.size()))), candidates);
+        AddSeparatorCandidate(AnsiOfWide(rule.substr(0, std::min(RuleLength, rule.size()))),
+                              candidates);
+        AddSeparatorCandidate(AnsiOfWide(rule.substr(0, std::min(LongestSeparator, rule.size()))),
+                              candidates);
     }
 }
 

@@ -4,309 +4,285 @@
 #include <cstring>
 
 #include "diagnosis/advised_text.h"
-#include "diagnosis/caption_form.h"
-#include "diagnosis/characters.h"
 #include "diagnosis/issue_layout.h"
-#include "diagnosis/rules.h"
-#include "diagnosis/section_shape.h"
+#include "diagnosis/keyword_forms.h"
+#include "diagnosis/newsletter_groups.h"
+#include "diagnosis/recurring_sections.h"
+#include "diagnosis/section_fates.h"
 #include "diagnosis/text_advice.h"
 #include "viewer/caption.h"
 
 namespace {
 
-// A number that heads a heading stands within its first characters: 【１】, ■1., 第2回.
-constexpr size_t NumberWithin = 4;
+// The issues whose headings give the keywords and separators tried: the rest only confirm them.
+constexpr size_t IssuesTried = 3;
 
-// The longest beginning of a rule tried as a separator, which the settings must hold.
-constexpr size_t LongestSeparator = 120;
+// The separators that the first issues show the most sections with, tried on every issue.
+constexpr size_t SeparatorsKept = 6;
 
-// The separators tried, at most.
-constexpr size_t MostSeparators = 24;
+// The keywords tried for each section, at most.
+constexpr size_t FormsTried = 4;
 
-// The heading's bytes less the blanks at its end.
-std::string HeadingBytes(const std::string &text, const TextLine &line) {
-    const size_t characters = TrimmedLine(line).size();
-    return text.substr(line.Start, line.Bytes[characters] - line.Start);
-}
+// More sections than this are not proposed: no newsletter has so many.
+constexpr size_t MostSections = 60;
 
-// Where the heading's first run of digits ends (a character's index), or 0 when none stands
-// within its first characters.
-size_t NumberEnd(const TextLine &line) {
-    size_t at = 0;
-    while (at < NumberWithin && at < line.Characters.size() && !IsDigit(line.Characters[at])) {
-        ++at;
-    }
-    if (at == NumberWithin || at == line.Characters.size()) {
-        return 0;
-    }
-    while (at < line.Characters.size() && IsDigit(line.Characters[at])) {
-        ++at;
-    }
-    return at;
-}
-
-// The keyword whose caption starts at the character `first` of the heading, where the bytes that
-// the caption leaves out are characters of the heading's line (its marks, its number) or the line
-// break above it; false when there is none, or it is found first elsewhere.
-bool CaptionFrom(const AdvisedText &text, const TextLine &heading, const std::string &whole,
-                 size_t first, std::string &form) {
-    const auto skip = static_cast<size_t>(ExcerptSkip);
-    // The line break above is two bytes: the heading's first line has none.
-    const size_t earliest = heading.Start >= 2 ? heading.Start - 2 : heading.Start;
-    if (first >= heading.Characters.size() || heading.Bytes[first] < earliest + skip) {
-        return false;
-    }
-    const size_t start = heading.Bytes[first] - skip;
-    const bool onLine = start >= heading.Start &&
-                        std::binary_search(heading.Bytes.begin(), heading.Bytes.end(), start);
-    const bool afterBreak = heading.Start >= 2 && start + 2 == heading.Start &&
-                            text.Bytes.compare(start, 2, "\r\n") == 0;
-    if (!onLine && !afterBreak) {
-        return false;
-    }
-    const std::string candidate = onLine ? whole.substr(start - heading.Start) : "\r\n" + whole;
-    if (CutsCaption(candidate) || !FoundAt(text, 0, candidate, start)) {
-        return false;
-    }
-    form = candidate;
-    return true;
-}
-
-// The keyword whose caption starts at the heading's first letter, or at the blank before it.
-bool LetterCaptionForm(const AdvisedText &text, const TextLine &heading, const std::string &whole,
-                       std::string &form) {
-    size_t letter = 0;
-    while (letter < heading.Characters.size() && !IsLetter(heading.Characters[letter])) {
-        ++letter;
-    }
-    const bool blank =
-        letter > 0 && letter < heading.Characters.size() && IsBlank(heading.Characters[letter - 1]);
-    return CaptionFrom(text, heading, whole, letter, form) ||
-           (blank && CaptionFrom(text, heading, whole, letter - 1, form));
-}
-
-// Where the heading's words stand first in a table of contents too, the rule right above the
-// heading tells them apart: the keyword starts with its last ExcerptSkip - 2 bytes and the line
-// break, and its caption is the heading whole.
-bool AfterRuleForm(const AdvisedText &text, size_t line, const std::string &whole,
-                   std::string &form) {
-    const auto lead = static_cast<size_t>(ExcerptSkip) - 2;
-    if (line < 2 || RuleOf(text.Lines[line - 2].Characters, RuleLength).empty()) {
-        return false;
-    }
-    const TextLine &rule = text.Lines[line - 2];
-    const TextLine &heading = text.Lines[line - 1];
-    const bool whole2 = rule.End >= rule.Start + lead &&
-                        std::binary_search(rule.Bytes.begin(), rule.Bytes.end(), rule.End - lead);
-    if (!whole2 || heading.Start != rule.End + 2) {
-        return false;
-    }
-    const std::string candidate = text.Bytes.substr(rule.End - lead, lead) + "\r\n" + whole;
-    if (CutsCaption(candidate) || !FoundAt(text, 0, candidate, rule.End - lead)) {
-        return false;
-    }
-    form = candidate;
-    return true;
-}
-
-// The keyword for the heading at `line`, without the heading's number where that still finds
-// the heading with a whole caption; else the one whose caption starts at the heading's first
-// letter; else the heading whole (with the line break before it where its caption needs it);
-// else the heading after the end of the rule above it. False when no form reads whole.
-bool KeywordFor(const AdvisedText &text, size_t line, ProposedSection &section) {
-    const TextLine &heading = text.Lines[line - 1];
-    const std::string whole = HeadingBytes(text.Bytes, heading);
-    const size_t numberEnd = NumberEnd(heading);
-    if (numberEnd > 0 && numberEnd < TrimmedLine(heading).size()) {
-        const size_t from = heading.Bytes[numberEnd];
-        const std::string rest = whole.substr(from - heading.Start);
-        if (!CutsCaption(rest) && FoundAt(text, 0, rest, from)) {
-            section.Keyword = rest;
-            section.WithoutNumber = true;
-            return true;
-        }
-        size_t first = 0;
-        while (!IsDigit(heading.Characters[first])) {
-            ++first;
-        }
-        section.Number = text.Bytes.substr(heading.Bytes[first],
-                                           heading.Bytes[numberEnd] - heading.Bytes[first]);
-    }
-    return LetterCaptionForm(text, heading, whole, section.Keyword) ||
-           WholeCaptionForm(text, 0, heading.Start, whole, section.Keyword) ||
-           AfterRuleForm(text, line, whole, section.Keyword);
-}
-
-void Add(const std::string &candidate, std::vector<std::string> &candidates) {
-    if (!candidate.empty() && candidates.size() < MostSeparators &&
-        std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
-        candidates.push_back(candidate);
-    }
-}
-
-// The sections' keywords and the lines of their headings.
-struct Sections {
-    const AdvisedText &Text;
-    const std::vector<std::string> &Keywords;
-    std::vector<size_t> Lines; // where each keyword is found, from 1; 0 for none
+// An issue as the proposal reads it.
+struct ReadIssue {
+    std::string Bytes; // up to its first NUL
+    std::vector<TextLine> Lines;
+    IssueLayout Layout;
 };
 
-Sections SectionsOf(const AdvisedText &text, const std::vector<std::string> &keywords) {
-    Sections sections{text, keywords, {}};
-    for (const std::string &keyword : keywords) {
-        const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, 0, keyword));
-        const KeywordJudgement *found = KeywordOf(judged, 0);
-        sections.Lines.push_back(found != nullptr ? found->Line : 0);
+// The issues proposed for, and the settings they are judged with.
+struct Issues {
+    std::vector<ReadIssue> Read;
+    const PluginSettings &Settings;
+
+    AdvisedText Text(size_t issue) const {
+        return {Read[issue].Bytes, Read[issue].Lines, Settings};
     }
-    return sections;
+};
+
+// How many of the issues where the section stands the keyword finds its heading in.
+size_t Finds(const Issues &issues, const std::vector<size_t> &lines, const std::string &keyword) {
+    size_t finds = 0;
+    for (size_t issue = 0; issue < lines.size(); ++issue) {
+        finds +=
+            lines[issue] != 0 && FindsHeading(issues.Text(issue), keyword, lines[issue]) ? 1 : 0;
+    }
+    return finds;
 }
 
-// The longest beginning that two rules share.
-WideText SharedBeginning(const WideText &one, const WideText &other) {
-    size_t length = 0;
-    while (length < one.size() && length < other.size() && one[length] == other[length]) {
-        ++length;
-    }
-    return one.substr(0, length);
-}
+// A section with the keywords to choose from: those that its headings in the first issues give
+// and that find its heading in the most issues where it stands, whole captions first, then those
+// that leave out letters (without a changing number, or for a separator that opens headings).
+struct SectionForms {
+    std::vector<size_t> Lines; // its heading's line in each issue; 0 where it does not stand
+    std::vector<KeywordForm> Forms;
+};
 
-// The separators to try, in the order a tie prefers them: the current one; the beginnings of
-// the rules that follow sections, and what two kinds of them begin with alike; the marks that
-// open more than one heading, then the others; the rules whole.
-std::vector<std::string> SeparatorCandidates(const Sections &sections) {
-    const AdvisedText &text = sections.Text;
-    std::vector<std::string> candidates;
-    Add(text.Settings.SeparatorText + 1, candidates);
-    std::vector<WideText> rules;
-    std::vector<WideText> marks;
-    for (const size_t found : sections.Lines) {
-        if (found == 0) {
-            continue;
+SectionForms FormsOf(const Issues &issues, const RecurringSection &section) {
+    std::vector<KeywordForm> whole;
+    std::vector<KeywordForm> cut;
+    for (size_t issue = 0, tried = 0; issue < section.Lines.size() && tried < IssuesTried;
+         ++issue) {
+        if (section.Lines[issue] != 0) {
+            ++tried;
+            for (const KeywordForm &form : KeywordForms(issues.Text(issue), section.Lines[issue])) {
+                whole.push_back(form);
+            }
+            for (const KeywordForm &form : CutForms(issues.Text(issue), section.Lines[issue])) {
+                cut.push_back(form);
+            }
         }
-        for (size_t line = found; line < text.Lines.size(); ++line) {
-            const WideText rule = RuleOf(text.Lines[line].Characters, RuleLength);
-            if (!rule.empty()) {
-                rules.push_back(rule);
+    }
+    whole.insert(whole.end(), cut.begin(), cut.end());
+    std::vector<std::pair<KeywordForm, size_t>> counted;
+    size_t most = 0;
+    for (const KeywordForm &form : whole) {
+        const bool known = std::any_of(counted.begin(), counted.end(), [&](const auto &each) {
+            return each.first.Keyword == form.Keyword;
+        });
+        if (!known) {
+            counted.emplace_back(form, Finds(issues, section.Lines, form.Keyword));
+            most = std::max(most, counted.back().second);
+        }
+    }
+    SectionForms forms{section.Lines, {}};
+    for (const auto &each : counted) {
+        if (most > 0 && each.second == most && forms.Forms.size() < FormsTried) {
+            forms.Forms.push_back(each.first);
+        }
+    }
+    return forms;
+}
+
+// For one separator: the form chosen for each section (an index into its forms), and what that
+// is worth: a section shown in an issue counts twice under a whole caption, once under a cut one.
+struct Choice {
+    std::vector<size_t> Form;
+    size_t Worth = 0;
+};
+
+// The forms that show each section in the most issues from `first` to `last` with the separator:
+// the first form that shows it wherever it stands there, else the one that shows it most often.
+Choice ChooseForms(const Issues &issues, const std::vector<SectionForms> &sections,
+                   const std::string &separator, size_t first, size_t last) {
+    std::vector<std::vector<size_t>> shown(sections.size(), std::vector<size_t>(FormsTried, 0));
+    for (size_t rank = 0; rank < FormsTried; ++rank) {
+        std::vector<std::string> keywords;
+        for (const SectionForms &section : sections) {
+            keywords.push_back(rank < section.Forms.size() ? section.Forms[rank].Keyword : "");
+        }
+        for (size_t issue = first; issue < last; ++issue) {
+            std::vector<size_t> lines;
+            for (const SectionForms &section : sections) {
+                lines.push_back(section.Lines[issue]);
+            }
+            const std::vector<SectionInIssue> fates =
+                FatesIn(issues.Text(issue), issues.Read[issue].Layout, keywords, lines, separator);
+            for (size_t i = 0; i < sections.size(); ++i) {
+                shown[i][rank] += fates[i].Fate == SectionFate::Shows ? 1 : 0;
+            }
+        }
+    }
+    Choice choice;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const size_t standing =
+            static_cast<size_t>(std::count_if(sections[i].Lines.begin() + static_cast<long>(first),
+                                              sections[i].Lines.begin() + static_cast<long>(last),
+                                              [](size_t line) { return line != 0; }));
+        size_t best = 0;
+        for (size_t rank = 0; rank < sections[i].Forms.size(); ++rank) {
+            if (shown[i][rank] > shown[i][best]) {
+                best = rank;
+            }
+            if (shown[i][rank] == standing && standing > 0) {
+                best = rank;
                 break;
             }
         }
-        const WideText heading = text.Lines[found - 1].Characters;
-        if (!heading.empty() && !IsLetter(heading[0]) && !IsDigit(heading[0]) &&
-            !IsBlank(heading[0])) {
-            marks.push_back(heading.substr(0, 1));
-        }
+        choice.Form.push_back(best);
+        const bool whole = !sections[i].Forms.empty() && sections[i].Forms[best].Whole;
+        choice.Worth += shown[i][best] * (whole ? 2 : 1);
     }
-    for (const WideText &rule : rules) {
-        Add(AnsiOfWide(rule.substr(0, std::min(RuleLength, rule.size()))), candidates);
-    }
-    for (const WideText &rule : rules) {
-        for (const WideText &other : rules) {
-            Add(AnsiOfWide(SharedBeginning(rule, other)), candidates);
-        }
-    }
-    for (const WideText &mark : marks) {
-        if (std::count(marks.begin(), marks.end(), mark) > 1) {
-            Add(AnsiOfWide(mark), candidates);
-        }
-    }
-    for (const WideText &mark : marks) {
-        Add(AnsiOfWide(mark), candidates);
-    }
-    for (const WideText &rule : rules) {
-        Add(AnsiOfWide(rule.substr(0, std::min(LongestSeparator, rule.size()))), candidates);
-    }
-    return candidates;
+    return choice;
 }
 
-// Whether the section of the keyword (its `index`) takes in the heading of another.
-bool TakesInAnother(const Sections &sections, size_t index, const KeywordJudgement &judged) {
-    const size_t last = LineAt(sections.Text.Lines, judged.End);
-    return std::any_of(sections.Lines.begin(), sections.Lines.end(),
-                       [&](size_t line) { return line > sections.Lines[index] && line <= last; });
-}
-
-// What becomes of the section of keyword `index` with the separator.
-SectionFate FateOf(const Sections &sections, size_t index, const std::string &separator,
-                   size_t &boxes) {
-    const AdvisedText &text = sections.Text;
-    const std::string &keyword = sections.Keywords[index];
-    const PluginSettings settings =
-        WithSeparator(WithKeyword(text.Settings, 0, keyword), separator);
-    const TextJudgement judgement = Judge(text.Bytes, settings);
-    const KeywordJudgement *judged = KeywordOf(judgement, 0);
-    boxes = judged != nullptr ? judged->Boxes : 0;
-    if (judged == nullptr || judged->Outcome != KeywordOutcome::Shown) {
-        return SectionFate::NoSeparator;
+// The separator that is worth the most over all the issues, with the forms it shows the sections
+// with: of those the first issues' layouts suggest, the few worth the most there are tried on all;
+// the current one is kept when none is worth more.
+std::pair<std::string, Choice> ChooseSeparator(const Issues &issues,
+                                               const std::vector<SectionForms> &sections) {
+    const std::string current = issues.Settings.SeparatorText + 1;
+    std::vector<std::string> candidates;
+    AddSeparatorCandidate(current, candidates);
+    const size_t tried = std::min(issues.Read.size(), IssuesTried);
+    for (size_t issue = 0; issue < tried; ++issue) {
+        AddSeparatorsToTry(issues.Text(issue), issues.Read[issue].Layout, candidates);
     }
-    switch (ShapeOf(text, keyword.c_str(), *judged)) {
-    case Shape::Good:
-        return TakesInAnother(sections, index, *judged) ? SectionFate::RunsOn : SectionFate::Shows;
-    case Shape::RunsOn:
-        return SectionFate::RunsOn;
-    case Shape::HeadingOnly:
-    case Shape::NotShown:
-        break;
+    std::vector<std::pair<size_t, size_t>> scored; // worth in the first issues, and the index
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        scored.emplace_back(ChooseForms(issues, sections, candidates[i], 0, tried).Worth, i);
     }
-    return SectionFate::HeadingOnly;
-}
-
-int SectionsShown(const Sections &sections, const std::string &separator) {
-    int shown = 0;
-    for (size_t i = 0; i < sections.Keywords.size(); ++i) {
-        size_t boxes = 0;
-        shown += FateOf(sections, i, separator, boxes) == SectionFate::Shows ? 1 : 0;
-    }
-    return shown;
-}
-
-std::string Best(const Sections &sections, int &shown) {
-    std::string best = sections.Text.Settings.SeparatorText + 1;
-    shown = -1;
-    for (const std::string &candidate : SeparatorCandidates(sections)) {
-        const int count = SeparatorFits(candidate) ? SectionsShown(sections, candidate) : -1;
-        if (count > shown) {
-            shown = count;
-            best = candidate;
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto &one, const auto &other) { return one.first > other.first; });
+    std::pair<std::string, Choice> best;
+    bool any = false;
+    for (size_t k = 0; k < scored.size() && k < SeparatorsKept; ++k) {
+        const std::string &candidate = candidates[scored[k].second];
+        const Choice choice = ChooseForms(issues, sections, candidate, 0, issues.Read.size());
+        if (!any || choice.Worth > best.second.Worth ||
+            (choice.Worth == best.second.Worth && candidate == current)) {
+            best = {candidate, choice};
+            any = true;
         }
     }
-    shown = std::max(shown, 0);
     return best;
+}
+
+ReadIssue ReadOf(const std::string &whole) {
+    ReadIssue issue;
+    issue.Bytes = whole.substr(0, std::strlen(whole.c_str()));
+    issue.Lines = LinesOf(issue.Bytes);
+    issue.Layout = ReadLayout(issue.Bytes, issue.Lines);
+    return issue;
+}
+
+// The issues given, read, in the largest group of one newsletter.
+void ReadGroup(const std::vector<std::string> &given, Issues &issues, SetupProposal &proposal) {
+    std::vector<ReadIssue> read;
+    std::vector<size_t> indices;
+    for (size_t i = 0; i < given.size(); ++i) {
+        if (std::strlen(given[i].c_str()) > LargestAdvisedText) {
+            ++proposal.NotIssues;
+            continue;
+        }
+        read.push_back(ReadOf(given[i]));
+        indices.push_back(i);
+    }
+    std::vector<const IssueLayout *> layouts;
+    std::vector<const std::vector<TextLine> *> lines;
+    for (const ReadIssue &issue : read) {
+        layouts.push_back(&issue.Layout);
+        lines.push_back(&issue.Lines);
+    }
+    const std::vector<std::vector<size_t>> groups = NewsletterGroups(layouts, lines);
+    proposal.Groups = groups.size();
+    if (groups.empty()) {
+        return;
+    }
+    for (const size_t member : groups.front()) {
+        issues.Read.push_back(std::move(read[member]));
+        proposal.Issues.push_back(indices[member]);
+    }
 }
 
 } // namespace
 
-SetupProposal ProposeSetup(const std::string &whole, const PluginSettings &current) {
-    SetupProposal proposal{{}, current.SeparatorText + 1, 0};
-    const size_t length = std::strlen(whole.c_str());
-    if (length > LargestAdvisedText) {
-        return proposal;
+SetupProposal ProposeSetup(const std::vector<std::string> &given, const PluginSettings &current) {
+    SetupProposal proposal{{}, {}, current.SeparatorText + 1, 0, {}, 0, 0};
+    Issues issues{{}, current};
+    ReadGroup(given, issues, proposal);
+    std::vector<IssueHeadings> headings;
+    for (const ReadIssue &issue : issues.Read) {
+        IssueHeadings each;
+        for (const size_t line : issue.Layout.Headings) {
+            each.Lines.push_back(line);
+            each.Forms.push_back(&issue.Layout.Shapes[line - 1].Form);
+        }
+        headings.push_back(each);
     }
-    const std::string bytes = whole.substr(0, length);
-    const std::vector<TextLine> lines = LinesOf(bytes);
-    const AdvisedText text{bytes, lines, current};
-    std::vector<std::string> keywords;
-    for (const size_t line : FindHeadings(bytes, lines)) {
-        ProposedSection section{line, {}, {}, {}, false, 0, SectionFate::Shows};
-        if (KeywordFor(text, line, section)) {
-            section.Caption = CaptionOf(section.Keyword.c_str());
-            keywords.push_back(section.Keyword);
-            proposal.Sections.push_back(section);
+    const SectionsAcross across = MatchSections(headings);
+    std::vector<SectionForms> sections;
+    for (const RecurringSection &section : across.Sections) {
+        SectionForms forms = FormsOf(issues, section);
+        if (!forms.Forms.empty() && sections.size() < MostSections) {
+            sections.push_back(std::move(forms));
         }
     }
-    const Sections sections = SectionsOf(text, keywords);
-    proposal.Separator = Best(sections, proposal.Shown);
-    for (size_t i = 0; i < proposal.Sections.size(); ++i) {
-        ProposedSection &section = proposal.Sections[i];
-        section.Fate = FateOf(sections, i, proposal.Separator, section.Boxes);
+    for (const RecurringSection &changing : across.Changing) {
+        for (size_t issue = 0; issue < changing.Lines.size(); ++issue) {
+            const size_t line = changing.Lines[issue];
+            if (line != 0) {
+                const TextLine &heading = issues.Read[issue].Lines[line - 1];
+                proposal.Changing.push_back(
+                    {issue, line,
+                     issues.Read[issue].Bytes.substr(heading.Start, heading.End - heading.Start)});
+            }
+        }
+    }
+    if (sections.empty()) {
+        return proposal;
+    }
+    const std::pair<std::string, Choice> chosen = ChooseSeparator(issues, sections);
+    proposal.Separator = chosen.first;
+    std::vector<std::string> keywords;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const KeywordForm &form = sections[i].Forms[chosen.second.Form[i]];
+        proposal.Sections.push_back({form.Keyword,
+                                     CaptionOf(form.Keyword.c_str()),
+                                     form.Number,
+                                     form.WithoutNumber,
+                                     form.Whole,
+                                     {}});
+        keywords.push_back(form.Keyword);
+    }
+    for (size_t issue = 0; issue < issues.Read.size(); ++issue) {
+        std::vector<size_t> lines;
+        for (const SectionForms &section : sections) {
+            lines.push_back(section.Lines[issue]);
+        }
+        const std::vector<SectionInIssue> fates = FatesIn(
+            issues.Text(issue), issues.Read[issue].Layout, keywords, lines, proposal.Separator);
+        for (size_t i = 0; i < fates.size(); ++i) {
+            proposal.Sections[i].Issues.push_back(fates[i]);
+        }
+    }
+    for (const ProposedSection &section : proposal.Sections) {
+        proposal.Shown += section.Shown() == section.Standing() ? 1 : 0;
     }
     return proposal;
-}
-
-std::string BestSeparator(const std::string &text, const std::vector<std::string> &keywords,
-                          const PluginSettings &current, int &shown) {
-    const std::vector<TextLine> lines = LinesOf(text);
-    const AdvisedText advised{text, lines, current};
-    return Best(SectionsOf(advised, keywords), shown);
 }
 
 std::string SettingsFileText(const std::vector<std::string> &comments,

@@ -1,9 +1,11 @@
 #pragma once
-// Settings proposed from an issue itself: a keyword for each section that the issue's layout
-// heads (issue_layout.h) and one separator, each verified with the plugin's own judgement of the
-// same text before it is offered: the keyword is found first at its heading, not in a table of
-// contents; its caption reads whole; the separator gives the most sections their text, and each
-// section it cannot show is named with the reason.
+// Settings proposed from issues themselves: the sections that their layouts head (issue_layout.h),
+// a keyword for each and one separator, each verified with the plugin's own judgement of every
+// issue before it is offered. Given several issues, what recurs from issue to issue is structure
+// and what changes is body: sections are the headings that recur, a keyword is one that finds its
+// section's heading in every issue where it stands (never the copy in a table of contents), and
+// the separator is the one that shows the most sections over all the issues. Issues of another
+// newsletter among them are set aside: the proposal is for the largest group.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -15,34 +17,77 @@ enum class SectionFate : unsigned char {
     HeadingOnly, // the separator line comes right after its heading
     NoSeparator, // no separator line follows it
     RunsOn,      // its boxes run on into the next section
+    EndsEarly,   // its boxes stop before its text ends
+    Absent,      // the section does not stand in the issue
+    NotFound,    // it stands in the issue, but the keyword does not find it there
+};
+
+// A section in one issue of those proposed for.
+struct SectionInIssue {
+    size_t Line;  // its heading's line, from 1; 0 where it does not stand
+    size_t Boxes; // with the separator proposed and the current page length
+    SectionFate Fate;
 };
 
 struct ProposedSection {
-    size_t Line;         // the heading's line, from 1
     std::string Keyword; // in the code page, as the plugin holds it (line breaks as CR LF)
     std::string Caption; // the caption of its boxes
     // The heading's number (in the code page) where the keyword holds it, which may change from
     // issue to issue; empty when the heading has none, or the keyword leaves it out.
     std::string Number;
-    bool WithoutNumber; // the keyword leaves out the heading's number
-    size_t Boxes;       // with the separator proposed and the current page length
-    SectionFate Fate;   // with the separator proposed
+    bool WithoutNumber;                 // the keyword leaves out the heading's number
+    bool WholeCaption;                  // the caption keeps every letter of the heading
+    std::vector<SectionInIssue> Issues; // by the issues proposed for, in their order
+
+    // The issues in which it shows, and in which it stands.
+    size_t Shown() const { return Counted(true); }
+    size_t Standing() const { return Counted(false); }
+
+  private:
+    size_t Counted(bool shown) const {
+        size_t count = 0;
+        for (const SectionInIssue &each : Issues) {
+            count += (shown ? each.Fate == SectionFate::Shows : each.Line != 0) ? 1 : 0;
+        }
+        return count;
+    }
+};
+
+// A heading that stands in one issue only, where the others have headings of their own: a topic
+// that changes from issue to issue, which no keyword can follow.
+struct ChangingHeading {
+    size_t Issue;        // its index among the issues proposed for
+    size_t Line;         // from 1
+    std::string Heading; // the line, in the code page
 };
 
 struct SetupProposal {
     std::vector<ProposedSection> Sections;
+    std::vector<ChangingHeading> Changing;
     std::string Separator; // in the code page; the current one when none shows more
-    int Shown;             // the sections that show their text with it
+    size_t Shown; // the sections that show their text with it, in every issue they stand in
+    std::vector<size_t> Issues; // the indices of the issues given that it is for, in order
+    size_t Groups;              // the newsletters the issues given come to
+    size_t NotIssues;           // issues given that were too long to read
 };
 
-// The proposal for the text (in the code page, up to its first NUL); `current` gives the page
-// length and the separator that is kept when no other shows more sections.
-SetupProposal ProposeSetup(const std::string &text, const PluginSettings &current);
+// The proposal for the issues (in the code page, each up to its first NUL); `current` gives the
+// page length and the separator that is kept when no other shows more sections.
+SetupProposal ProposeSetup(const std::vector<std::string> &issues, const PluginSettings &current);
 
-// The separator that shows the most of the sections' keywords with their text, among the rules
-// after them and the headings' marks, and how many it shows.
-std::string BestSeparator(const std::string &text, const std::vector<std::string> &keywords,
-                          const PluginSettings &current, int &shown);
+// The sections that show in every issue they stand in (at most KeywordCount), in order: those
+// offered when the reader chooses all.
+inline std::vector<size_t> ShowingSections(const SetupProposal &proposal) {
+    std::vector<size_t> showing;
+    for (size_t i = 0; i < proposal.Sections.size(); ++i) {
+        const ProposedSection &section = proposal.Sections[i];
+        if (section.Shown() > 0 && section.Shown() == section.Standing() &&
+            showing.size() < static_cast<size_t>(KeywordCount)) {
+            showing.push_back(i);
+        }
+    }
+    return showing;
+}
 
 // The text of a settings file (in the code page, CR LF) with the keywords (as the plugin holds
 // them), the separator and the page length, under the comment lines given (in the code page).

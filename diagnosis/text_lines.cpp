@@ -48,14 +48,15 @@ WideText WideOf(UINT codePage, const std::string &text) {
     return WideOfBytes(codePage, text.data(), text.size());
 }
 
-std::string TextOf(UINT codePage, const WideText &wide) {
+std::string TextOf(UINT codePage, const WideText &wide, DWORD flags, const char *substitute) {
     const int units = static_cast<int>(wide.size());
     const int bytes = units == 0 ? 0
-                                 : WideCharToMultiByte(codePage, 0, wide.data(), units, nullptr, 0,
-                                                       nullptr, nullptr);
+                                 : WideCharToMultiByte(codePage, flags, wide.data(), units, nullptr,
+                                                       0, nullptr, nullptr);
     std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
     if (bytes > 0) {
-        WideCharToMultiByte(codePage, 0, wide.data(), units, &text[0], bytes, nullptr, nullptr);
+        WideCharToMultiByte(codePage, flags, wide.data(), units, &text[0], bytes, substitute,
+                            nullptr);
     }
     return text;
 }

@@ -25,9 +25,10 @@ std::vector<TextLine> LinesOf(const std::string &text);
 size_t LineAt(const std::vector<TextLine> &lines, size_t at);
 
 // The text of the code page (CP_ACP, CP_UTF8 or another) in UTF-16, and back, as the system
-// converts them.
+// converts them; back with the conversion's flags and the character for one the code page lacks.
 WideText WideOf(UINT codePage, const std::string &text);
-std::string TextOf(UINT codePage, const WideText &wide);
+std::string TextOf(UINT codePage, const WideText &wide, DWORD flags = 0,
+                   const char *substitute = nullptr);
 
 // The same, for the ANSI code page and UTF-8: what each judgement shows the reader.
 WideText WideOfAnsi(const std::string &ansi);

@@ -72,16 +72,35 @@ const Words English = {
     "Things to heed: {1}; see the lines marked Mistake and Warning above.",
 
     "The sections of this issue, with the captions their boxes will show:",
+    "The sections of these {1} issues, with the captions their boxes will show:",
     "{1}. {2}  (line {3}, {4})",
+    "{1}. {2}  (in {3} of the {4} issues, shown in {5})",
     "the keyword leaves out the heading's number, which may change from issue to issue",
     "the keyword holds the heading's number {1}: in an issue that numbers it otherwise, it is not "
     "found",
+    "the caption leaves out the start of the heading: with this separator, a keyword that keeps "
+    "it would end its boxes at once",
     "Separator: {1}; with it, {2} of the {3} sections show their text.",
+    "Separator: {1}; with it, {2} of the {3} sections show their text in every issue they stand "
+    "in.",
     "cannot show with this separator: the separator line comes right after its heading",
     "cannot show with this separator: no separator line follows it",
     "with this separator, its boxes run on into the next section",
-    "No headings were found in this text: write the settings by hand (see readme.txt).",
+    "with this separator, its boxes stop before its text ends",
+    "the keyword does not find it: its heading reads otherwise there",
+    "in issue {1} ({2}), line {3}: {4}",
+    "and in {1} more issues",
+    "Headings that change from issue to issue, which no keyword can follow:",
+    "issue {1} ({2}), line {3}: {4}",
+    "Of the {1} issues given, {2} come from one newsletter, and the settings are made from them; "
+    "the other {3} come from another newsletter or more (the first: {4}) and are set aside.",
+    "No headings were found: no lines that open alike (with a mark, a bracket or a number) and "
+    "stand apart alike (between rules, under a rule or under empty lines), nor lines that a table "
+    "of contents names. Write the settings by hand (see readme.txt).",
+    "None of the texts given is an issue (\"{1}\" within its first {2} bytes): there is nothing "
+    "to make settings from.",
     "Made from an issue: the keywords are its headings, checked on it.",
+    "Made from {1} issues: the keywords are their headings, checked on each.",
 };
 
 const Words Japanese = {
@@ -150,15 +169,35 @@ const Words Japanese = {
     "気をつけることが {1} 件あります。上の「間違い:」「注意:」の行を見てください。",
 
     "この号の記事 (ボックスに表示される題名):",
+    "この {1} 号の記事 (ボックスに表示される題名):",
     "{1}. {2}  ({3} 行目、{4})",
+    "{1}. {2}  ({4} 号のうち {3} 号にあり、{5} 号で表示されます)",
     "番号は号ごとに変わることがあるので、キーワードには入れていません",
     "キーワードに見出しの番号 {1} が入っています。ほかの号で番号が変わると見つかりません",
+    "題名は見出しの先頭が欠けます。この区切り線では、先頭まで入れたキーワードだとボックスがすぐ"
+    "終わってしまいます",
     "区切り線: {1} (このとき {3} 個の記事のうち {2} 個が本文付きで表示されます)",
+    "区切り線: {1} (このとき {3} 個の記事のうち {2} 個が、載っているすべての号で本文付きで表示され"
+    "ます)",
     "この区切り線では表示されません。見出しのすぐ後に区切り線があります",
     "この区切り線では表示されません。その後に区切り線がありません",
     "この区切り線では、次の記事まで続けて表示されます",
-    "この文章には見出しが見つかりませんでした。設定は手で書いてください (readme.txt を参照)。",
+    "この区切り線では、本文の途中でボックスが終わります",
+    "キーワードが見つかりません。この号では見出しの書き方が違います",
+    "{1} 号目 ({2})、{3} 行目: {4}",
+    "ほか {1} 号",
+    "号ごとに変わる見出し (キーワードでは追えません):",
+    "{1} 号目 ({2})、{3} 行目: {4}",
+    "渡された {1} 号のうち {2} 号が同じメールマガジンのもので、設定はそこから作りました。残りの {3}"
+    " 号 (最初は {4}) は別のメールマガジンのものなので使っていません。",
+    "見出しが見つかりませんでした。同じ形 (同じ記号・括弧・番号で始まる) で、同じように区切られた"
+    " (区切り線の間、区切り線の下、空行の下) 行も、目次に載っている行もありません。設定は手で書いて"
+    "ください (readme.txt を参照)。",
+    "渡された文章はどれも号ではありません (先頭 {2} "
+    "バイトの中に「{1}」がありません)。設定を作る元が"
+    "ありません。",
     "号の見出しから作った設定です。同じ号で確かめてあります。",
+    "{1} 号の見出しから作った設定です。それぞれの号で確かめてあります。",
 };
 
 // Japanese sentences run on without a blank between them.
@@ -189,22 +228,26 @@ size_t Characters(const std::string &utf8) {
     return count;
 }
 
-std::string DescribeLine(const Words &say, const SettingsFinding &finding) {
-    const std::string line = std::to_string(finding.Line);
-    std::string text = QuotedValue(finding.Text);
-    switch (static_cast<NotRead>(finding.Number)) {
+// Why a settings line is not read.
+const char *NotReadPattern(const Words &say, NotRead why) {
+    switch (why) {
     case NotRead::FullWidthEquals:
-        return Fill(say.FullWidthEquals, {line, text});
+        return say.FullWidthEquals;
     case NotRead::FullWidthKey:
-        return Fill(say.FullWidthKey, {line, text});
+        return say.FullWidthKey;
     case NotRead::UnknownKey:
-        return Fill(say.UnknownKey, {line, text});
+        return say.UnknownKey;
     case NotRead::OutsideSection:
-        return Fill(say.OutsideSection, {line, text});
+        return say.OutsideSection;
     case NotRead::NoEquals:
-        return Fill(say.NoEquals, {line, text});
+        break;
     }
-    return text;
+    return say.NoEquals;
+}
+
+std::string DescribeLine(const Words &say, const SettingsFinding &finding) {
+    return Fill(NotReadPattern(say, static_cast<NotRead>(finding.Number)),
+                {std::to_string(finding.Line), QuotedValue(finding.Text)});
 }
 
 std::string DescribeBeyond(const Words &say, const SettingsFinding &finding,
@@ -361,36 +404,4 @@ std::string DescribeAdvice(const Words &say, const TextAdvice &advice,
             SeparatorFix(say, advice, utf8));
     }
     return keyword;
-}
-
-std::string DescribeProposal(const Words &say, const SetupProposal &proposal, size_t offset,
-                             Utf8Of utf8) {
-    if (proposal.Sections.empty()) {
-        return std::string("  ") + say.NoHeadings + "\n";
-    }
-    std::string text = std::string("  ") + say.ProposalHeading + "\n";
-    int number = 0;
-    for (const ProposedSection &section : proposal.Sections) {
-        text += "  " +
-                Fill(say.ProposedSection,
-                     {std::to_string(++number), QuotedValue(utf8(section.Caption)),
-                      std::to_string(section.Line + offset), DescribeBoxes(say, section.Boxes)}) +
-                "\n";
-        const std::string held = utf8(section.Number);
-        const char *fate = section.Fate == SectionFate::HeadingOnly   ? say.FateHeadingOnly
-                           : section.Fate == SectionFate::NoSeparator ? say.FateNoSeparator
-                           : section.Fate == SectionFate::RunsOn      ? say.FateRunsOn
-                                                                      : nullptr;
-        for (const std::string &note :
-             {section.WithoutNumber ? std::string(say.WithoutNumber) : std::string(),
-              held.empty() ? std::string() : Fill(say.KeepsNumber, {held}),
-              fate != nullptr ? std::string(fate) : std::string()}) {
-            text += note.empty() ? "" : "       " + note + "\n";
-        }
-    }
-    return text + "  " +
-           Fill(say.ProposedSeparator,
-                {QuotedValue(utf8(proposal.Separator)), std::to_string(proposal.Shown),
-                 std::to_string(proposal.Sections.size())}) +
-           "\n";
 }

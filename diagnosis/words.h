@@ -69,17 +69,30 @@ struct Words {
     const char *NoMistakes;
     const char *SomeWarnings;
 
-    // The settings proposed from an issue.
+    // The settings proposed from issues: the list of sections, for one issue or several.
     const char *ProposalHeading;
+    const char *ProposalHeadingMany;
     const char *ProposedSection;
+    const char *ProposedSectionMany;
     const char *WithoutNumber;
     const char *KeepsNumber;
+    const char *CaptionCut;
     const char *ProposedSeparator;
+    const char *ProposedSeparatorMany;
     const char *FateHeadingOnly;
     const char *FateNoSeparator;
     const char *FateRunsOn;
+    const char *FateEndsEarly;
+    const char *FateNotFound;
+    const char *FateInIssue;
+    const char *FateInMore;
+    const char *ChangingHeadings;
+    const char *ChangingHeading;
+    const char *OtherNewsletters;
     const char *NoHeadings;
+    const char *NoIssueGiven;
     const char *FileComment;
+    const char *FileCommentMany;
 };
 
 // The words in the language of the code page.
@@ -113,9 +126,3 @@ std::string DescribeMistake(const Words &say, const SettingsFinding &finding,
 // An advice on a text, with its fix: the line to write in the settings.
 std::string DescribeAdvice(const Words &say, const TextAdvice &advice,
                            const PluginSettings &settings, size_t offset, Utf8Of utf8);
-
-// The sections proposed from an issue, numbered, each with its caption, its line (counted
-// `offset` lines further on), its boxes and what to know of it; then the separator. A line each,
-// indented by two blanks.
-std::string DescribeProposal(const Words &say, const SetupProposal &proposal, size_t offset,
-                             Utf8Of utf8);

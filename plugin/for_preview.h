@@ -26,8 +26,9 @@ struct PluginInspection {
     // What would show wrong for the text, or misses by a little, with the fixes that work.
     std::vector<TextAdvice> (*AdviseOnText)(const std::string &text,
                                             const PluginSettings &settings);
-    // The settings proposed from an issue, and the settings file they come to.
-    SetupProposal (*ProposeSetup)(const std::string &text, const PluginSettings &current);
+    // The settings proposed from issues, and the settings file they come to.
+    SetupProposal (*ProposeSetup)(const std::vector<std::string> &issues,
+                                  const PluginSettings &current);
     std::string (*SettingsFileText)(const std::vector<std::string> &comments,
                                     const std::vector<std::string> &keywords,
                                     const std::string &separator, int pageLines);

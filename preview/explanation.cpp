@@ -24,8 +24,8 @@ std::string DescribeMarker(const TextJudgement &judgement) {
     return DescribeMarker(EnglishWords(), judgement, 0);
 }
 
-std::string DescribeProposal(const SetupProposal &proposal) {
-    return DescribeProposal(EnglishWords(), proposal, 0, AnsiToUtf8);
+std::string DescribeProposal(const SetupProposal &proposal, const ProposalSources &sources) {
+    return DescribeProposal(EnglishWords(), proposal, sources, AnsiToUtf8);
 }
 
 std::string DescribeAdvice(const TextAdvice &advice, const PluginSettings &settings) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnosis/proposal_words.h"
 #include "diagnosis/setup_proposal.h"
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_judgement.h"
@@ -25,5 +26,5 @@ std::string DescribeMarker(const TextJudgement &judgement);
 // One line for an advice on the body, marked as a warning.
 std::string DescribeAdvice(const TextAdvice &advice, const PluginSettings &settings);
 
-// The settings proposed from an issue, a line each.
-std::string DescribeProposal(const SetupProposal &proposal);
+// The settings proposed from issues (named in `sources`), a line each.
+std::string DescribeProposal(const SetupProposal &proposal, const ProposalSources &sources);

@@ -11,7 +11,7 @@ struct PreviewOptions {
     bool ShowSettings = false;
     bool Batch = false;   // never ask: the answers given, then OK
     bool Explain = false; // say for every message what became of each keyword
-    bool Suggest = false; // propose the settings from each issue instead of showing its boxes
+    bool Suggest = false; // propose the settings from the issues instead of showing their boxes
     std::vector<std::string> MessageFiles;
 };
 

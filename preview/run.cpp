@@ -13,6 +13,19 @@
 
 namespace {
 
+// The issues that --suggest keeps for its proposal, at most, and their bytes.
+constexpr size_t MostIssuesKept = 5000;
+constexpr size_t MostIssueBytes = 256u << 20;
+
+// A path as a POSIX shell reads it back: in single quotes, a quote in it closed and escaped.
+std::string ShellQuoted(const std::string &path) {
+    std::string quoted = "'";
+    for (const char c : path) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
 std::string Count(size_t number, const char *one, const char *many) {
     return std::to_string(number) + " " + (number == 1 ? one : many);
 }
@@ -52,6 +65,9 @@ void PreviewRun::PreviewAll(const std::vector<std::string> &paths) {
     MailSource mail(paths);
     for (SavedMessage saved; mail.Next(saved);) {
         Take(saved);
+    }
+    if (Suggesting) {
+        Suggest(paths);
     }
     Finish();
 }
@@ -170,7 +186,7 @@ void PreviewRun::ShowMessage(const std::string &name, Message message) {
     std::fprintf(Out, "\n");
     std::fflush(Out);
     if (Suggesting) {
-        Suggest(message.Body, name);
+        KeepIssue(std::move(message.Body), name);
         return;
     }
     ShowBody(std::move(message.Body));
@@ -208,43 +224,69 @@ void PreviewRun::ShowBody(std::string body) {
     std::fprintf(Out, "\n");
 }
 
-// Proposes the settings from the body as the self-check's /setup does, and prints the settings
-// file with the sections that show, and how to save it as the plugin reads it.
-void PreviewRun::Suggest(const std::string &body, const std::string &name) {
+// Keeps an issue for the proposal made from all of them; says why a message that is none is not
+// kept.
+void PreviewRun::KeepIssue(std::string body, const std::string &name) {
     const PluginInspection &inspection = *Plugin.Inspection;
-    const PluginSettings &settings = *inspection.Settings;
     TextJudgement judgement{};
-    inspection.JudgeText(body.c_str(), body.size() + 1, settings, NoBoxCancelled, judgement);
+    inspection.JudgeText(body.c_str(), body.size() + 1, *inspection.Settings, NoBoxCancelled,
+                         judgement);
+    Summary.AddSuggestion(judgement, 0);
     if (!judgement.Issue) {
-        Summary.AddSuggestion(judgement, 0);
         PrintLine("  " + DescribeMarker(judgement));
         std::fprintf(Out, "\n");
         return;
     }
-    const SetupProposal proposal = inspection.ProposeSetup(body, settings);
-    std::vector<std::string> keywords;
-    for (const ProposedSection &section : proposal.Sections) {
-        if (section.Fate == SectionFate::Shows && keywords.size() < KeywordCount) {
-            keywords.push_back(section.Keyword);
-        }
+    if (Issues.size() >= MostIssuesKept || IssueBytes + body.size() > MostIssueBytes) {
+        ++IssuesLeftOut;
+        return;
     }
-    Summary.AddSuggestion(judgement, keywords.size());
-    PrintLines(DescribeProposal(proposal));
+    IssueBytes += body.size();
+    Issues.push_back(std::move(body));
+    IssueNames.Names.push_back(name);
+    IssueNames.Offsets.push_back(0);
+}
+
+// Proposes the settings from the issues kept as the self-check's /setup does, and prints the
+// settings file with the sections that show, and how to save it as the plugin reads it.
+void PreviewRun::Suggest(const std::vector<std::string> &paths) {
+    if (Issues.empty()) {
+        return;
+    }
+    const PluginInspection &inspection = *Plugin.Inspection;
+    const PluginSettings &settings = *inspection.Settings;
+    if (IssuesLeftOut > 0) {
+        PrintLine("Note: the settings are made from the first " + std::to_string(Issues.size()) +
+                  " issues; " + std::to_string(IssuesLeftOut) + " more are left out.");
+    }
+    const SetupProposal proposal = inspection.ProposeSetup(Issues, settings);
+    std::vector<std::string> keywords;
+    for (const size_t index : ShowingSections(proposal)) {
+        keywords.push_back(proposal.Sections[index].Keyword);
+    }
+    Summary.Tally.Boxes += keywords.size();
+    PrintLine("Settings made from " + std::string(Issues.size() == 1 ? "the issue" : "the issues") +
+              ":");
+    PrintLines(DescribeProposal(proposal, IssueNames));
     if (keywords.empty()) {
         std::fprintf(Out, "\n");
         return;
     }
-    const std::string file = inspection.SettingsFileText({EnglishWords().FileComment}, keywords,
-                                                         proposal.Separator, settings.PageLines);
+    const std::string file =
+        inspection.SettingsFileText({ProposalComment(EnglishWords(), proposal)}, keywords,
+                                    proposal.Separator, settings.PageLines);
     std::fprintf(Out, "\n  plugins/dovrink.ini, with the sections that show:\n\n");
     std::string utf8 = AnsiToUtf8(file);
     utf8.erase(std::remove(utf8.begin(), utf8.end(), '\r'), utf8.end());
     PrintLines(utf8);
     std::fprintf(Out,
                  "\n  To save it in Shift_JIS with CR LF line ends, as the plugin reads it:\n");
-    PrintLine("    dovrink-preview --batch --suggest '" + name +
-              "' | sed -n '/^\\[dovrink\\]/,/^line=/p' | iconv -f UTF-8 -t CP932 | sed 's/$/\\r/' "
-              "> plugins/dovrink.ini");
+    std::string command = "    dovrink-preview --batch --suggest";
+    for (const std::string &path : paths) {
+        command += " " + ShellQuoted(path);
+    }
+    PrintLine(command + " | sed -n '/^\\[dovrink\\]/,/^line=/p' | iconv -f UTF-8 -t CP932 | sed "
+                        "'s/$/\\r/' > plugins/dovrink.ini");
     std::fprintf(Out, "\n");
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnosis/proposal_words.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mail/message_pieces.h"
 #include "preview/mailbox/mail_source.h"
@@ -14,7 +15,7 @@
 
 class PreviewRun {
   public:
-    // With `suggest`, each issue's settings are proposed instead of its boxes shown.
+    // With `suggest`, the settings are proposed from the issues instead of their boxes shown.
     PreviewRun(const PluginLibrary &plugin, unsigned codePage, bool explain, bool suggest,
                std::FILE *out);
 
@@ -44,7 +45,8 @@ class PreviewRun {
     void TakePiece(MessagePiece piece, const std::string &name);
     void ShowMessage(const std::string &name, Message message);
     void ShowBody(std::string body);
-    void Suggest(const std::string &body, const std::string &name);
+    void KeepIssue(std::string body, const std::string &name);
+    void Suggest(const std::vector<std::string> &paths);
     void PrintLine(const std::string &line) const;
     void PrintLines(const std::string &text) const;
 
@@ -57,4 +59,9 @@ class PreviewRun {
     MessagePieces Pieces;
     size_t Taken = 0;  // entries of the mail, messages or not
     size_t Number = 0; // of the last message line printed
+    // With `suggest`: the issues read, and what they are called.
+    std::vector<std::string> Issues;
+    ProposalSources IssueNames;
+    size_t IssueBytes = 0;
+    size_t IssuesLeftOut = 0;
 };

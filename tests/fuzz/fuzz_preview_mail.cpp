@@ -77,8 +77,9 @@ void CheckFix(const TextAdvice &advice) {
 // Each section proposed to show is shown by the plugin with the separator proposed, from the line
 // it names, under a caption that starts a character.
 void CheckProposal(const SetupProposal &proposal) {
-    Check(!DescribeProposal(proposal).empty());
+    Check(!DescribeProposal(proposal, {{"message"}, {0}}).empty());
     for (const ProposedSection &section : proposal.Sections) {
+        const SectionInIssue &in = section.Issues.front();
         PluginSettings alone = Settings;
         for (auto &keyword : alone.Keywords) {
             keyword[0] = '\0';
@@ -87,10 +88,9 @@ void CheckProposal(const SetupProposal &proposal) {
         SetSeparator(alone, proposal.Separator);
         TextJudgement judged{};
         JudgeText(Body.c_str(), Body.size() + 1, alone, NoBoxCancelled, judged);
-        Check(judged.Count == 1 && judged.Keywords[0].Line == section.Line &&
+        Check(judged.Count == 1 && judged.Keywords[0].Line == in.Line &&
               CaptionStartsCharacter(section.Keyword));
-        Check(section.Fate != SectionFate::Shows ||
-              judged.Keywords[0].Outcome == KeywordOutcome::Shown);
+        Check(in.Fate != SectionFate::Shows || judged.Keywords[0].Outcome == KeywordOutcome::Shown);
     }
 }
 
@@ -130,7 +130,7 @@ void Preview(const std::string &saved) {
         Check(!DescribeAdvice(advice, Settings).empty());
         CheckFix(advice);
     }
-    CheckProposal(ProposeSetup(Body, Settings));
+    CheckProposal(ProposeSetup({Body}, Settings));
 }
 
 } // namespace

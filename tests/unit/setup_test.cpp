@@ -11,6 +11,7 @@
 #include "check/checked_body.h"
 #include "check/messages.h"
 #include "check/setup_dialog.h"
+#include "diagnosis/proposal_words.h"
 #include "diagnosis/setup_proposal.h"
 #include "diagnosis/text_lines.h"
 #include "diagnosis/words.h"
@@ -102,8 +103,8 @@ TEST_F(Setup, EachLayoutShowsTheChosenSections) {
                                 [&](const std::string &) {
                                     return asked < c.Answers.size() ? c.Answers[asked++] : "";
                                 }};
-        const SetupChoice choice =
-            AskSetup(say, checked.Body, checked.Offset, current, "dovrink.ini", talk);
+        const SetupChoice choice = AskSetup(say, {{"issue.txt", checked.Body, checked.Offset}},
+                                            current, "dovrink.ini", talk);
         EXPECT_TRUE(choice.Write) << c.Issue;
         WriteSettings(HostFolder(), choice.FileText);
         const std::vector<ShownBox> boxes = ViewOnce(checked.Body);
@@ -129,8 +130,9 @@ TEST_F(Setup, ProposalInBothLanguages) {
     LoadLeadBytes();
     PluginSettings current;
     LoadSettings(current);
-    const SetupProposal proposal = ProposeSetup(IssueFile("two-rules.txt", false), current);
-    EXPECT_EQ(DescribeProposal(WordsFor(1252), proposal, 0, AnsiToUtf8),
+    const SetupProposal proposal = ProposeSetup({IssueFile("two-rules.txt", false)}, current);
+    const ProposalSources sources{{"two-rules.txt"}, {0}};
+    EXPECT_EQ(DescribeProposal(WordsFor(1252), proposal, sources, AnsiToUtf8),
               "  The sections of this issue, with the captions their boxes will show:\n"
               "  1. \" 今週の話題 ◆◇\"  (line 5, 1 box)\n"
               "       with this separator, its boxes run on into the next section\n"
@@ -142,7 +144,7 @@ TEST_F(Setup, ProposalInBothLanguages) {
               "       the keyword holds the heading's number ２: in an issue that numbers it "
               "otherwise, it is not found\n"
               "  Separator: \"───\"; with it, 3 of the 4 sections show their text.\n");
-    EXPECT_EQ(DescribeProposal(WordsFor(932), proposal, 0, AnsiToUtf8),
+    EXPECT_EQ(DescribeProposal(WordsFor(932), proposal, sources, AnsiToUtf8),
               "  この号の記事 (ボックスに表示される題名):\n"
               "  1. \" 今週の話題 ◆◇\"  (5 行目、ボックス 1 個)\n"
               "       この区切り線では、次の記事まで続けて表示されます\n"

@@ -1,0 +1,174 @@
+#include "diagnosis/keyword_forms.h"
+
+#include <algorithm>
+
+#include "diagnosis/caption_form.h"
+#include "diagnosis/characters.h"
+#include "diagnosis/line_shapes.h"
+#include "diagnosis/text_advice.h"
+#include "viewer/caption.h"
+
+namespace {
+
+// A number that heads a heading stands within its first characters: 【１】, ■1., 第2回.
+constexpr size_t NumberWithin = 4;
+
+// The heading's bytes less the blanks at its end.
+std::string HeadingBytes(const std::string &text, const TextLine &line) {
+    const size_t characters = TrimmedLine(line).size();
+    return text.substr(line.Start, line.Bytes[characters] - line.Start);
+}
+
+// Where the heading's first run of digits ends (a character's index), or 0 when none stands
+// within its first characters.
+size_t NumberEnd(const TextLine &line) {
+    size_t at = 0;
+    while (at < NumberWithin && at < line.Characters.size() && !IsDigit(line.Characters[at])) {
+        ++at;
+    }
+    if (at == NumberWithin || at == line.Characters.size()) {
+        return 0;
+    }
+    while (at < line.Characters.size() && IsDigit(line.Characters[at])) {
+        ++at;
+    }
+    return at;
+}
+
+// The keyword whose caption starts at the character `first` of the heading, where the bytes that
+// the caption leaves out are characters of the heading's line (its marks, its number) or the line
+// break above it; empty when there is none, or it is found first elsewhere.
+std::string CaptionFrom(const AdvisedText &text, const TextLine &heading, const std::string &whole,
+                        size_t first) {
+    const auto skip = static_cast<size_t>(ExcerptSkip);
+    // The line break above is two bytes: the heading's first line has none.
+    const size_t earliest = heading.Start >= 2 ? heading.Start - 2 : heading.Start;
+    if (first >= heading.Characters.size() || heading.Bytes[first] < earliest + skip) {
+        return {};
+    }
+    const size_t start = heading.Bytes[first] - skip;
+    const bool onLine = start >= heading.Start &&
+                        std::binary_search(heading.Bytes.begin(), heading.Bytes.end(), start);
+    const bool afterBreak = heading.Start >= 2 && start + 2 == heading.Start &&
+                            text.Bytes.compare(start, 2, "\r\n") == 0;
+    if (!onLine && !afterBreak) {
+        return {};
+    }
+    const std::string candidate = onLine ? whole.substr(start - heading.Start) : "\r\n" + whole;
+    return !CutsCaption(candidate) && FoundAt(text, 0, candidate, start) ? candidate : "";
+}
+
+// The keyword whose caption starts at the heading's first letter, or at the blank before it.
+std::string LetterCaptionForm(const AdvisedText &text, const TextLine &heading,
+                              const std::string &whole) {
+    size_t letter = 0;
+    while (letter < heading.Characters.size() && !IsLetter(heading.Characters[letter])) {
+        ++letter;
+    }
+    const std::string form = CaptionFrom(text, heading, whole, letter);
+    const bool blank =
+        letter > 0 && letter < heading.Characters.size() && IsBlank(heading.Characters[letter - 1]);
+    return form.empty() && blank ? CaptionFrom(text, heading, whole, letter - 1) : form;
+}
+
+// The keyword that starts with the last ExcerptSkip - 2 bytes of the line above (the end of a
+// rule, blanks, or the line break before an empty line) and the line break, whose caption is the
+// heading whole: where the heading's words stand first elsewhere too (a table of contents), what
+// ends the line above tells them apart.
+std::string AboveLineForm(const AdvisedText &text, size_t line, const std::string &whole) {
+    const auto lead = static_cast<size_t>(ExcerptSkip);
+    const TextLine &heading = text.Lines[line - 1];
+    if (line < 2 || heading.Start < lead || text.Bytes.compare(heading.Start - 2, 2, "\r\n") != 0) {
+        return {};
+    }
+    const size_t start = heading.Start - lead;
+    const TextLine &above = text.Lines[line - 2];
+    const bool boundary =
+        start < above.Start ? start + 2 == above.Start && text.Bytes.compare(start, 2, "\r\n") == 0
+                            : std::binary_search(above.Bytes.begin(), above.Bytes.end(), start);
+    const std::string candidate = text.Bytes.substr(start, lead) + whole;
+    return boundary && !CutsCaption(candidate) && FoundAt(text, 0, candidate, start) ? candidate
+                                                                                     : "";
+}
+
+// The heading's number, in the code page, where one stands within its first characters.
+std::string NumberOf(const std::string &text, const TextLine &heading) {
+    const size_t end = NumberEnd(heading);
+    if (end == 0) {
+        return {};
+    }
+    size_t first = 0;
+    while (!IsDigit(heading.Characters[first])) {
+        ++first;
+    }
+    return text.substr(heading.Bytes[first], heading.Bytes[end] - heading.Bytes[first]);
+}
+
+// The keyword from the heading's character `from` on, starting at the first character from
+// there at which its caption starts one; empty when that is found first elsewhere.
+std::string CutFrom(const AdvisedText &text, const TextLine &heading, const std::string &whole,
+                    size_t from) {
+    const auto skip = static_cast<size_t>(ExcerptSkip);
+    for (size_t first = from; first < TrimmedLine(heading).size(); ++first) {
+        const size_t start = heading.Bytes[first];
+        if (std::binary_search(heading.Bytes.begin(), heading.Bytes.end(), start + skip)) {
+            const std::string rest = whole.substr(start - heading.Start);
+            return rest.size() > skip && FoundAt(text, 0, rest, start) ? rest : "";
+        }
+    }
+    return {};
+}
+
+void Add(const KeywordForm &form, std::vector<KeywordForm> &forms) {
+    const bool known = std::any_of(forms.begin(), forms.end(), [&form](const KeywordForm &each) {
+        return each.Keyword == form.Keyword;
+    });
+    if (!form.Keyword.empty() && !known) {
+        forms.push_back(form);
+    }
+}
+
+} // namespace
+
+std::vector<KeywordForm> KeywordForms(const AdvisedText &text, size_t line) {
+    const TextLine &heading = text.Lines[line - 1];
+    const std::string whole = HeadingBytes(text.Bytes, heading);
+    const size_t numberEnd = NumberEnd(heading);
+    const std::string number = NumberOf(text.Bytes, heading);
+    std::vector<KeywordForm> forms;
+    if (numberEnd > 0 && numberEnd < TrimmedLine(heading).size()) {
+        const size_t from = heading.Bytes[numberEnd];
+        const std::string rest = whole.substr(from - heading.Start);
+        if (!CutsCaption(rest) && FoundAt(text, 0, rest, from)) {
+            Add({rest, {}, true, true}, forms);
+        }
+    }
+    Add({LetterCaptionForm(text, heading, whole), number, false, true}, forms);
+    std::string form;
+    if (WholeCaptionForm(text, 0, heading.Start, whole, form)) {
+        Add({form, number, false, true}, forms);
+    }
+    Add({AboveLineForm(text, line, whole), number, false, true}, forms);
+    return forms;
+}
+
+std::vector<KeywordForm> CutForms(const AdvisedText &text, size_t line) {
+    const TextLine &heading = text.Lines[line - 1];
+    const std::string whole = HeadingBytes(text.Bytes, heading);
+    const size_t numberEnd = NumberEnd(heading);
+    std::vector<KeywordForm> forms;
+    if (numberEnd > 0 && numberEnd < TrimmedLine(heading).size()) {
+        Add({CutFrom(text, heading, whole, numberEnd), {}, true, false}, forms);
+    }
+    Add({CutFrom(text, heading, whole, 0), NumberOf(text.Bytes, heading), false, false}, forms);
+    return forms;
+}
+
+bool FindsHeading(const AdvisedText &text, const std::string &keyword, size_t line) {
+    if (ReadBack(WrittenValue(keyword)) != keyword) {
+        return false;
+    }
+    const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, 0, keyword));
+    const KeywordJudgement *found = KeywordOf(judged, 0);
+    return found != nullptr && found->Outcome != KeywordOutcome::NotFound && found->Line == line;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// What becomes of sections in an issue with a separator, by the plugin's own judgement: each
+// keyword's section shows its heading and its text, or its heading alone, or runs on into the
+// next section, or ends at no separator; and the separators worth trying for an issue's layout:
+// the beginnings of the lines that open each heading's block (its frame above, or the heading
+// itself) and of the line that ends the last section.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "diagnosis/advised_text.h"
+#include "diagnosis/issue_layout.h"
+#include "diagnosis/setup_proposal.h"
+
+// The fate of each keyword's section in the text, where its heading stands at `lines` (0: the
+// section does not stand in this text), with the separator; the layout's headings are those that
+// no section's boxes may take in, and before whose blocks every section's boxes must reach.
+std::vector<SectionInIssue> FatesIn(const AdvisedText &text, const IssueLayout &layout,
+                                    const std::vector<std::string> &keywords,
+                                    const std::vector<size_t> &lines, const std::string &separator);
+
+// Adds the separators to try for the layout's sections, each once.
+void AddSeparatorsToTry(const AdvisedText &text, const IssueLayout &layout,
+                        std::vector<std::string> &candidates);
