@@ -222,9 +222,10 @@ Place LayoutReader::PlaceOf(size_t line) const {
 // The table of contents: the longest run of lines, each close to the one before, whose words
 // name lines further on that could head a part; its title above it.
 void LayoutReader::FindContents() {
+    // What an entry names is set apart as a heading is, and is named by one entry only.
     std::vector<size_t> headable;
     for (size_t line = 1; line <= Lines.size() && headable.size() < MostCompared; ++line) {
-        if (Headables[line - 1]) {
+        if (Headables[line - 1] && PlaceOf(line) != Place::InBody) {
             headable.push_back(line);
         }
     }
@@ -235,7 +236,9 @@ void LayoutReader::FindContents() {
             continue;
         }
         for (const size_t later : headable) {
-            if (later >= line + 2 && SameWords(Shape(line).Form.Words, Shape(later).Form.Words)) {
+            const bool taken = std::find(named.begin(), named.end(), later) != named.end();
+            if (later >= line + 2 && !taken &&
+                SameWords(Shape(line).Form.Words, Shape(later).Form.Words)) {
                 entries.push_back(line);
                 named.push_back(later);
                 break;
@@ -286,8 +289,10 @@ void LayoutReader::FindCandidates() {
         const bool named =
             std::find(NamedLines.begin(), NamedLines.end(), line) != NamedLines.end();
         const Place where = PlaceOf(line);
-        // A line that opens with a word heads a part only where it is set well apart.
-        if (form.Opening.empty() && where < Place::AfterEmpties && !named) {
+        // A line that opens with a word heads a part only where it is set well apart; a line that
+        // names the footer heads none.
+        if ((form.Opening.empty() && where < Place::AfterEmpties && !named) ||
+            NamesFooter(form.Words)) {
             continue;
         }
         Candidate candidate{line, where, FirstMark(form.Opening), 0, 0, named};
@@ -380,7 +385,7 @@ const Level *LayoutReader::Best(const std::vector<Level> &levels) const {
 }
 
 // The level's lines, and those that stand as they do: of its mark and set as far apart, framed
-// by the frames of its own, or named by the table of contents; no footer.
+// by the frames of its own, or named by the table of contents.
 std::vector<size_t> LayoutReader::Members(const Level &level) const {
     std::map<std::pair<WCHAR, WCHAR>, size_t> frames;
     for (const size_t member : level.Members) {
@@ -402,8 +407,7 @@ std::vector<size_t> LayoutReader::Members(const Level &level) const {
                            candidate.Where == Place::Framed &&
                            std::make_pair(candidate.Above, candidate.Below) == own->first;
         const bool named = candidate.Named && (IsApart(candidate.Where) || !level.Apart);
-        if (((alike && placed) || frame || named) &&
-            !NamesFooter(Shape(candidate.Line).Form.Words) && headings.size() < MostHeadings) {
+        if (((alike && placed) || frame || named) && headings.size() < MostHeadings) {
             headings.push_back(candidate.Line);
         }
     }
@@ -456,8 +460,18 @@ void LayoutReader::SetRoles(const std::vector<size_t> &headings) {
     for (const size_t line : headings) {
         Roles[line - 1] = LineRole::Heading;
     }
-    const size_t last = headings.empty() ? Lines.size() + 1 : headings.back();
-    for (size_t line = last + 1; line <= Lines.size(); ++line) {
+    // The footer stands under the first frame after the last heading's own frames: its lines that
+    // name it (発行, 配信停止, ...); the last section's text may name them too.
+    size_t last = headings.empty() ? Lines.size() + 1 : headings.back() + 1;
+    while (last <= Lines.size() &&
+           (IsFraming(Shape(last).Shape) || Shape(last).Shape == LineShape::Empty)) {
+        ++last;
+    }
+    size_t frame = 0;
+    for (size_t line = last; line <= Lines.size() && frame == 0; ++line) {
+        frame = IsFraming(Shape(line).Shape) ? line : 0;
+    }
+    for (size_t line = frame + 1; frame != 0 && line <= Lines.size(); ++line) {
         if (HasWords(Shape(line)) && NamesFooter(Shape(line).Form.Words)) {
             Roles[line - 1] = LineRole::Footer;
         }

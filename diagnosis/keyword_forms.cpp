@@ -10,29 +10,28 @@
 
 namespace {
 
-// A number that heads a heading stands within its first characters: 【１】, ■1., 第2回.
-constexpr size_t NumberWithin = 4;
-
 // The heading's bytes less the blanks at its end.
 std::string HeadingBytes(const std::string &text, const TextLine &line) {
     const size_t characters = TrimmedLine(line).size();
     return text.substr(line.Start, line.Bytes[characters] - line.Start);
 }
 
-// Where the heading's first run of digits ends (a character's index), or 0 when none stands
-// within its first characters.
+// Where the heading's number ends (a character's index): the first run of digits among the marks
+// it opens with (【１】, ■1., 1)), before its first letter; 0 when it has none, or the digits run
+// into a word (2026年, 1番目), which they count rather than number.
 size_t NumberEnd(const TextLine &line) {
     size_t at = 0;
-    while (at < NumberWithin && at < line.Characters.size() && !IsDigit(line.Characters[at])) {
+    while (at < line.Characters.size() && !IsDigit(line.Characters[at]) &&
+           !IsLetter(line.Characters[at])) {
         ++at;
     }
-    if (at == NumberWithin || at == line.Characters.size()) {
+    if (at == line.Characters.size() || !IsDigit(line.Characters[at])) {
         return 0;
     }
     while (at < line.Characters.size() && IsDigit(line.Characters[at])) {
         ++at;
     }
-    return at;
+    return at < line.Characters.size() && IsLetter(line.Characters[at]) ? 0 : at;
 }
 
 // The keyword whose caption starts at the character `first` of the heading, where the bytes that
@@ -119,6 +118,27 @@ std::string CutFrom(const AdvisedText &text, const TextLine &heading, const std:
     return {};
 }
 
+// Where the heading's label ends (a character's index): past the mark that closes the words it
+// opens with (【記事】 in "1)【記事】…", トピックス◆ in "◇1◇トピックス◆…"); 0 when no words follow
+// that mark.
+size_t LabelEnd(const TextLine &line) {
+    const WideText &characters = line.Characters;
+    const size_t length = TrimmedLine(line).size();
+    size_t at = 0;
+    while (at < length && !IsLetter(characters[at])) {
+        ++at;
+    }
+    while (at < length &&
+           (IsLetter(characters[at]) || IsDigit(characters[at]) || IsBlank(characters[at]))) {
+        ++at;
+    }
+    size_t words = at + 1;
+    while (words < length && !IsLetter(characters[words]) && !IsDigit(characters[words])) {
+        ++words;
+    }
+    return at > 0 && words < length ? at + 1 : 0;
+}
+
 void Add(const KeywordForm &form, std::vector<KeywordForm> &forms) {
     const bool known = std::any_of(forms.begin(), forms.end(), [&form](const KeywordForm &each) {
         return each.Keyword == form.Keyword;
@@ -128,28 +148,45 @@ void Add(const KeywordForm &form, std::vector<KeywordForm> &forms) {
     }
 }
 
+// The forms that find the heading at `line` with the caption of `heading` (its bytes from the
+// line's start): without its number, from its first letter, whole, after the line above.
+std::vector<KeywordForm> FormsFor(const AdvisedText &text, size_t line, const std::string &heading,
+                                  bool whole) {
+    const TextLine &at = text.Lines[line - 1];
+    const size_t numberEnd = NumberEnd(at);
+    const std::string number = NumberOf(text.Bytes, at);
+    std::vector<KeywordForm> forms;
+    if (numberEnd > 0 && at.Bytes[numberEnd] < at.Start + heading.size()) {
+        const size_t from = at.Bytes[numberEnd];
+        const std::string rest = heading.substr(from - at.Start);
+        if (!CutsCaption(rest) && FoundAt(text, 0, rest, from)) {
+            Add({rest, {}, true, whole}, forms);
+        }
+    }
+    Add({LetterCaptionForm(text, at, heading), number, false, whole}, forms);
+    std::string form;
+    if (WholeCaptionForm(text, 0, at.Start, heading, form)) {
+        Add({form, number, false, whole}, forms);
+    }
+    Add({AboveLineForm(text, line, heading), number, false, whole}, forms);
+    return forms;
+}
+
 } // namespace
 
 std::vector<KeywordForm> KeywordForms(const AdvisedText &text, size_t line) {
     const TextLine &heading = text.Lines[line - 1];
-    const std::string whole = HeadingBytes(text.Bytes, heading);
-    const size_t numberEnd = NumberEnd(heading);
-    const std::string number = NumberOf(text.Bytes, heading);
-    std::vector<KeywordForm> forms;
-    if (numberEnd > 0 && numberEnd < TrimmedLine(heading).size()) {
-        const size_t from = heading.Bytes[numberEnd];
-        const std::string rest = whole.substr(from - heading.Start);
-        if (!CutsCaption(rest) && FoundAt(text, 0, rest, from)) {
-            Add({rest, {}, true, true}, forms);
-        }
+    return FormsFor(text, line, HeadingBytes(text.Bytes, heading), true);
+}
+
+std::vector<KeywordForm> LabelForms(const AdvisedText &text, size_t line) {
+    const TextLine &heading = text.Lines[line - 1];
+    const size_t end = LabelEnd(heading);
+    if (end == 0) {
+        return {};
     }
-    Add({LetterCaptionForm(text, heading, whole), number, false, true}, forms);
-    std::string form;
-    if (WholeCaptionForm(text, 0, heading.Start, whole, form)) {
-        Add({form, number, false, true}, forms);
-    }
-    Add({AboveLineForm(text, line, whole), number, false, true}, forms);
-    return forms;
+    return FormsFor(text, line,
+                    text.Bytes.substr(heading.Start, heading.Bytes[end] - heading.Start), false);
 }
 
 std::vector<KeywordForm> CutForms(const AdvisedText &text, size_t line) {

@@ -23,6 +23,10 @@ struct KeywordForm {
 // the line above it, which tells it from its copy in a table of contents. Each form once.
 std::vector<KeywordForm> KeywordForms(const AdvisedText &text, size_t line);
 
+// The same forms for the heading's label alone (【記事】 in "1)【記事】…"): for headings whose
+// words change from issue to issue behind a label that stays.
+std::vector<KeywordForm> LabelForms(const AdvisedText &text, size_t line);
+
 // The keywords whose captions leave out letters of the heading, for where no whole caption can
 // serve, found first at the heading: the one that starts right after the heading's number (for
 // headings whose numbers change from issue to issue), and the heading itself from its first

@@ -55,6 +55,27 @@ std::pair<size_t, size_t> Slot(const std::vector<Matched> &found, size_t at) {
     return {before, after};
 }
 
+// Where a section that recurs stands in no issue's headings, the first line of that issue read as
+// an item that opens with the same mark and heads the same part.
+void FindInItems(const std::vector<IssueHeadings> &issues, std::vector<Matched> &found) {
+    for (Matched &section : found) {
+        if (Standing(section.Section) < 2) {
+            continue;
+        }
+        for (size_t issue = 0; issue < issues.size(); ++issue) {
+            const IssueHeadings &each = issues[issue];
+            for (size_t k = 0; k < each.Others.size() && section.Section.Lines[issue] == 0; ++k) {
+                const HeadingForm &form = *each.OtherForms[k];
+                const bool mark = !form.Opening.empty() && !section.Form->Opening.empty() &&
+                                  form.Opening[0] == section.Form->Opening[0];
+                if (mark && SameSection(*section.Form, form)) {
+                    section.Section.Lines[issue] = each.Others[k];
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 SectionsAcross MatchSections(const std::vector<IssueHeadings> &issues) {
@@ -73,6 +94,7 @@ SectionsAcross MatchSections(const std::vector<IssueHeadings> &issues) {
             previous = at + 1;
         }
     }
+    FindInItems(issues, found);
     SectionsAcross across;
     for (size_t i = 0; i < found.size(); ++i) {
         bool changing = false;

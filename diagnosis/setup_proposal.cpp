@@ -55,7 +55,8 @@ size_t Finds(const Issues &issues, const std::vector<size_t> &lines, const std::
 
 // A section with the keywords to choose from: those that its headings in the first issues give
 // and that find its heading in the most issues where it stands, whole captions first, then those
-// that leave out letters (without a changing number, or for a separator that opens headings).
+// of the label in front of words that change, then those that leave out letters (without a
+// changing number, or for a separator that opens headings).
 struct SectionForms {
     std::vector<size_t> Lines; // its heading's line in each issue; 0 where it does not stand
     std::vector<KeywordForm> Forms;
@@ -63,6 +64,7 @@ struct SectionForms {
 
 SectionForms FormsOf(const Issues &issues, const RecurringSection &section) {
     std::vector<KeywordForm> whole;
+    std::vector<KeywordForm> label;
     std::vector<KeywordForm> cut;
     for (size_t issue = 0, tried = 0; issue < section.Lines.size() && tried < IssuesTried;
          ++issue) {
@@ -71,11 +73,15 @@ SectionForms FormsOf(const Issues &issues, const RecurringSection &section) {
             for (const KeywordForm &form : KeywordForms(issues.Text(issue), section.Lines[issue])) {
                 whole.push_back(form);
             }
+            for (const KeywordForm &form : LabelForms(issues.Text(issue), section.Lines[issue])) {
+                label.push_back(form);
+            }
             for (const KeywordForm &form : CutForms(issues.Text(issue), section.Lines[issue])) {
                 cut.push_back(form);
             }
         }
     }
+    whole.insert(whole.end(), label.begin(), label.end());
     whole.insert(whole.end(), cut.begin(), cut.end());
     std::vector<std::pair<KeywordForm, size_t>> counted;
     size_t most = 0;
@@ -230,6 +236,12 @@ SetupProposal ProposeSetup(const std::vector<std::string> &given, const PluginSe
         for (const size_t line : issue.Layout.Headings) {
             each.Lines.push_back(line);
             each.Forms.push_back(&issue.Layout.Shapes[line - 1].Form);
+        }
+        for (size_t line = 1; line <= issue.Layout.Roles.size(); ++line) {
+            if (issue.Layout.Roles[line - 1] == LineRole::Item) {
+                each.Others.push_back(line);
+                each.OtherForms.push_back(&issue.Layout.Shapes[line - 1].Form);
+            }
         }
         headings.push_back(each);
     }

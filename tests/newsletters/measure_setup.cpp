@@ -2,7 +2,8 @@
 // each issue alone and for each newsletter's issues together, the headings of the reader's
 // sections that the proposal finds, the lines it lists that head no section, the sections that
 // its keywords and separator show with their body under a whole caption (of those that one
-// separator can end), and the keywords found at their section's heading in every issue.
+// separator can end), and the keywords offered to write that are found at their section's heading
+// in every issue where it stands.
 // With --floors FILE, exits 1 when a figure falls below the floor the file sets for it.
 #include <dirent.h>
 
@@ -84,7 +85,7 @@ struct IssueProposal {
 
 struct Proposal {
     std::vector<IssueProposal> Issues; // one per issue given
-    std::vector<std::string> Keywords; // each once
+    std::vector<std::string> Offered;  // the keywords offered to write: those that show
     std::string Separator;
 };
 
@@ -161,8 +162,10 @@ Proposal ProposeFor(const std::vector<const CorpusIssue *> &issues) {
     Proposal proposal;
     proposal.Separator = made.Separator;
     proposal.Issues.resize(issues.size());
+    for (const size_t index : ShowingSections(made)) {
+        proposal.Offered.push_back(made.Sections[index].Keyword);
+    }
     for (const ProposedSection &section : made.Sections) {
-        proposal.Keywords.push_back(section.Keyword);
         for (size_t i = 0; i < made.Issues.size(); ++i) {
             if (section.Issues[i].Line != 0 && section.Issues[i].Fate != SectionFate::NotFound) {
                 proposal.Issues[made.Issues[i]].Sections.push_back(
@@ -407,7 +410,7 @@ Tally Measure(const std::vector<const CorpusIssue *> &issues, const std::string 
     }
     tally.Shown = std::min(tally.Shown, tally.Endable);
     if (issues.size() > 1) {
-        for (const std::string &keyword : proposal.Keywords) {
+        for (const std::string &keyword : proposal.Offered) {
             ++tally.Keywords;
             tally.EveryIssue += FoundWhereItStands(issues, keyword) ? 1 : 0;
         }
