@@ -53,7 +53,7 @@ $(addprefix build-,$(BUILDS)): build-%:
 bench:
 	tools/install-deps.sh bench
 	cmake --preset linux-release -DDOVRINK_BENCH=ON > /dev/null
-	cmake --build --preset linux-release --target viewer_bench update_count
+	cmake --build --preset linux-release --target viewer_bench update_count setup_bench
 	cmake --preset win32 > /dev/null
 	cmake --build --preset win32 --target dovrink dll_bench
 	status=0; bench/run-bench.sh || status=1; \

@@ -2,7 +2,8 @@
 # Counts whole view updates' instructions under callgrind (a count, not a time, so it does not
 # wander with the machine's load): ordinary mail at 1 MiB and 64 MiB, and every shape made against
 # the viewer at 1 MiB and 16 MiB. Then runs the timed benchmarks, which print every target
-# together. Arguments go to the benchmark program.
+# together, and the settings made from a mailbox of issues. Arguments go to the viewer's benchmark
+# program.
 set -eu
 bin=$(dirname "$0")/../build/linux-release/bin
 out=$(mktemp -d)
@@ -24,5 +25,9 @@ counts=$({
 })
 echo "Update instructions (shape, bytes, count):"
 echo "$counts"
+status=0
 DOVRINK_UPDATE_INSTRUCTIONS="$counts" \
-    DOVRINK_BENCH_JSON="${DOVRINK_BENCH_JSON:-$bin/../viewer-bench.json}" "$bin/viewer_bench" "$@"
+    DOVRINK_BENCH_JSON="${DOVRINK_BENCH_JSON:-$bin/../viewer-bench.json}" "$bin/viewer_bench" "$@" ||
+    status=1
+"$bin/setup_bench" --benchmark_color=false || status=1
+exit $status

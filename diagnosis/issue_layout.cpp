@@ -125,6 +125,7 @@ class LayoutReader {
     size_t NonEmptyBelow(size_t line) const;
     bool Headable(size_t line) const;
     bool ClosesHeading(size_t frame) const;
+    bool Subtitle(size_t line) const;
     size_t LowerFrame(size_t line) const;
     Place PlaceOf(size_t line) const;
     void FindContents();
@@ -180,11 +181,21 @@ bool LayoutReader::Headable(size_t line) const {
     return !sentence && !address && !title;
 }
 
+// Whether the line can be a heading's subtitle or byline inside its frame: short, and set off as
+// one (indented, or opening with a mark), unlike a section's one line of text.
+bool LayoutReader::Subtitle(size_t line) const {
+    const ShapedLine &shape = Shape(line);
+    const WideText &opening = shape.Form.Opening;
+    const bool marked =
+        std::any_of(opening.begin(), opening.end(), [](WCHAR c) { return c != NumberPlace; });
+    return shape.Shape == LineShape::Text && Headables[line - 1] &&
+           shape.Form.Characters <= LongestSubtitle && (shape.Form.Indented || marked);
+}
+
 // The frame under the line that closes it as a heading (after a subtitle at most); 0 for none.
 size_t LayoutReader::LowerFrame(size_t line) const {
     size_t below = NonEmptyBelow(line);
-    if (below != 0 && Shape(below).Shape == LineShape::Text && Headables[below - 1] &&
-        Shape(below).Form.Characters <= LongestSubtitle) {
+    if (below != 0 && Subtitle(below)) {
         below = NonEmptyBelow(below);
     }
     return below != 0 && IsFraming(Shape(below).Shape) ? below : 0;
@@ -197,8 +208,7 @@ bool LayoutReader::ClosesHeading(size_t frame) const {
         return false;
     }
     size_t top = NonEmptyAbove(text);
-    if (top != 0 && Shape(top).Shape == LineShape::Text &&
-        Shape(text).Form.Characters <= LongestSubtitle) {
+    if (top != 0 && Shape(top).Shape == LineShape::Text && Subtitle(text)) {
         top = NonEmptyAbove(top);
     }
     return top != 0 && IsFraming(Shape(top).Shape) && LowerFrame(NonEmptyBelow(top)) == frame;

@@ -5,11 +5,17 @@
 
 #include "diagnosis/caption_form.h"
 #include "diagnosis/characters.h"
+#include "diagnosis/keyword_forms.h"
 #include "platform/lead_bytes.h"
 #include "viewer/caption.h"
 #include "viewer/search/find_text.h"
 
 namespace {
+
+// Whether the layout reads the line as a section's heading.
+bool Heads(const IssueLayout &layout, size_t line) {
+    return line >= 1 && line <= layout.Roles.size() && layout.Roles[line - 1] == LineRole::Heading;
+}
 
 // Headings of a table of contents tried for a keyword that stands in it.
 constexpr size_t MostTried = 16;
@@ -48,7 +54,7 @@ bool OpensPart(const AdvisedText &text, size_t line) {
 // A keyword for the heading that stands at `place` on the line: the line up to the keyword and
 // the keyword, or that with the line break before it, whichever the plugin finds there first
 // with a whole caption.
-bool HeadingForm(const AdvisedText &text, int key, size_t place, size_t lineNumber,
+bool FormAtHeading(const AdvisedText &text, int key, size_t place, size_t lineNumber,
                  std::string &form) {
     const TextLine &line = text.Lines[lineNumber - 1];
     const std::string whole =
@@ -111,7 +117,8 @@ void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &jud
     advice.push_back(cut);
 }
 
-void AdviseFoundAgain(const AdvisedText &text, int key, std::vector<TextAdvice> &advice) {
+void AdviseFoundAgain(const AdvisedText &text, const IssueLayout &layout, int key,
+                      std::vector<TextAdvice> &advice) {
     const char *keyword = text.Settings.Keywords[key];
     std::vector<size_t> places = Occurrences(text.Bytes, keyword);
     if (places.size() < 2) {
@@ -123,7 +130,21 @@ void AdviseFoundAgain(const AdvisedText &text, int key, std::vector<TextAdvice> 
     for (const size_t place : places) {
         again.Lines.push_back(LineAt(text.Lines, place));
     }
-    // Where the first place opens a part, it is taken for the heading: the others are mentions.
+    // Where the layout reads a later place as a section's heading and the first as none, the
+    // keyword that reaches that heading is the fix: the line above it tells it from its copy in a
+    // table of contents.
+    for (size_t i = 1; i < places.size() && !Heads(layout, again.Lines[0]); ++i) {
+        if (Heads(layout, again.Lines[i])) {
+            const std::vector<KeywordForm> forms = KeywordForms(text, again.Lines[i]);
+            if (!forms.empty()) {
+                SetFix(again, forms.front().Keyword, again.Lines[i]);
+            }
+            advice.push_back(again);
+            return;
+        }
+    }
+    // Else, where the first place opens a part, it is taken for the heading: the others are
+    // mentions.
     size_t tried = 0;
     for (size_t i = 1; i < places.size() && !OpensPart(text, again.Lines[0]) && tried < MostTried;
          ++i) {
@@ -132,7 +153,7 @@ void AdviseFoundAgain(const AdvisedText &text, int key, std::vector<TextAdvice> 
         }
         ++tried;
         std::string form;
-        if (HeadingForm(text, key, places[i], again.Lines[i], form)) {
+        if (FormAtHeading(text, key, places[i], again.Lines[i], form)) {
             SetFix(again, form, again.Lines[i]);
             break;
         }

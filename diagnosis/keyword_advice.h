@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "diagnosis/advised_text.h"
+#include "diagnosis/issue_layout.h"
 #include "diagnosis/text_advice.h"
 
 // A caption that starts inside a character or leaves out letters of the heading, for the keyword
@@ -12,8 +13,10 @@
 void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &judged,
                    std::vector<TextAdvice> &advice);
 
-// A keyword that stands more than once, whose first place is no heading and a later one is.
-void AdviseFoundAgain(const AdvisedText &text, int key, std::vector<TextAdvice> &advice);
+// A keyword that stands more than once, whose first place is no heading and a later one is (by
+// the text's layout where it reads one).
+void AdviseFoundAgain(const AdvisedText &text, const IssueLayout &layout, int key,
+                      std::vector<TextAdvice> &advice);
 
 // A keyword not found as written, that the text holds in other forms of its characters.
 void AdviseNearMiss(const AdvisedText &text, int key, std::vector<TextAdvice> &advice);

@@ -53,9 +53,6 @@ bool HoldsRule(const WideText &line) {
     return false;
 }
 
-// What a digit or a number sign stands as in a form: no character a text holds.
-constexpr WCHAR NumberPlace = 0x0001;
-
 // The marks as a form: digits and number signs as NumberPlace, a run of them once, blanks left
 // out.
 WideText MarksForm(const WideText &marks) {

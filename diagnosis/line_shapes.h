@@ -17,6 +17,9 @@ enum class LineShape : unsigned char {
     Text,
 };
 
+// What a number stands as in a heading's form: no character a text holds.
+constexpr WCHAR NumberPlace = 0x0001;
+
 // The form of a line that could head a section.
 struct HeadingForm {
     WideText Opening; // the marks before its first word, a number as one place, no blank

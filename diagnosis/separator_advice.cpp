@@ -11,10 +11,11 @@ namespace {
 // The rules tried as separators, beyond the keywords' marks.
 constexpr size_t MostRulesTried = 8;
 
-TextAdvice AdviceOn(AdviceKind kind, const AdvisedText &text, const KeywordJudgement &judged) {
+TextAdvice AdviceOn(AdviceKind kind, const PluginSettings &written,
+                    const KeywordJudgement &judged) {
     return {kind,
             judged.Key,
-            text.Settings.Keywords[judged.Key],
+            written.Keywords[judged.Key],
             {judged.Line},
             false,
             {},
@@ -68,7 +69,7 @@ void AddMarksAndRules(const AdvisedText &text, std::vector<std::string> &candida
 }
 
 // What is wrong with each keyword's section for the separator, and the separators to try.
-std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text,
+std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text, const PluginSettings &written,
                                           std::vector<std::string> &candidates) {
     const TextJudgement judged = Judge(text.Bytes, text.Settings);
     std::vector<TextAdvice> problems;
@@ -79,7 +80,7 @@ std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text,
             if (rules.empty()) {
                 continue;
             }
-            TextAdvice missed = AdviceOn(AdviceKind::RuleMissed, text, keyword);
+            TextAdvice missed = AdviceOn(AdviceKind::RuleMissed, written, keyword);
             for (const WideText &rule : rules) {
                 missed.Rules.push_back(AnsiOfWide(rule));
             }
@@ -87,7 +88,7 @@ std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text,
             problems.push_back(missed);
         } else if (ShapeOf(text, text.Settings.Keywords[keyword.Key], keyword) ==
                    Shape::HeadingOnly) {
-            problems.push_back(AdviceOn(AdviceKind::HeadingOnly, text, keyword));
+            problems.push_back(AdviceOn(AdviceKind::HeadingOnly, written, keyword));
         }
     }
     return problems;
@@ -95,9 +96,10 @@ std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text,
 
 } // namespace
 
-void AdviseOnSeparator(const AdvisedText &text, std::vector<TextAdvice> &advice) {
+void AdviseOnSeparator(const AdvisedText &text, const PluginSettings &written,
+                       std::vector<TextAdvice> &advice) {
     std::vector<std::string> candidates;
-    std::vector<TextAdvice> problems = SeparatorProblems(text, candidates);
+    std::vector<TextAdvice> problems = SeparatorProblems(text, written, candidates);
     if (problems.empty()) {
         return;
     }

@@ -7,4 +7,7 @@
 #include "diagnosis/advised_text.h"
 #include "diagnosis/text_advice.h"
 
-void AdviseOnSeparator(const AdvisedText &text, std::vector<TextAdvice> &advice);
+// The advice for the text with the settings as the reader will have fixed them; the keywords are
+// named as the reader wrote them (`written`).
+void AdviseOnSeparator(const AdvisedText &text, const PluginSettings &written,
+                       std::vector<TextAdvice> &advice);

@@ -17,6 +17,17 @@ enum class AdviceKind : unsigned char {
     FoundAgain,  // the keyword stands more than once: the first shows, not the heading
     NearMiss,    // not found as written, but the text has it with other forms of characters
     RuleMissed,  // found, but the separator matches none of the rule lines after it
+    NotHeading,  // found where the layout reads no section's heading
+};
+
+// Where a keyword stands in the layout, for NotHeading.
+enum class Standing : unsigned char {
+    Heads,    // at a section's heading
+    Item,     // at a part inside a section
+    Body,     // in a section's text
+    Banner,   // above the first section
+    Contents, // in the table of contents
+    Footer,   // in the footer
 };
 
 struct TextAdvice {
@@ -32,9 +43,11 @@ struct TextAdvice {
     std::string Caption;            // the caption of the keyword as fixed
     std::vector<std::string> Rules; // the rule lines after the keyword, in the code page
     std::string InText;             // for a near miss: the keyword as the text writes it
-    size_t FixedLine;               // where the fixed keyword stands, from 1
+    size_t FixedLine;               // where the fixed keyword stands, from 1; for NotHeading,
+                                    // where the first section's heading stands
     int Shown;                      // for a separator: the sections it shows with their text
     int Found;                      // and of how many keywords found
+    Standing Where = Standing::Heads; // for NotHeading: what the keyword stands in
 };
 
 // The places of a keyword that advice names, and the rules it lists.

@@ -63,6 +63,15 @@ const Words English = {
     "To show the heading at line {1}, write {2}={3} (caption {4}).",
     "{1} {2} is not in the text as written, but line {3} has {4}: write {1}={5} (caption {6}).",
     "{1} {2} (line {3}): the separator {4} matches none of the separator lines after it: {5}.",
+    "{1} {2} (line {3}) heads a part inside a section, not one of the issue's sections: its boxes "
+    "show that part alone. The issue's sections are headed like line {4}.",
+    "{1} {2} (line {3}) stands in the text of a section, not at a heading: its boxes start inside "
+    "the section. The issue's sections are headed like line {4}.",
+    "{1} {2} (line {3}) stands above the first section, in the issue's title: it heads no section. "
+    "The issue's sections are headed like line {4}.",
+    "{1} {2} (line {3}) stands in the table of contents only, not at a heading: its boxes show the "
+    "table of contents. The issue's sections are headed like line {4}.",
+    "{1} {2} (line {3}) stands in the footer (the publisher's lines), not at a section's heading.",
     "{1} ({2} characters)",
     ", ",
 
@@ -160,6 +169,15 @@ const Words Japanese = {
     "{1} {2} はそのままでは見つかりませんが、{3} 行目に {4} があります。{1}={5} と書いてください"
     " (題名 {6})。",
     "{1} {2} ({3} 行目): 区切り {4} は、その後の区切り線 {5} のどれとも一致しません。",
+    "{1} {2} ({3} 行目) は記事の中の項目の見出しで、号の記事の見出しではありません。ボックスには"
+    "その項目だけが表示されます。号の記事の見出しは {4} 行目のような行です。",
+    "{1} {2} ({3} 行目) は記事の本文の中にあり、見出しではありません。ボックスは記事の途中から始ま"
+    "ります。号の記事の見出しは {4} 行目のような行です。",
+    "{1} {2} ({3} 行目) は最初の記事より上の、号のタイトルの部分にあり、記事の見出しではありません。"
+    "号の記事の見出しは {4} 行目のような行です。",
+    "{1} {2} ({3} 行目) は目次にしかなく、見出しではありません。ボックスには目次が表示されます。"
+    "号の記事の見出しは {4} 行目のような行です。",
+    "{1} {2} ({3} 行目) は号の末尾の発行元などの欄にあり、記事の見出しではありません。",
     "{1} ({2} 文字)",
     "、",
 
@@ -372,6 +390,24 @@ std::string DescribeMistake(const Words &say, const SettingsFinding &finding,
     return key;
 }
 
+// What a keyword that heads no section stands in.
+const char *NotHeadingPattern(const Words &say, Standing where) {
+    switch (where) {
+    case Standing::Item:
+        return say.InItem;
+    case Standing::Banner:
+        return say.InBanner;
+    case Standing::Contents:
+        return say.InContents;
+    case Standing::Footer:
+        return say.InFooter;
+    case Standing::Heads:
+    case Standing::Body:
+        break;
+    }
+    return say.InBody;
+}
+
 std::string DescribeAdvice(const Words &say, const TextAdvice &advice,
                            const PluginSettings &settings, size_t offset, Utf8Of utf8) {
     const std::string key = Key(advice.Key);
@@ -396,6 +432,8 @@ std::string DescribeAdvice(const Words &say, const TextAdvice &advice,
     case AdviceKind::NearMiss:
         return Fill(say.NearMiss,
                     {key, keyword, fixed, QuotedValue(utf8(advice.InText)), fix, caption});
+    case AdviceKind::NotHeading:
+        return Fill(NotHeadingPattern(say, advice.Where), {key, keyword, line, fixed});
     case AdviceKind::RuleMissed:
         return Then(
             say,

@@ -60,6 +60,13 @@ struct Words {
     const char *FoundAgainFix;
     const char *NearMiss;
     const char *RuleMissed;
+    // A keyword that heads no section: {1} its key, {2} the keyword, {3} its line, {4} the line
+    // of the first section's heading.
+    const char *InItem;
+    const char *InBody;
+    const char *InBanner;
+    const char *InContents;
+    const char *InFooter;
     const char *RuleLine;
     const char *ListSeparator;
 

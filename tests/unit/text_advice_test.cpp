@@ -132,13 +132,13 @@ const AdviceCase Cases[] = {
      {"keyword0=1. 今週の話題", "separator=" + Framed},
      {"keyword0 \"1. 今週の話題\" stands at lines 5, 10: its boxes show the first, at line 5. To "
       "show the heading at line 10, write keyword0=■1. 今週の話題 (caption \" 今週の話題\").",
-      "keyword0 \"■1. 今週の話題\" (line 10): the separator line comes right after the heading, "
+      "keyword0 \"1. 今週の話題\" (line 10): the separator line comes right after the heading, "
       "so its boxes show the heading alone. With separator=■, 1 of the 1 sections found show "
       "their text."},
      {"keyword0 \"1. 今週の話題\" は 5、10 行目にあります。ボックスに表示されるのは最初の 5 行目"
       "です。10 行目の見出しを表示するには、keyword0=■1. 今週の話題 と書いてください (題名 "
       "\" 今週の話題\")。",
-      "keyword0 \"■1. 今週の話題\" (10 行目): 見出しのすぐ後に区切り線があるため、ボックスには"
+      "keyword0 \"1. 今週の話題\" (10 行目): 見出しのすぐ後に区切り線があるため、ボックスには"
       "見出ししか表示されません。separator=■ にすると、見つかった 1 個の記事のうち 1 個が本文付きで"
       "表示されます。"},
      {{" 今週の話題", "川沿い"}}},
@@ -158,6 +158,38 @@ const AdviceCase Cases[] = {
       "\"───────────────\" (15 文字) のどれとも一致しません。separator=─── にすると、見つかった "
       "2 個の記事のうち 1 個が本文付きで表示されます。"},
      {{" 今週の話題", "足あと"}, {"】催し物", "書き初め"}}},
+    // The table of contents framed by the headings' own rule: the line above tells them apart.
+    {"a keyword that a table of contents framed alike holds first",
+     "contents-framed.txt",
+     {"keyword0=2. 今週の話題", "separator=━━━"},
+     {"keyword0 \"2. 今週の話題\" stands at lines 5, 13: its boxes show the first, at line 5. To "
+      "show the heading at line 13, write keyword0=━\\n2. 今週の話題 (caption \"2. 今週の話題\").",
+      "keyword0 \"2. 今週の話題\" (line 13): the separator line comes right after the heading, "
+      "so its boxes show the heading alone."},
+     {"keyword0 \"2. 今週の話題\" は 5、13 行目にあります。ボックスに表示されるのは最初の 5 行目"
+      "です。13 行目の見出しを表示するには、keyword0=━\\n2. 今週の話題 と書いてください (題名 "
+      "\"2. 今週の話題\")。",
+      "keyword0 \"2. 今週の話題\" (13 行目): 見出しのすぐ後に区切り線があるため、ボックスには"
+      "見出ししか表示されません。"},
+     {{"2. 今週の話題", ""}}},
+    {"a keyword that heads an item inside a section",
+     "contents-framed.txt",
+     {"keyword0=\\n▼年忘れ木工市", "separator=━━━"},
+     {"keyword0 \"\\r\\n▼年忘れ木工市\" (line 21) heads a part inside a section, not one of the "
+      "issue's sections: its boxes show that part alone. The issue's sections are headed like line "
+      "8."},
+     {"keyword0 \"\\r\\n▼年忘れ木工市\" (21 行目) は記事の中の項目の見出しで、号の記事の見出しでは"
+      "ありません。ボックスにはその項目だけが表示されます。号の記事の見出しは 8 "
+      "行目のような行です。"},
+     {{"年忘れ木工市", "公民館"}}},
+    {"a keyword found in a section's text",
+     "contents-framed.txt",
+     {"keyword0=工房だより", "separator=━━━"},
+     {"keyword0 \"工房だより\" (line 10) stands in the text of a section, not at a heading: its "
+      "boxes start inside the section. The issue's sections are headed like line 8."},
+     {"keyword0 \"工房だより\" (10 行目) は記事の本文の中にあり、見出しではありません。ボックスは"
+      "記事の途中から始まります。号の記事の見出しは 8 行目のような行です。"},
+     {{"だより", "お届け"}}},
 };
 
 class TextAdvice : public ScenarioTest {};
