@@ -202,8 +202,10 @@ RunTally Setup(const Messages &say, const Console &console, const std::vector<Ch
     }
     ReadSettingsFiles fresh;
     ReadSettingsFrom(written.Path.c_str(), fresh, tally);
-    for (const CheckedBody &text : texts) {
-        // Several texts are told apart by their accounts; one needs none again.
+    // The issues the settings were made from, each checked again; several are told apart by
+    // their accounts, one needs none again.
+    for (const size_t issue : choice.Issues) {
+        const CheckedBody &text = texts[issue];
         console.Write("\n" + std::string(say.CheckedAgain) + "\n" +
                       (texts.size() > 1 ? text.Account : ""));
         RunTally again;

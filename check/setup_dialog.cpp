@@ -124,17 +124,21 @@ std::string Shown(const std::string &file) {
     return shown;
 }
 
-// The texts that are issues, as the proposal takes them, with what they are called.
+// The texts that are issues, as the proposal takes them, with what they are called and where
+// they stand among the texts.
 std::vector<std::string> IssuesAmong(const std::vector<SetupText> &texts,
-                                     const PluginSettings &current, ProposalSources &sources) {
+                                     const PluginSettings &current, ProposalSources &sources,
+                                     std::vector<size_t> &indices) {
     std::vector<std::string> issues;
-    for (const SetupText &text : texts) {
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const SetupText &text = texts[i];
         TextJudgement judgement{};
         JudgeText(text.Body.c_str(), text.Body.size() + 1, current, NoBoxCancelled, judgement);
         if (judgement.Issue) {
             issues.push_back(text.Body);
             sources.Names.push_back(text.Name);
             sources.Offsets.push_back(text.Offset);
+            indices.push_back(i);
         }
     }
     return issues;
@@ -147,18 +151,19 @@ SetupChoice AskSetup(const Messages &say, const std::vector<SetupText> &texts,
                      const SetupTalk &talk) {
     const Words &words = WordsFor(GetACP());
     ProposalSources sources;
-    const std::vector<std::string> issues = IssuesAmong(texts, current, sources);
+    std::vector<size_t> indices;
+    const std::vector<std::string> issues = IssuesAmong(texts, current, sources, indices);
     if (issues.empty()) {
         talk.Tell(std::string(say.SetupHeading) + "\n  " +
                   Fill(words.NoIssueGiven, {IssueMarker, std::to_string(MarkerWindow)}) + "\n");
-        return {false, {}};
+        return {false, {}, {}};
     }
     const SetupProposal proposal = ProposeSetup(issues, current);
     talk.Tell(std::string(say.SetupHeading) + "\n" +
               DescribeProposal(words, proposal, sources, Utf8OfAnsi) + "\n");
     std::vector<size_t> chosen;
     if (proposal.Sections.empty() || !AskSections(say, proposal, talk, chosen)) {
-        return {false, {}};
+        return {false, {}, {}};
     }
     std::vector<std::string> keywords;
     keywords.reserve(chosen.size());
@@ -171,5 +176,9 @@ SetupChoice AskSetup(const Messages &say, const std::vector<SetupText> &texts,
     const std::string comment = AnsiOf(WideOf(CP_UTF8, ProposalComment(words, proposal)), unheld);
     const std::string file = SettingsFileText({comment}, keywords, separator, pageLines);
     talk.Tell("\n" + Fill(say.FileToWrite, {path}) + "\n" + Shown(file) + "\n");
-    return {IsYes(talk.Ask(say.AskWrite)), file};
+    std::vector<size_t> madeFrom;
+    for (const size_t issue : proposal.Issues) {
+        madeFrom.push_back(indices[issue]);
+    }
+    return {IsYes(talk.Ask(say.AskWrite)), file, madeFrom};
 }

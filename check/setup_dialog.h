@@ -19,8 +19,9 @@ struct SetupTalk {
 };
 
 struct SetupChoice {
-    bool Write;           // the reader chose sections and said to write the file
-    std::string FileText; // the settings file, in the code page with CR LF
+    bool Write;                 // the reader chose sections and said to write the file
+    std::string FileText;       // the settings file, in the code page with CR LF
+    std::vector<size_t> Issues; // the texts (their indices) the settings were made from
 };
 
 // A text that the settings may be made from: what the reader calls it (UTF-8), its body (in the

@@ -103,12 +103,14 @@ bool HasWords(const ShapedLine &line) {
            !line.Form.Words.empty();
 }
 
+// The first of the marks, in half width where it has one: the same mark whichever width it is
+// typed in, while ★ and ☆, ■ and □ stay apart, as newsletters set headings and items apart by them.
 WCHAR FirstMark(const WideText &marks) {
     if (marks.empty()) {
         return 0;
     }
-    std::vector<size_t> from;
-    return LenientForm(marks.substr(0, 1), from)[0];
+    const WCHAR first = marks[0];
+    return first >= 0xFF01 && first <= 0xFF5E ? static_cast<WCHAR>(first - 0xFF01 + 0x21) : first;
 }
 
 class LayoutReader {
@@ -125,7 +127,7 @@ class LayoutReader {
     size_t NonEmptyBelow(size_t line) const;
     bool Headable(size_t line) const;
     bool ClosesHeading(size_t frame) const;
-    bool Subtitle(size_t line) const;
+    bool Subtitle(size_t line, size_t heading) const;
     size_t LowerFrame(size_t line) const;
     Place PlaceOf(size_t line) const;
     void FindContents();
@@ -181,21 +183,23 @@ bool LayoutReader::Headable(size_t line) const {
     return !sentence && !address && !title;
 }
 
-// Whether the line can be a heading's subtitle or byline inside its frame: short, and set off as
-// one (indented, or opening with a mark), unlike a section's one line of text.
-bool LayoutReader::Subtitle(size_t line) const {
+// Whether the line can be the subtitle or byline of the heading above it inside its frame: short,
+// and set off as one (indented, or opening with a mark), unlike a section's one line of text,
+// and not opening as the heading does, as the next entry of a list would.
+bool LayoutReader::Subtitle(size_t line, size_t heading) const {
     const ShapedLine &shape = Shape(line);
     const WideText &opening = shape.Form.Opening;
     const bool marked =
         std::any_of(opening.begin(), opening.end(), [](WCHAR c) { return c != NumberPlace; });
+    const bool listed = !opening.empty() && opening == Shape(heading).Form.Opening;
     return shape.Shape == LineShape::Text && Headables[line - 1] &&
-           shape.Form.Characters <= LongestSubtitle && (shape.Form.Indented || marked);
+           shape.Form.Characters <= LongestSubtitle && (shape.Form.Indented || marked) && !listed;
 }
 
 // The frame under the line that closes it as a heading (after a subtitle at most); 0 for none.
 size_t LayoutReader::LowerFrame(size_t line) const {
     size_t below = NonEmptyBelow(line);
-    if (below != 0 && Subtitle(below)) {
+    if (below != 0 && Subtitle(below, line)) {
         below = NonEmptyBelow(below);
     }
     return below != 0 && IsFraming(Shape(below).Shape) ? below : 0;
@@ -208,7 +212,7 @@ bool LayoutReader::ClosesHeading(size_t frame) const {
         return false;
     }
     size_t top = NonEmptyAbove(text);
-    if (top != 0 && Shape(top).Shape == LineShape::Text && Subtitle(text)) {
+    if (top != 0 && Shape(top).Shape == LineShape::Text && Subtitle(text, top)) {
         top = NonEmptyAbove(top);
     }
     return top != 0 && IsFraming(Shape(top).Shape) && LowerFrame(NonEmptyBelow(top)) == frame;

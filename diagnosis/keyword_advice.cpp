@@ -17,6 +17,21 @@ bool Heads(const IssueLayout &layout, size_t line) {
     return line >= 1 && line <= layout.Roles.size() && layout.Roles[line - 1] == LineRole::Heading;
 }
 
+// Whether the keyword found at `start` starts right after its heading's number, among the marks
+// it opens with: a keyword made to follow a heading whose number changes from issue to issue,
+// whose caption leaves out letters on purpose.
+bool AfterNumber(const AdvisedText &text, size_t start) {
+    const TextLine &line = text.Lines[LineAt(text.Lines, start) - 1];
+    bool digit = false;
+    for (size_t i = 0; i < line.Characters.size() && line.Bytes[i] < start; ++i) {
+        if (IsLetter(line.Characters[i])) {
+            return false;
+        }
+        digit = IsDigit(line.Characters[i]);
+    }
+    return digit;
+}
+
 // Headings of a table of contents tried for a keyword that stands in it.
 constexpr size_t MostTried = 16;
 
@@ -55,7 +70,7 @@ bool OpensPart(const AdvisedText &text, size_t line) {
 // the keyword, or that with the line break before it, whichever the plugin finds there first
 // with a whole caption.
 bool FormAtHeading(const AdvisedText &text, int key, size_t place, size_t lineNumber,
-                 std::string &form) {
+                   std::string &form) {
     const TextLine &line = text.Lines[lineNumber - 1];
     const std::string whole =
         text.Bytes.substr(line.Start, place - line.Start) + text.Settings.Keywords[key];
@@ -105,7 +120,8 @@ WideText LenientKeyword(const char *keyword) {
 void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &judged,
                    std::vector<TextAdvice> &advice) {
     const std::string keyword = text.Settings.Keywords[key];
-    if (keyword.size() <= static_cast<size_t>(ExcerptSkip) || !CutsCaption(keyword)) {
+    if (keyword.size() <= static_cast<size_t>(ExcerptSkip) || !CutsCaption(keyword) ||
+        AfterNumber(text, judged.Start)) {
         return;
     }
     TextAdvice cut = AdviceOn(AdviceKind::CutCaption, key, keyword);

@@ -10,10 +10,40 @@
 
 namespace {
 
-// The heading's bytes less the blanks at its end.
+// The heading's bytes to its last word and the marks that close it.
 std::string HeadingBytes(const std::string &text, const TextLine &line) {
-    const size_t characters = TrimmedLine(line).size();
-    return text.substr(line.Start, line.Bytes[characters] - line.Start);
+    const WideText &characters = line.Characters;
+    size_t end = TrimmedLine(line).size();
+    // Marks set apart from the words by blanks (the padding and the closing marks of a framed
+    // heading, "　　　◆◆") are left out: their count changes with the heading's words.
+    size_t word = end;
+    while (word > 0 && !IsLetter(characters[word - 1]) && !IsDigit(characters[word - 1])) {
+        --word;
+    }
+    size_t attached = word;
+    while (attached < end && !IsBlank(characters[attached])) {
+        ++attached;
+    }
+    end = word > 0 ? attached : end;
+    return text.substr(line.Start, line.Bytes[end] - line.Start);
+}
+
+// The line's bytes less the blanks at its end.
+std::string LineBytes(const std::string &text, const TextLine &line) {
+    return text.substr(line.Start, line.Bytes[TrimmedLine(line).size()] - line.Start);
+}
+
+// The heading to its last word and the first blank of the padding after it: what tells a framed
+// heading from its copy in a table of contents, however long the padding.
+std::string PaddedBytes(const std::string &text, const TextLine &line) {
+    const std::string heading = HeadingBytes(text, line);
+    const size_t end = line.Start + heading.size();
+    const auto next = std::lower_bound(line.Bytes.begin(), line.Bytes.end(), end);
+    const size_t at = static_cast<size_t>(next - line.Bytes.begin());
+    if (next == line.Bytes.end() || at + 1 >= line.Bytes.size() || !IsBlank(line.Characters[at])) {
+        return heading;
+    }
+    return text.substr(line.Start, line.Bytes[at + 1] - line.Start);
 }
 
 // Where the heading's number ends (a character's index): the first run of digits among the marks
@@ -176,7 +206,12 @@ std::vector<KeywordForm> FormsFor(const AdvisedText &text, size_t line, const st
 
 std::vector<KeywordForm> KeywordForms(const AdvisedText &text, size_t line) {
     const TextLine &heading = text.Lines[line - 1];
-    return FormsFor(text, line, HeadingBytes(text.Bytes, heading), true);
+    std::vector<KeywordForm> forms = FormsFor(text, line, HeadingBytes(text.Bytes, heading), true);
+    // The line whole, closing marks and all, where that alone tells the heading from its copies.
+    for (const KeywordForm &form : FormsFor(text, line, LineBytes(text.Bytes, heading), true)) {
+        Add(form, forms);
+    }
+    return forms;
 }
 
 std::vector<KeywordForm> LabelForms(const AdvisedText &text, size_t line) {
@@ -191,13 +226,18 @@ std::vector<KeywordForm> LabelForms(const AdvisedText &text, size_t line) {
 
 std::vector<KeywordForm> CutForms(const AdvisedText &text, size_t line) {
     const TextLine &heading = text.Lines[line - 1];
-    const std::string whole = HeadingBytes(text.Bytes, heading);
     const size_t numberEnd = NumberEnd(heading);
     std::vector<KeywordForm> forms;
-    if (numberEnd > 0 && numberEnd < TrimmedLine(heading).size()) {
-        Add({CutFrom(text, heading, whole, numberEnd), {}, true, false}, forms);
+    // The heading to its last word, else the line whole where only its closing marks tell the
+    // heading from its copies.
+    for (const std::string &whole :
+         {HeadingBytes(text.Bytes, heading), PaddedBytes(text.Bytes, heading),
+          LineBytes(text.Bytes, heading)}) {
+        if (numberEnd > 0 && numberEnd < TrimmedLine(heading).size()) {
+            Add({CutFrom(text, heading, whole, numberEnd), {}, true, false}, forms);
+        }
+        Add({CutFrom(text, heading, whole, 0), NumberOf(text.Bytes, heading), false, false}, forms);
     }
-    Add({CutFrom(text, heading, whole, 0), NumberOf(text.Bytes, heading), false, false}, forms);
     return forms;
 }
 

@@ -11,26 +11,42 @@ constexpr double SameNewsletter = 0.3;
 // An issue is compared with so many issues of a group at most.
 constexpr size_t Compared = 3;
 
-using Fingerprint = std::set<WideText>;
+// The lines at either end of an issue whose words are known: the banner's and the footer's,
+// which a newsletter repeats from issue to issue.
+constexpr size_t EndLines = 5;
 
-// What an issue's layout is known by: the frames it draws, the forms and the words of its
-// headings.
+// What an issue is known by: its layout (the frames it draws, the forms and the words of its
+// headings), and the words of the lines at its top and its bottom.
+struct Fingerprint {
+    std::set<WideText> Layout;
+    std::set<WideText> Ends;
+};
+
 Fingerprint FingerprintOf(const IssueLayout &layout, const std::vector<TextLine> &lines) {
-    Fingerprint tokens;
+    Fingerprint print;
+    std::vector<size_t> worded;
     for (size_t line = 1; line <= lines.size(); ++line) {
         if (layout.Shapes[line - 1].Shape == LineShape::Frame) {
-            tokens.insert(WCHAR('f') + TrimmedLine(lines[line - 1]));
+            print.Layout.insert(WCHAR('f') + TrimmedLine(lines[line - 1]));
+        }
+        if (!layout.Shapes[line - 1].Form.Words.empty()) {
+            worded.push_back(line);
         }
     }
     for (const size_t heading : layout.Headings) {
         const HeadingForm &form = layout.Shapes[heading - 1].Form;
-        tokens.insert(WCHAR('o') + form.Opening);
-        tokens.insert(WCHAR('w') + form.Words);
+        print.Layout.insert(WCHAR('o') + form.Opening);
+        print.Layout.insert(WCHAR('w') + form.Words);
     }
-    return tokens;
+    for (size_t i = 0; i < worded.size(); ++i) {
+        if (i < EndLines || i + EndLines >= worded.size()) {
+            print.Ends.insert(layout.Shapes[worded[i] - 1].Form.Words);
+        }
+    }
+    return print;
 }
 
-double Shared(const Fingerprint &one, const Fingerprint &other) {
+double SharedTokens(const std::set<WideText> &one, const std::set<WideText> &other) {
     const size_t smaller = std::min(one.size(), other.size());
     if (smaller == 0) {
         return 0;
@@ -40,6 +56,11 @@ double Shared(const Fingerprint &one, const Fingerprint &other) {
         shared += other.count(token);
     }
     return static_cast<double>(shared) / static_cast<double>(smaller);
+}
+
+// How much two issues share: of their layouts, or of the lines at their ends, whichever is more.
+double Shared(const Fingerprint &one, const Fingerprint &other) {
+    return std::max(SharedTokens(one.Layout, other.Layout), SharedTokens(one.Ends, other.Ends));
 }
 
 } // namespace

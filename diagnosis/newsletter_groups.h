@@ -1,7 +1,7 @@
 #pragma once
 // Issues told apart by the newsletter they come from: two issues of one newsletter share much of
-// their layout (the frames they draw, the forms and words of their headings), issues of two
-// newsletters little.
+// their layout (the frames they draw, the forms and words of their headings) or of the lines
+// at their top and bottom (the banner, the footer), issues of two newsletters little.
 #include <cstddef>
 #include <vector>
 

@@ -46,6 +46,9 @@ size_t OffsetOf(const SetupProposal &proposal, const ProposalSources &sources, s
 // What to know of the section's keyword: its number, its caption.
 std::string KeywordNotes(const Words &say, const ProposedSection &section, Utf8Of utf8) {
     const std::string held = utf8(section.Number);
+    if (section.WithoutNumber && !section.WholeCaption) {
+        return Note(say.NumberCut);
+    }
     return Note(section.WithoutNumber ? say.WithoutNumber : "") +
            Note(held.empty() ? "" : Fill(say.KeepsNumber, {held})) +
            Note(section.WholeCaption ? "" : say.CaptionCut);
@@ -134,7 +137,8 @@ std::string DescribeProposal(const Words &say, const SetupProposal &proposal,
                              const ProposalSources &sources, Utf8Of utf8) {
     const std::string aside = SetAside(say, proposal, sources);
     if (proposal.Sections.empty()) {
-        return aside + "  " + say.NoHeadings + "\n" + Changing(say, proposal, sources, utf8);
+        return aside + "  " + (proposal.Changing.empty() ? say.NoHeadings : say.OnlyChanging) +
+               "\n" + Changing(say, proposal, sources, utf8);
     }
     const bool many = proposal.Issues.size() > 1;
     std::string text =

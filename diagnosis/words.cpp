@@ -89,6 +89,8 @@ const Words English = {
     "found",
     "the caption leaves out the start of the heading: with this separator, a keyword that keeps "
     "it would end its boxes at once",
+    "the keyword starts after the heading's number, which changes from issue to issue, so the "
+    "caption leaves out the letters that follow the number",
     "Separator: {1}; with it, {2} of the {3} sections show their text.",
     "Separator: {1}; with it, {2} of the {3} sections show their text in every issue they stand "
     "in.",
@@ -101,11 +103,13 @@ const Words English = {
     "and in {1} more issues",
     "Headings that change from issue to issue, which no keyword can follow:",
     "issue {1} ({2}), line {3}: {4}",
-    "Of the {1} issues given, {2} come from one newsletter, and the settings are made from them; "
-    "the other {3} come from another newsletter or more (the first: {4}) and are set aside.",
+    "Of the {1} issues given, {2} come from one newsletter, and the settings are made from them. "
+    "Set aside as another newsletter's: {3} (the first: {4}).",
     "No headings were found: no lines that open alike (with a mark, a bracket or a number) and "
     "stand apart alike (between rules, under a rule or under empty lines), nor lines that a table "
     "of contents names. Write the settings by hand (see readme.txt).",
+    "Every heading found changes from issue to issue: no keyword can follow them, and no section "
+    "is proposed.",
     "None of the texts given is an issue (\"{1}\" within its first {2} bytes): there is nothing "
     "to make settings from.",
     "Made from an issue: the keywords are its headings, checked on it.",
@@ -173,7 +177,8 @@ const Words Japanese = {
     "その項目だけが表示されます。号の記事の見出しは {4} 行目のような行です。",
     "{1} {2} ({3} 行目) は記事の本文の中にあり、見出しではありません。ボックスは記事の途中から始ま"
     "ります。号の記事の見出しは {4} 行目のような行です。",
-    "{1} {2} ({3} 行目) は最初の記事より上の、号のタイトルの部分にあり、記事の見出しではありません。"
+    "{1} {2} ({3} 行目) "
+    "は最初の記事より上の、号のタイトルの部分にあり、記事の見出しではありません。"
     "号の記事の見出しは {4} 行目のような行です。",
     "{1} {2} ({3} 行目) は目次にしかなく、見出しではありません。ボックスには目次が表示されます。"
     "号の記事の見出しは {4} 行目のような行です。",
@@ -194,6 +199,8 @@ const Words Japanese = {
     "キーワードに見出しの番号 {1} が入っています。ほかの号で番号が変わると見つかりません",
     "題名は見出しの先頭が欠けます。この区切り線では、先頭まで入れたキーワードだとボックスがすぐ"
     "終わってしまいます",
+    "号ごとに変わる見出しの番号を入れないようキーワードは番号の後から始まるので、題名は番号の後の"
+    "文字が欠けます",
     "区切り線: {1} (このとき {3} 個の記事のうち {2} 個が本文付きで表示されます)",
     "区切り線: {1} (このとき {3} 個の記事のうち {2} 個が、載っているすべての号で本文付きで表示され"
     "ます)",
@@ -211,6 +218,7 @@ const Words Japanese = {
     "見出しが見つかりませんでした。同じ形 (同じ記号・括弧・番号で始まる) で、同じように区切られた"
     " (区切り線の間、区切り線の下、空行の下) 行も、目次に載っている行もありません。設定は手で書いて"
     "ください (readme.txt を参照)。",
+    "見つかった見出しはどれも号ごとに変わるため、キーワードでは追えません。記事は提案できません。",
     "渡された文章はどれも号ではありません (先頭 {2} "
     "バイトの中に「{1}」がありません)。設定を作る元が"
     "ありません。",

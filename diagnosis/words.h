@@ -84,6 +84,7 @@ struct Words {
     const char *WithoutNumber;
     const char *KeepsNumber;
     const char *CaptionCut;
+    const char *NumberCut;
     const char *ProposedSeparator;
     const char *ProposedSeparatorMany;
     const char *FateHeadingOnly;
@@ -97,6 +98,7 @@ struct Words {
     const char *ChangingHeading;
     const char *OtherNewsletters;
     const char *NoHeadings;
+    const char *OnlyChanging;
     const char *NoIssueGiven;
     const char *FileComment;
     const char *FileCommentMany;

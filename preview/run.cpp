@@ -10,6 +10,7 @@
 #include "preview/host_exports.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mail/plain_body.h"
+#include "viewer/issue.h"
 
 namespace {
 
@@ -231,7 +232,7 @@ void PreviewRun::KeepIssue(std::string body, const std::string &name) {
     TextJudgement judgement{};
     inspection.JudgeText(body.c_str(), body.size() + 1, *inspection.Settings, NoBoxCancelled,
                          judgement);
-    Summary.AddSuggestion(judgement, 0);
+    Summary.AddSuggestion(judgement);
     if (!judgement.Issue) {
         PrintLine("  " + DescribeMarker(judgement));
         std::fprintf(Out, "\n");
@@ -251,6 +252,11 @@ void PreviewRun::KeepIssue(std::string body, const std::string &name) {
 // settings file with the sections that show, and how to save it as the plugin reads it.
 void PreviewRun::Suggest(const std::vector<std::string> &paths) {
     if (Issues.empty()) {
+        if (Summary.Messages > 0) {
+            PrintLine(
+                Fill(EnglishWords().NoIssueGiven, {IssueMarker, std::to_string(MarkerWindow)}));
+            std::fprintf(Out, "\n");
+        }
         return;
     }
     const PluginInspection &inspection = *Plugin.Inspection;
@@ -264,7 +270,7 @@ void PreviewRun::Suggest(const std::vector<std::string> &paths) {
     for (const size_t index : ShowingSections(proposal)) {
         keywords.push_back(proposal.Sections[index].Keyword);
     }
-    Summary.Tally.Boxes += keywords.size();
+    Summary.AddProposal(proposal.Issues.size(), keywords.size());
     PrintLine("Settings made from " + std::string(Issues.size() == 1 ? "the issue" : "the issues") +
               ":");
     PrintLines(DescribeProposal(proposal, IssueNames));
@@ -275,7 +281,16 @@ void PreviewRun::Suggest(const std::vector<std::string> &paths) {
     const std::string file =
         inspection.SettingsFileText({ProposalComment(EnglishWords(), proposal)}, keywords,
                                     proposal.Separator, settings.PageLines);
+    const size_t showing = static_cast<size_t>(std::count_if(
+        proposal.Sections.begin(), proposal.Sections.end(), [](const ProposedSection &section) {
+            return section.Shown() > 0 && section.Shown() == section.Standing();
+        }));
     std::fprintf(Out, "\n  plugins/dovrink.ini, with the sections that show:\n\n");
+    if (showing > keywords.size()) {
+        PrintLine("  (" + std::to_string(showing) + " sections show, but the plugin reads " +
+                  std::to_string(keywords.size()) + " keywords at most: the first " +
+                  std::to_string(keywords.size()) + " are written)");
+    }
     std::string utf8 = AnsiToUtf8(file);
     utf8.erase(std::remove(utf8.begin(), utf8.end(), '\r'), utf8.end());
     PrintLines(utf8);

@@ -31,19 +31,32 @@ void RunSummary::Add(const TextJudgement &judgement) {
     }
 }
 
-void RunSummary::AddSuggestion(const TextJudgement &judgement, size_t sectionsShown) {
+void RunSummary::AddSuggestion(const TextJudgement &judgement) {
     ++Messages;
-    Tally.Boxes += sectionsShown;
+    Suggested = true;
     Tally.Issues += judgement.Issue ? 1 : 0;
-    IssuesWithoutBox += judgement.Issue && sectionsShown == 0 ? 1 : 0;
+}
+
+void RunSummary::AddProposal(size_t issues, size_t offered) {
+    ProposedFor = issues;
+    Tally.Boxes += offered;
 }
 
 void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
-    std::fprintf(out,
-                 "Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",
-                 Count(Messages, "message", "messages").c_str(), Tally.Unreadable,
-                 Count(Tally.Issues, "issue", "issues").c_str(), IssuesWithoutBox,
-                 Count(Tally.Boxes, "box", "boxes").c_str());
+    if (Suggested) {
+        std::fprintf(out,
+                     "Summary: %s read, %zu could not be read; %s, the settings made from %zu of "
+                     "them; %s offered\n",
+                     Count(Messages, "message", "messages").c_str(), Tally.Unreadable,
+                     Count(Tally.Issues, "issue", "issues").c_str(), ProposedFor,
+                     Count(Tally.Boxes, "section", "sections").c_str());
+    } else {
+        std::fprintf(out,
+                     "Summary: %s read, %zu could not be read; %s, %zu of them without a box; %s\n",
+                     Count(Messages, "message", "messages").c_str(), Tally.Unreadable,
+                     Count(Tally.Issues, "issue", "issues").c_str(), IssuesWithoutBox,
+                     Count(Tally.Boxes, "box", "boxes").c_str());
+    }
     if (Tally.Warnings > 0) {
         std::fprintf(out, "  %s\n",
                      Fill(EnglishWords().SomeWarnings, {std::to_string(Tally.Warnings)}).c_str());
@@ -61,7 +74,7 @@ void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
     for (const auto &keyword : settings.Keywords) {
         anySet = anySet || keyword[0] != '\0';
     }
-    if (!anySet || Tally.Issues == 0) {
+    if (!anySet || Tally.Issues == 0 || Suggested) {
         std::fprintf(out, "\n");
         return;
     }

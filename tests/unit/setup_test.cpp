@@ -62,13 +62,13 @@ TEST_F(Setup, EachLayoutShowsTheChosenSections) {
          false,
          {"", "", "", "y"},
          {{"今週の話題】", "駅前の広場"},
-          {" 新刊案内 ◆", "写真集"},
+          {" 新刊案内", "写真集"},
           {"催し物＞", "大掃除"},
           {"ﾆｭｰｽ", "窓口の時間"}}},
         {"two-rules.txt",
          true,
          {"２　３、4", "", "", "ｙ"},
-         {{" 新刊案内 ◆◇", "冬の星"}, {"催し物", "書き初め"}, {"読者の声", "お便り"}}},
+         {{" 新刊案内", "冬の星"}, {"催し物", "書き初め"}, {"読者の声", "お便り"}}},
         // Layouts of public newsletters and templates: rules of two kinds that begin alike, a
         // mark framing each heading with no rule between sections, a numbered table of contents
         // whose entries are the headings word for word, a topics list that names the headings.
@@ -79,7 +79,7 @@ TEST_F(Setup, EachLayoutShowsTheChosenSections) {
         {"mark-framed.txt",
          true,
          {"a", "", "", "y"},
-         {{" 今月の作業 ■□■", "棚の修理"}, {" 道具の貸し出し ■□■", "受付"}}},
+         {{" 今月の作業", "棚の修理"}, {" 道具の貸し出し", "受付"}}},
         {"numbered-toc.txt",
          false,
          {"", "", "", "y"},
@@ -134,9 +134,9 @@ TEST_F(Setup, ProposalInBothLanguages) {
     const ProposalSources sources{{"two-rules.txt"}, {0}};
     EXPECT_EQ(DescribeProposal(WordsFor(1252), proposal, sources, AnsiToUtf8),
               "  The sections of this issue, with the captions their boxes will show:\n"
-              "  1. \" 今週の話題 ◆◇\"  (line 5, 1 box)\n"
+              "  1. \" 今週の話題\"  (line 5, 1 box)\n"
               "       with this separator, its boxes run on into the next section\n"
-              "  2. \" 新刊案内 ◆◇\"  (line 10, 1 box)\n"
+              "  2. \" 新刊案内\"  (line 10, 1 box)\n"
               "  3. \"催し物\"  (line 14, 1 box)\n"
               "       the keyword holds the heading's number １: in an issue that numbers it "
               "otherwise, it is not found\n"
@@ -146,9 +146,9 @@ TEST_F(Setup, ProposalInBothLanguages) {
               "  Separator: \"───\"; with it, 3 of the 4 sections show their text.\n");
     EXPECT_EQ(DescribeProposal(WordsFor(932), proposal, sources, AnsiToUtf8),
               "  この号の記事 (ボックスに表示される題名):\n"
-              "  1. \" 今週の話題 ◆◇\"  (5 行目、ボックス 1 個)\n"
+              "  1. \" 今週の話題\"  (5 行目、ボックス 1 個)\n"
               "       この区切り線では、次の記事まで続けて表示されます\n"
-              "  2. \" 新刊案内 ◆◇\"  (10 行目、ボックス 1 個)\n"
+              "  2. \" 新刊案内\"  (10 行目、ボックス 1 個)\n"
               "  3. \"催し物\"  (14 行目、ボックス 1 個)\n"
               "       キーワードに見出しの番号 １ が入っています。ほかの号で番号が変わると見つかり"
               "ません\n"
@@ -159,3 +159,55 @@ TEST_F(Setup, ProposalInBothLanguages) {
 }
 
 } // namespace
+
+// Several issues of one newsletter, whose numbers shift where an issue lacks a section, with an
+// issue of another newsletter among them: the file written shows each chosen section in every
+// issue of the newsletter, and the other issue is named as set aside.
+TEST_F(Setup, SeveralIssuesWithAnotherNewsletters) {
+    Arrange(932, {"[dovrink]"});
+    LoadLeadBytes();
+    PluginSettings current;
+    LoadSettings(current);
+    const std::string folder = std::string(DOVRINK_TEST_ISSUES) + "/../newsletters/";
+    const std::string issues[] = {
+        Bytes(folder + "mus-kagakukan-2006/01.txt"), Bytes(folder + "lib-jla/01.txt"),
+        Bytes(folder + "mus-kagakukan-2006/02.txt"), Bytes(folder + "mus-kagakukan-2006/03.txt")};
+    std::vector<SetupText> texts;
+    for (size_t i = 0; i < 4; ++i) {
+        texts.push_back({"issue" + std::to_string(i + 1) + ".txt", issues[i], 0});
+    }
+    std::string told;
+    const std::vector<std::string> answers = {"A", "", "", "y"};
+    size_t asked = 0;
+    const SetupTalk talk = {
+        [&](const std::string &text) { told += text; },
+        [&](const std::string &) { return asked < answers.size() ? answers[asked++] : ""; }};
+    const SetupChoice choice = AskSetup(MessagesFor(932), texts, current, "dovrink.ini", talk);
+    EXPECT_TRUE(choice.Write) << told;
+    EXPECT_NE(told.find("渡された 4 号のうち 3 号が同じメールマガジンのもの"), std::string::npos)
+        << told;
+    EXPECT_NE(told.find("(最初は issue2.txt)"), std::string::npos) << told;
+    WriteSettings(HostFolder(), choice.FileText);
+    // The sections that each issue of the newsletter shows, by a piece of each one's caption and
+    // of its first text; the second issue has no 新着情報.
+    const std::vector<std::vector<Box>> shown = {
+        {{"新着情報", "理科ボランティア"}, {"科学ばなし", "霧は"}, {"づくり最前線", "椅子"}},
+        {{"科学ばなし", ""}, {"づくり最前線", ""}},
+        {{"新着情報", ""}, {"科学ばなし", ""}, {"づくり最前線", ""}}};
+    const size_t own[] = {0, 2, 3};
+    for (size_t k = 0; k < 3; ++k) {
+        std::vector<ShownBox> firsts;
+        for (const ShownBox &box : ViewOnce(issues[own[k]])) {
+            if (firsts.empty() || box.Caption != firsts.back().Caption) {
+                firsts.push_back(box);
+            }
+        }
+        ASSERT_GE(firsts.size(), shown[k].size()) << own[k] << "\n" << choice.FileText;
+        for (size_t i = 0; i < shown[k].size(); ++i) {
+            EXPECT_NE(AnsiToUtf8(firsts[i].Caption).find(shown[k][i].Caption), std::string::npos)
+                << own[k] << ": " << AnsiToUtf8(firsts[i].Caption);
+            EXPECT_NE(AnsiToUtf8(firsts[i].Text).find(shown[k][i].Holds), std::string::npos)
+                << own[k];
+        }
+    }
+}

@@ -17,9 +17,11 @@ import tempfile
 EXAMPLE_SETTINGS = "examples/plugins/dovrink.ini"
 EXAMPLE_TEXT = "examples/weekly-vesk-42.txt"
 HERE = "tests/wine/check/"
+NEWSLETTERS = "tests/newsletters/"
 
-# name, settings file, text file (in the code page), how the text file is saved, code page,
-# whether the text also goes through the clipboard; for /setup, the answers piped in.
+# name, settings file, text file (in the code page) or a list of them for a folder, how the text
+# file is saved, code page, whether the text also goes through the clipboard; for /setup, the
+# answers piped in.
 CASES = [
     ("every-keyword", EXAMPLE_SETTINGS, EXAMPLE_TEXT, "cp932", 932, True),
     ("keyword-missing", EXAMPLE_SETTINGS, HERE + "keyword-missing.txt", "utf-8-sig", 932, True),
@@ -49,6 +51,16 @@ CASES = [
      ["１ ２ ３ ４", "", "12", "y"]),
     ("setup-two-rules", HERE + "empty.ini", "tests/issues/two-rules.txt", "utf-8", 932, False,
      ["2 3 4", "", "", "y"]),
+    # Issues of newsletters as readers receive them: one issue each of two layouts, and a folder of
+    # three issues of one newsletter with an issue of another among them.
+    ("setup-association", HERE + "empty.ini", NEWSLETTERS + "lib-jla/01.txt", "cp932", 932, False,
+     ["", "", "", "y"]),
+    ("setup-alumni", HERE + "empty.ini", NEWSLETTERS + "soc-alumni-vesk-mm/01.txt", "cp932", 932,
+     False, ["", "", "", "y"]),
+    ("setup-folder", HERE + "empty.ini",
+     [NEWSLETTERS + name for name in ["mus-kagakukan-2006/01.txt", "lib-jla/01.txt",
+                                      "mus-kagakukan-2006/02.txt", "mus-kagakukan-2006/03.txt"]],
+     None, 932, False, ["", "", "", "y"]),
 ]
 
 LOCALES = {932: "ja_JP.UTF-8", 1252: "en_US.UTF-8"}
@@ -75,6 +87,17 @@ class Case:
         shutil.copy(tools["dll"], plugins)
         shutil.copy(tools["host"], self.client)
         shutil.copy(os.path.join(source_dir, settings), os.path.join(plugins, "dovrink.ini"))
+        if self.answers is not None:
+            open(os.path.join(self.client, "answers.txt"), "wb").write(
+                "".join(line + "\r\n" for line in self.answers).encode("cp%d" % self.code_page))
+        if isinstance(text, list):
+            # A folder of saved issues, named in the order given.
+            self.given = "issues"
+            os.makedirs(os.path.join(self.client, self.given))
+            for number, name in enumerate(text, 1):
+                shutil.copy(os.path.join(source_dir, name),
+                            os.path.join(self.client, self.given, "%02d.txt" % number))
+            return
         data = open(os.path.join(source_dir, text), "rb").read()
         if saved is None:
             self.given = os.path.basename(text)
@@ -88,15 +111,15 @@ class Case:
         open(os.path.join(self.client, "body.txt"), "wb").write(data)
         open(os.path.join(self.client, "clipboard.txt"), "w", encoding="utf-8",
              newline="").write(self.text)
-        if self.answers is not None:
-            open(os.path.join(self.client, "answers.txt"), "wb").write(
-                "".join(line + "\r\n" for line in self.answers).encode("cp%d" % self.code_page))
 
     def jobs(self):
         """The box watcher's jobs: the checker on the file; on the clipboard with /show; the
         plugin itself on the same text."""
         folder = windows_path(self.client)
         check = folder + "\\plugins\\dovrink-check.exe"
+        if self.given == "issues":
+            return [[folder, "-", "file.out", "file.boxes", check, "/setup", self.given,
+                     "<" + folder + "\\answers.txt"]]
         if self.answers is not None:
             return [[folder, "-", "file.out", "file.boxes", check, "/setup", "/show", self.given,
                      "<" + folder + "\\answers.txt"],
@@ -117,11 +140,14 @@ class Case:
     def setup_transcript(self, statuses):
         """The transcript of a /setup run: what it said, the file it wrote, and the boxes."""
         page = "cp%d" % self.code_page
-        transcript = "$ dovrink-check /setup /show %s < answers.txt\n%sexit status %d\n" % (
-            self.given, self.read("file.out", page), statuses[0])
+        folder = self.given == "issues"
+        transcript = "$ dovrink-check /setup %s%s < answers.txt\n%sexit status %d\n" % (
+            "" if folder else "/show ", self.given, self.read("file.out", page), statuses[0])
         transcript += "\n(plugins\\dovrink.ini as written)\n" + self.read("plugins/dovrink.ini", page)
         kept = os.path.exists(os.path.join(self.client, "plugins", "dovrink.ini.bak"))
         transcript += "(plugins\\dovrink.ini.bak: %s)\n" % ("kept" if kept else "none")
+        if folder:
+            return transcript
         shown = self.read("file.boxes", "utf-8")
         own = self.read("plugin.out", "utf-8")
         if shown != own:
