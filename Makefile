@@ -6,7 +6,7 @@ MAKEFLAGS += --no-print-directory
 EXAMPLE_ARGS = --host-dir . --settings weekly-vesk-42.eml letter.txt
 
 .PHONY: run test test-windows deps build-linux build-win32 build-win64 build-fuzz build-memcheck \
-	bench fuzz dist screenshot format tidy clean
+	bench measure fuzz dist screenshot format tidy clean
 
 # `make fuzz` runs every fuzz target for FUZZ_LIMIT: seconds, or runs=N executions.
 FUZZ_LIMIT ?= 60
@@ -58,6 +58,14 @@ bench:
 	cmake --build --preset win32 --target dovrink dll_bench
 	status=0; bench/run-bench.sh || status=1; \
 		bench/wine/run-dll-bench.sh build/win32 || status=1; exit $$status
+
+# The settings made from the newsletters of tests/newsletters, measured against their readers'
+# sections.
+measure:
+	tools/install-deps.sh run
+	cmake --preset linux-release > /dev/null
+	cmake --build --preset linux-release --target measure_setup
+	build/linux-release/bin/measure_setup tests/newsletters
 
 fuzz: build-fuzz
 	for target in $(FUZZ_TARGETS); do \

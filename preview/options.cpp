@@ -148,11 +148,14 @@ issues and boxes per keyword, and names the keywords that matched in no issue.
   --batch         never ask: answer with --answers, then OK; for scripts
   --explain       say for every message what became of each keyword
   --settings      print the settings as the plugin reads them, with mistakes
-  --suggest       instead of showing an issue's boxes, propose the settings from
-                  it: its sections (found by their headings' look, with keywords
-                  whose captions read whole, not matched in a table of contents)
-                  and the separator that shows the most of them, each checked
-                  with the plugin's own code, then dovrink.ini with the sections
+  --suggest       instead of showing the issues' boxes, propose the settings
+                  from all of them together (several issues of the newsletter
+                  teach more than one; another newsletter's are set aside):
+                  the sections that recur, read from each issue's structure,
+                  with keywords found in every issue where their section stands
+                  (never the copy in a table of contents), and the separator
+                  that shows the most of them over all the issues, each checked
+                  with the plugin's own code; then dovrink.ini with the sections
                   that show, and the command that saves it in Shift_JIS
   --plugin FILE   the plugin library (default: libdovrink.so beside this program)
   -h, --help      this text
@@ -173,6 +176,9 @@ Examples:
   )" + program +
            R"( --batch issue.eml > boxes.txt; echo $?
       keep the boxes in a file; 0 means the issue showed something
+  )" + program +
+           R"( --batch --suggest Mail/weekly-vesk.mbox
+      propose the settings from every issue in a mailbox
   )" + program +
            R"( --batch --host-dir . ~/Mail/weekly.mbox | tail
       preview a whole mailbox and read its summary
