@@ -6,6 +6,10 @@
 
 namespace {
 
+// The separators tried for one issue's layout, at most, and the characters of a short beginning.
+constexpr size_t MostSeparators = 24;
+constexpr size_t ShortBeginning = 3;
+
 // The beginnings of a line tried as separators, in characters: a mark, a rule's first marks, and
 // longer beginnings that tell one kind of line from another; the line whole.
 constexpr size_t Beginnings[] = {3, 2, 1, 4, 5, 6, 8, 12, 16, 24, 32};
@@ -142,18 +146,51 @@ void AddSeparatorsToTry(const AdvisedText &text, const IssueLayout &layout,
     }
     // The headings' own opening, where rules alike above and below them cannot end a section.
     lines.insert(lines.end(), layout.Headings.begin(), layout.Headings.end());
+    size_t end = 0;
     if (!layout.Headings.empty()) {
-        const size_t end = LastEnd(layout, layout.Headings.back());
-        if (end != 0) {
-            lines.push_back(BlockTop(layout, end));
+        end = LastEnd(layout, layout.Headings.back());
+        end = end != 0 ? BlockTop(layout, end) : 0;
+    }
+    // Each beginning counts the lines it opens; one that opens a single line ends no section
+    // but the one before it, unless that line ends the last section.
+    std::vector<std::string> beginnings;
+    std::vector<size_t> opened;
+    for (const size_t line : lines) {
+        std::vector<std::string> own;
+        AddBeginnings(text, line, own);
+        for (const std::string &beginning : own) {
+            const auto at = std::find(beginnings.begin(), beginnings.end(), beginning);
+            if (at == beginnings.end()) {
+                beginnings.push_back(beginning);
+                opened.push_back(1);
+            } else {
+                ++opened[static_cast<size_t>(at - beginnings.begin())];
+            }
         }
     }
-    std::vector<WideText> seen;
-    for (const size_t line : lines) {
-        const WideText &characters = text.Lines[line - 1].Characters;
-        if (std::find(seen.begin(), seen.end(), characters) == seen.end()) {
-            seen.push_back(characters);
-            AddBeginnings(text, line, candidates);
+    std::vector<std::string> last;
+    if (end != 0) {
+        AddBeginnings(text, end, last);
+    }
+    std::vector<size_t> order(beginnings.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&opened](size_t one, size_t other) { return opened[one] > opened[other]; });
+    const size_t most = candidates.size() + MostSeparators;
+    for (const std::string &beginning : last) {
+        AddSeparatorCandidate(beginning, candidates, most);
+    }
+    for (const size_t i : order) {
+        if (opened[i] > 1) {
+            AddSeparatorCandidate(beginnings[i], candidates, most);
+        }
+    }
+    // Then the short beginnings of single lines: a mark that one heading alone opens with.
+    for (const size_t i : order) {
+        if (opened[i] == 1 && WideOfAnsi(beginnings[i]).size() <= ShortBeginning) {
+            AddSeparatorCandidate(beginnings[i], candidates, most);
         }
     }
 }
