@@ -68,14 +68,17 @@ constexpr size_t EntryGap = 4;
 constexpr double NearScore = 1;
 // The entries that a table of contents has at least.
 constexpr size_t FewestEntries = 2;
+// The lines of the title block under the issue marker's line, at most.
+constexpr size_t TitleLines = 10;
 // A subtitle or byline between a heading and its lower frame is no longer than this.
 constexpr size_t LongestSubtitle = 40;
 
-const char *const ContentsTitles[] = {"目次",     "もくじ",        "index",        "menu",
-                                      "contents", "内容",          "ヘッドライン", "おしながき",
-                                      "headline", "トピックス一覧"};
+const char *const ContentsTitles[] = {"目次",     "もくじ",         "index",        "menu",
+                                      "contents", "内容",           "ヘッドライン", "おしながき",
+                                      "headline", "トピックス一覧", "コンテンツ"};
 
-const char *const FooterWords[] = {"発行", "配信", "登録", "解除", "停止", "copyright", "転載"};
+const char *const FooterWords[] = {"発行", "配信",      "登録", "解除",
+                                   "停止", "copyright", "転載", "奥付"};
 
 bool HoldsAny(const WideText &words, const char *const *list, size_t count) {
     for (size_t i = 0; i < count; ++i) {
@@ -126,6 +129,7 @@ class LayoutReader {
     size_t NonEmptyAbove(size_t line) const;
     size_t NonEmptyBelow(size_t line) const;
     bool Headable(size_t line) const;
+    size_t TitleEnd() const;
     bool ClosesHeading(size_t frame) const;
     bool Subtitle(size_t line, size_t heading) const;
     size_t LowerFrame(size_t line) const;
@@ -143,6 +147,7 @@ class LayoutReader {
     const std::vector<TextLine> &Lines;
     std::vector<ShapedLine> Shapes;
     std::vector<LineRole> Roles;
+    size_t BannerEnd = 0;        // the last line of the issue's title block
     std::vector<bool> Headables; // by line: whether it could head a part by its look
     std::vector<Candidate> Candidates;
     std::vector<size_t> NamedLines; // lines that an entry of the table of contents names
@@ -168,19 +173,46 @@ size_t LayoutReader::NonEmptyBelow(size_t line) const {
 // the issue's title.
 bool LayoutReader::Headable(size_t line) const {
     const ShapedLine &shape = Shape(line);
-    if (!HasWords(shape) || shape.Form.Characters > LongestHeading) {
+    if (!HasWords(shape) || shape.Form.Characters > LongestHeading || line <= BannerEnd) {
         return false;
     }
     const WideText trimmed = TrimmedLine(Lines[line - 1]);
     const bool address = trimmed.find(WideOf(CP_UTF8, "://")) != WideText::npos ||
                          trimmed.find('@') != WideText::npos ||
                          trimmed.find(WideOf(CP_UTF8, "www.")) != WideText::npos;
-    const TextLine &here = Lines[line - 1];
-    const size_t marker = Text.find(IssueMarker);
-    const bool title = marker != std::string::npos && marker >= here.Start && marker < here.End;
     // A sentence, or a clause that runs on into the next line, heads nothing.
     const bool sentence = trimmed.back() == 0x3002 || trimmed.back() == 0x3001;
-    return !sentence && !address && !title;
+    return !sentence && !address;
+}
+
+// The last line of the issue's title block: the issue marker's line, and the lines framed with
+// it by a frame above it (or by the rule it stands in) and the next frame of that mark; else the
+// lines under it up to an empty line, a few at most.
+size_t LayoutReader::TitleEnd() const {
+    const size_t marker = Text.find(IssueMarker);
+    if (marker == std::string::npos) {
+        return 0;
+    }
+    const size_t line = LineAt(Lines, marker);
+    size_t top = line;
+    if (Shape(line).Shape != LineShape::RuledText) {
+        top = line > 1 && IsFraming(Shape(line - 1).Shape) ? line - 1 : 0;
+    }
+    if (top != 0) {
+        const WCHAR mark = FirstMark(TrimmedLine(Lines[top - 1]));
+        for (size_t below = line + 1; below <= Lines.size() && below <= line + TitleLines;
+             ++below) {
+            if (IsFraming(Shape(below).Shape) && FirstMark(TrimmedLine(Lines[below - 1])) == mark) {
+                return below;
+            }
+        }
+    }
+    size_t end = line;
+    while (end < Lines.size() && end < line + TitleLines &&
+           Shape(end + 1).Shape != LineShape::Empty) {
+        ++end;
+    }
+    return end <= line + TitleLines / 2 ? end : line;
 }
 
 // Whether the line can be the subtitle or byline of the heading above it inside its frame: short,
@@ -493,6 +525,7 @@ void LayoutReader::SetRoles(const std::vector<size_t> &headings) {
 }
 
 IssueLayout LayoutReader::Read() {
+    BannerEnd = TitleEnd();
     for (size_t line = 1; line <= Lines.size(); ++line) {
         Headables.push_back(Headable(line));
     }

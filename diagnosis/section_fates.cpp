@@ -7,7 +7,7 @@
 namespace {
 
 // The separators tried for one issue's layout, at most, and the characters of a short beginning.
-constexpr size_t MostSeparators = 24;
+constexpr size_t MostSeparators = 64;
 constexpr size_t ShortBeginning = 3;
 
 // The beginnings of a line tried as separators, in characters: a mark, a rule's first marks, and
@@ -187,10 +187,13 @@ void AddSeparatorsToTry(const AdvisedText &text, const IssueLayout &layout,
             AddSeparatorCandidate(beginnings[i], candidates, most);
         }
     }
-    // Then the short beginnings of single lines: a mark that one heading alone opens with.
-    for (const size_t i : order) {
-        if (opened[i] == 1 && WideOfAnsi(beginnings[i]).size() <= ShortBeginning) {
-            AddSeparatorCandidate(beginnings[i], candidates, most);
+    // Then the beginnings of single lines, the short ones first: what ends the section before
+    // one heading alone.
+    for (const bool shorter : {true, false}) {
+        for (const size_t i : order) {
+            if (opened[i] == 1 && (WideOfAnsi(beginnings[i]).size() <= ShortBeginning) == shorter) {
+                AddSeparatorCandidate(beginnings[i], candidates, most);
+            }
         }
     }
 }
