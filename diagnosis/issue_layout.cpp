@@ -68,6 +68,8 @@ constexpr size_t EntryGap = 4;
 constexpr double NearScore = 1;
 // The entries that a table of contents has at least.
 constexpr size_t FewestEntries = 2;
+// A table of contents' title holds at most so many letters besides (今号の, 本日の).
+constexpr size_t ContentsTitleAround = 3;
 // The lines of the title block under the issue marker's line, at most.
 constexpr size_t TitleLines = 10;
 // A subtitle or byline between a heading and its lower frame is no longer than this.
@@ -91,6 +93,19 @@ bool HoldsAny(const WideText &words, const char *const *list, size_t count) {
 
 bool NamesContents(const WideText &words) {
     return HoldsAny(words, ContentsTitles, sizeof ContentsTitles / sizeof *ContentsTitles);
+}
+
+// Whether the words are a table of contents' title and nothing more (目次, 今号の内容): such a
+// line heads no section, whether or not its entries are found.
+bool IsContentsTitle(const WideText &words) {
+    for (const char *title : ContentsTitles) {
+        const WideText wide = WideOf(CP_UTF8, title);
+        const size_t at = words.find(wide);
+        if (at != WideText::npos && words.size() <= wide.size() + ContentsTitleAround) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool NamesFooter(const WideText &words) {
@@ -338,7 +353,7 @@ void LayoutReader::FindCandidates() {
         // A line that opens with a word heads a part only where it is set well apart; a line that
         // names the footer heads none.
         if ((form.Opening.empty() && where < Place::AfterEmpties && !named) ||
-            NamesFooter(form.Words)) {
+            NamesFooter(form.Words) || IsContentsTitle(form.Words)) {
             continue;
         }
         Candidate candidate{line, where, FirstMark(form.Opening), 0, 0, named};

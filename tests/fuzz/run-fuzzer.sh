@@ -15,7 +15,10 @@ name=$(basename "$target")
 name=${name#fuzz_}
 case $name in
 find_text | cut_excerpt | show_paged | view_update) seeds="$top/examples" ;;
-preview_mail | preview_run) seeds="$top/tests/preview/mail $top/tests/preview/mailboxes" ;;
+preview_mail | preview_run)
+    seeds="$top/tests/preview/mail $top/tests/preview/mailboxes $top/tests/issues"
+    seeds="$seeds $(find "$top/tests/newsletters" -mindepth 1 -maxdepth 1 -type d | sort | tr '\n' ' ')"
+    ;;
 settings) seeds="$top/tests/ini/corpus $top/examples/plugins" ;;
 *) seeds="" ;;
 esac
@@ -27,8 +30,11 @@ scratch=$(mktemp -d)
 log=$(mktemp)
 trap 'rm -rf "$scratch" "$log"' EXIT
 # The whole preview path reads an input in many forms: a little more room for a mailbox.
+# Issues as newsletters lay them out are a few kilobytes, and their layout is what the settings
+# proposed from them read.
 case $name in
 preview_run) max_len=2048 ;;
+preview_mail) max_len=8192 ;;
 *) max_len=1024 ;;
 esac
 case $limit in
