@@ -224,7 +224,7 @@ bool NoKeywordFound(const CheckedBody &checked, const PluginSettings &settings) 
     TextJudgement judgement{};
     JudgeText(checked.Body.c_str(), checked.Body.size() + 1, settings, NoBoxCancelled, judgement);
     for (int i = 0; i < judgement.Count; ++i) {
-        if (judgement.Keywords[i].Outcome != KeywordOutcome::NotFound) {
+        if (judgement.Keywords[i].Fate != SectionFate::NotFound) {
             return false;
         }
     }

@@ -81,7 +81,8 @@ std::string DescribeSettings(const Messages &say, const PluginSettings &settings
         if (keyword[0] == '\0') {
             continue;
         }
-        const std::string key = "keyword" + std::to_string(i);
+        char key[KeywordKeySize];
+        KeywordKey(i, key);
         const bool beyond = written[i] != Utf8OfAnsi(keyword);
         text += Line(beyond ? Fill(say.KeywordBeyondLine,
                                    {std::to_string(++number), key, QuotedValue(written[i])})
@@ -92,7 +93,7 @@ std::string DescribeSettings(const Messages &say, const PluginSettings &settings
         text += Line(say.NoKeywords);
     }
     text += Line(Fill(say.SeparatorLine,
-                      {QuotedValue(AsWritten(findings, "separator", settings.SeparatorText + 1))}));
+                      {QuotedValue(AsWritten(findings, SeparatorKey, settings.SeparatorText + 1))}));
     text += Line(Fill(say.PageLinesLine, {std::to_string(settings.PageLines)}));
     const Words &words = WordsFor(GetACP());
     for (int i = 0; i < findings.Count; ++i) {

@@ -46,24 +46,6 @@ PluginSettings WithSeparator(const PluginSettings &settings, const std::string &
     return changed;
 }
 
-std::string ReadBack(const std::string &written) {
-    const std::string file = std::string("[") + SettingsSection + "]\r\nkey=" + written + "\r\n";
-    const char *value = nullptr;
-    size_t length = 0;
-    if (!FindProfileValue(file.data(), file.size(), SettingsSection, "key", value, length)) {
-        return {};
-    }
-    std::string read(value, length);
-    UnescapeLineBreaks(&read[0]);
-    read.resize(std::strlen(read.c_str()));
-    return read;
-}
-
-bool SeparatorFits(const std::string &separator) {
-    return separator.size() + 1 < sizeof PluginSettings{}.SeparatorText &&
-           ReadBack(WrittenValue(separator)) == separator;
-}
-
 void AddSeparatorCandidate(const std::string &candidate, std::vector<std::string> &candidates,
                            size_t most) {
     if (!candidate.empty() && candidates.size() < most &&

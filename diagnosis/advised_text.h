@@ -32,12 +32,6 @@ const KeywordJudgement *KeywordOf(const TextJudgement &&judgement, int key) = de
 PluginSettings WithKeyword(const PluginSettings &settings, int key, const std::string &value);
 PluginSettings WithSeparator(const PluginSettings &settings, const std::string &value);
 
-// A value written in the settings (text_advice.h's WrittenValue) as the plugin reads it back.
-std::string ReadBack(const std::string &written);
-
-// Whether the settings hold the separator, and read it back as it is written.
-bool SeparatorFits(const std::string &separator);
-
 // The longest beginning of a rule tried as a separator: the settings hold little more.
 constexpr size_t LongestSeparator = 120;
 

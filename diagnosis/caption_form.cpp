@@ -5,6 +5,7 @@
 #include "diagnosis/characters.h"
 #include "diagnosis/text_advice.h"
 #include "platform/lead_bytes.h"
+#include "settings/settings_text.h"
 #include "viewer/caption.h"
 
 namespace {
@@ -47,12 +48,12 @@ bool CutsCaption(const std::string &keyword) {
 }
 
 bool FoundAt(const AdvisedText &text, int key, const std::string &value, size_t start) {
-    if (ReadBack(WrittenValue(value)) != value) {
+    if (ReadBackValue(WrittenValue(value)) != value) {
         return false;
     }
     const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, key, value));
     const KeywordJudgement *found = KeywordOf(judged, key);
-    return found != nullptr && found->Outcome != KeywordOutcome::NotFound && found->Start == start;
+    return found != nullptr && found->Fate != SectionFate::NotFound && found->Start == start;
 }
 
 bool WholeCaptionForm(const AdvisedText &text, int key, size_t start, const std::string &keyword,

@@ -7,6 +7,7 @@
 #include "diagnosis/characters.h"
 #include "diagnosis/keyword_forms.h"
 #include "platform/lead_bytes.h"
+#include "settings/settings_text.h"
 #include "viewer/caption.h"
 #include "viewer/search/find_text.h"
 
@@ -194,7 +195,7 @@ void AdviseNearMiss(const AdvisedText &text, int key, std::vector<TextAdvice> &a
     const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, key, candidate));
     const KeywordJudgement *found = KeywordOf(judged, key);
     std::string form;
-    if (found == nullptr || found->Outcome == KeywordOutcome::NotFound ||
+    if (found == nullptr || found->Fate == SectionFate::NotFound ||
         !WholeCaptionForm(text, key, found->Start, candidate, form)) {
         return;
     }

@@ -6,6 +6,7 @@
 #include "diagnosis/characters.h"
 #include "diagnosis/line_shapes.h"
 #include "diagnosis/text_advice.h"
+#include "settings/settings_text.h"
 #include "viewer/caption.h"
 
 namespace {
@@ -242,10 +243,10 @@ std::vector<KeywordForm> CutForms(const AdvisedText &text, size_t line) {
 }
 
 bool FindsHeading(const AdvisedText &text, const std::string &keyword, size_t line) {
-    if (ReadBack(WrittenValue(keyword)) != keyword) {
+    if (ReadBackValue(WrittenValue(keyword)) != keyword) {
         return false;
     }
     const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, 0, keyword));
     const KeywordJudgement *found = KeywordOf(judged, 0);
-    return found != nullptr && found->Outcome != KeywordOutcome::NotFound && found->Line == line;
+    return found != nullptr && found->Fate != SectionFate::NotFound && found->Line == line;
 }

@@ -14,6 +14,7 @@ const char *FateWords(const Words &say, SectionFate fate) {
     case SectionFate::HeadingOnly:
         return say.FateHeadingOnly;
     case SectionFate::NoSeparator:
+    case SectionFate::TooShort:
         return say.FateNoSeparator;
     case SectionFate::RunsOn:
         return say.FateRunsOn;
@@ -22,6 +23,7 @@ const char *FateWords(const Words &say, SectionFate fate) {
     case SectionFate::NotFound:
         return say.FateNotFound;
     case SectionFate::Shows:
+    case SectionFate::NotReached:
     case SectionFate::Absent:
         break;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "diagnosis/section_shape.h"
+#include "settings/settings_text.h"
 
 namespace {
 
@@ -83,30 +84,23 @@ bool HoldsAllText(const IssueLayout &layout, size_t line, size_t end) {
 SectionFate FateOf(const AdvisedText &text, const IssueLayout &layout, const std::string &keyword,
                    size_t line, const KeywordJudgement *judged) {
     const std::vector<size_t> &headings = layout.Headings;
-    if (judged == nullptr || judged->Outcome == KeywordOutcome::NotFound || judged->Line != line) {
+    if (judged == nullptr || judged->Fate == SectionFate::NotFound || judged->Line != line) {
         return SectionFate::NotFound;
     }
-    if (judged->Outcome != KeywordOutcome::Shown) {
+    if (judged->Fate != SectionFate::Shows) {
         return SectionFate::NoSeparator;
     }
-    switch (ShapeOf(text, keyword.c_str(), *judged)) {
-    case Shape::Good: {
-        const size_t last = LineAt(text.Lines, judged->End);
-        const bool takesIn = std::any_of(headings.begin(), headings.end(), [&](size_t other) {
-            return other > line && other <= last;
-        });
-        if (takesIn) {
-            return SectionFate::RunsOn;
-        }
-        return HoldsAllText(layout, line, last + 1) ? SectionFate::Shows : SectionFate::EndsEarly;
+    const SectionFate byLines = FateByLines(text, keyword.c_str(), *judged);
+    if (byLines != SectionFate::Shows) {
+        return byLines == SectionFate::RunsOn ? SectionFate::RunsOn : SectionFate::HeadingOnly;
     }
-    case Shape::RunsOn:
+    const size_t last = LineAt(text.Lines, judged->End);
+    const bool takesIn = std::any_of(headings.begin(), headings.end(),
+                                     [&](size_t other) { return other > line && other <= last; });
+    if (takesIn) {
         return SectionFate::RunsOn;
-    case Shape::HeadingOnly:
-    case Shape::NotShown:
-        break;
     }
-    return SectionFate::HeadingOnly;
+    return HoldsAllText(layout, line, last + 1) ? SectionFate::Shows : SectionFate::EndsEarly;
 }
 
 } // namespace

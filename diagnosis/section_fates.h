@@ -10,7 +10,7 @@
 
 #include "diagnosis/advised_text.h"
 #include "diagnosis/issue_layout.h"
-#include "diagnosis/setup_proposal.h"
+#include "diagnosis/section_fate.h"
 
 // The fate of each keyword's section in the text, where its heading stands at `lines` (0: the
 // section does not stand in this text), with the separator; the layout's headings are those that

@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-Shape ShapeOf(const AdvisedText &text, const char *keyword, const KeywordJudgement &judged) {
-    if (judged.Outcome != KeywordOutcome::Shown && judged.Outcome != KeywordOutcome::NotReached) {
-        return Shape::NotShown;
+SectionFate FateByLines(const AdvisedText &text, const char *keyword,
+                        const KeywordJudgement &judged) {
+    if (judged.Fate != SectionFate::Shows && judged.Fate != SectionFate::NotReached) {
+        return judged.Fate;
     }
     const size_t first = LineAt(text.Lines, judged.Start + std::strlen(keyword));
     const size_t last = LineAt(text.Lines, judged.End);
@@ -17,12 +18,12 @@ Shape ShapeOf(const AdvisedText &text, const char *keyword, const KeywordJudgeme
         }
         const bool rule = IsRule(shown);
         if (!rule && tail) {
-            return Shape::RunsOn;
+            return SectionFate::RunsOn;
         }
         tail = tail || (rule && body);
         body = body || !rule;
     }
-    return body ? Shape::Good : Shape::HeadingOnly;
+    return body ? SectionFate::Shows : SectionFate::HeadingOnly;
 }
 
 int GoodSections(const AdvisedText &text, const PluginSettings &settings, int &found) {
@@ -31,8 +32,10 @@ int GoodSections(const AdvisedText &text, const PluginSettings &settings, int &f
     found = 0;
     for (int i = 0; i < judged.Count; ++i) {
         const KeywordJudgement &keyword = judged.Keywords[i];
-        found += keyword.Outcome == KeywordOutcome::NotFound ? 0 : 1;
-        good += ShapeOf(text, settings.Keywords[keyword.Key], keyword) == Shape::Good ? 1 : 0;
+        found += keyword.Fate == SectionFate::NotFound ? 0 : 1;
+        good += FateByLines(text, settings.Keywords[keyword.Key], keyword) == SectionFate::Shows
+                    ? 1
+                    : 0;
     }
     return good;
 }

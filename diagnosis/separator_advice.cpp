@@ -5,6 +5,7 @@
 #include "diagnosis/characters.h"
 #include "diagnosis/rules.h"
 #include "diagnosis/section_shape.h"
+#include "settings/settings_text.h"
 
 namespace {
 
@@ -13,18 +14,8 @@ constexpr size_t MostRulesTried = 8;
 
 TextAdvice AdviceOn(AdviceKind kind, const PluginSettings &written,
                     const KeywordJudgement &judged) {
-    return {kind,
-            judged.Key,
-            written.Keywords[judged.Key],
-            {judged.Line},
-            false,
-            {},
-            {},
-            {},
-            {},
-            0,
-            0,
-            0};
+    return {kind, judged.Key, written.Keywords[judged.Key], {judged.Line}, false, {}, {}, {}, {}, 0,
+            0,    0};
 }
 
 // The rule lines after the line `after` (from 1), in the order they come, each once, up to
@@ -75,7 +66,7 @@ std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text, const PluginS
     std::vector<TextAdvice> problems;
     for (int i = 0; i < judged.Count; ++i) {
         const KeywordJudgement &keyword = judged.Keywords[i];
-        if (keyword.Outcome == KeywordOutcome::NoSeparator) {
+        if (keyword.Fate == SectionFate::NoSeparator) {
             const std::vector<WideText> rules = RulesAfter(text, keyword.Line, MostRules);
             if (rules.empty()) {
                 continue;
@@ -86,8 +77,8 @@ std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text, const PluginS
             }
             AddBeginnings(rules.front(), candidates);
             problems.push_back(missed);
-        } else if (ShapeOf(text, text.Settings.Keywords[keyword.Key], keyword) ==
-                   Shape::HeadingOnly) {
+        } else if (FateByLines(text, text.Settings.Keywords[keyword.Key], keyword) ==
+                   SectionFate::HeadingOnly) {
             problems.push_back(AdviceOn(AdviceKind::HeadingOnly, written, keyword));
         }
     }

@@ -134,8 +134,8 @@ void CheckValue(const FileText &file, const char *key, ValueSource source,
 }
 
 bool StartsWithKeyword(const char *name, size_t length) {
-    const char prefix[] = "keyword";
-    const size_t prefixLength = sizeof prefix - 1;
+    const char *prefix = KeywordKeyPrefix;
+    const size_t prefixLength = sizeof KeywordKeyPrefix - 1;
     if (length <= prefixLength) {
         return false;
     }
@@ -191,9 +191,10 @@ std::string Folded(const WideText &text) {
 }
 
 bool IsKnownKey(const std::string &key) {
-    const bool keyword = key.size() == KeywordKeySize - 1 && key.compare(0, 7, "keyword") == 0 &&
+    const bool keyword = key.size() == KeywordKeySize - 1 &&
+                         key.compare(0, sizeof KeywordKeyPrefix - 1, KeywordKeyPrefix) == 0 &&
                          key.back() >= '0' && key.back() < '0' + KeywordCount;
-    return keyword || key == "separator" || key == "line";
+    return keyword || key == SeparatorKey || key == PageLinesKey;
 }
 
 bool IsFullWidth(const WideText &text) {
@@ -237,7 +238,7 @@ void CheckEntryLine(const WideText &text, int line, bool inSection, SettingsFind
     const WideText key = Trimmed(text.substr(0, split));
     const std::string folded = Folded(key);
     const bool known = IsKnownKey(folded);
-    const bool numbered = folded.compare(0, 7, "keyword") == 0;
+    const bool numbered = folded.compare(0, sizeof KeywordKeyPrefix - 1, KeywordKeyPrefix) == 0;
     long why = -1;
     if (split == WideText::npos) {
         why = static_cast<long>(NotRead::NoEquals);
@@ -347,11 +348,11 @@ void CheckKeywords(const char *path, const PluginSettings &settings, SettingsFin
 void CheckSeparatorAndPageLines(const char *path, const PluginSettings &settings,
                                 SettingsFindings &findings) {
     const FileText file(path);
-    CheckValue(file, "separator", settings.SeparatorSource, findings);
+    CheckValue(file, SeparatorKey, settings.SeparatorSource, findings);
     const auto asRead = static_cast<std::int32_t>(
-        GetPrivateProfileIntA(SettingsSection, "line", settings.PageLines, path));
+        GetPrivateProfileIntA(SettingsSection, PageLinesKey, settings.PageLines, path));
     if (asRead != settings.PageLines) {
-        Add(findings, SettingsMistake::FewPageLines, "line", asRead);
+        Add(findings, SettingsMistake::FewPageLines, PageLinesKey, asRead);
     }
 }
 

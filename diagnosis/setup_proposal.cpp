@@ -296,21 +296,3 @@ SetupProposal ProposeSetup(const std::vector<std::string> &given, const PluginSe
     }
     return proposal;
 }
-
-std::string SettingsFileText(const std::vector<std::string> &comments,
-                             const std::vector<std::string> &keywords, const std::string &separator,
-                             int pageLines) {
-    std::string file;
-    for (const std::string &comment : comments) {
-        file += "; " + comment + "\r\n";
-    }
-    file += std::string("[") + SettingsSection + "]\r\n";
-    char key[KeywordKeySize];
-    for (size_t i = 0; i < keywords.size() && i < static_cast<size_t>(KeywordCount); ++i) {
-        KeywordKey(static_cast<int>(i), key);
-        file += std::string(key) + "=" + WrittenValue(keywords[i]) + "\r\n";
-    }
-    file += "separator=" + WrittenValue(separator) + "\r\n";
-    file += "line=" + std::to_string(pageLines) + "\r\n";
-    return file;
-}

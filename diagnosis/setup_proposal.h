@@ -10,24 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "diagnosis/section_fate.h"
 #include "settings/settings.h"
-
-enum class SectionFate : unsigned char {
-    Shows,       // its boxes show its heading and its text
-    HeadingOnly, // the separator line comes right after its heading
-    NoSeparator, // no separator line follows it
-    RunsOn,      // its boxes run on into the next section
-    EndsEarly,   // its boxes stop before its text ends
-    Absent,      // the section does not stand in the issue
-    NotFound,    // it stands in the issue, but the keyword does not find it there
-};
-
-// A section in one issue of those proposed for.
-struct SectionInIssue {
-    size_t Line;  // its heading's line, from 1; 0 where it does not stand
-    size_t Boxes; // with the separator proposed and the current page length
-    SectionFate Fate;
-};
 
 struct ProposedSection {
     std::string Keyword; // in the code page, as the plugin holds it (line breaks as CR LF)
@@ -88,9 +72,3 @@ inline std::vector<size_t> ShowingSections(const SetupProposal &proposal) {
     }
     return showing;
 }
-
-// The text of a settings file (in the code page, CR LF) with the keywords (as the plugin holds
-// them), the separator and the page length, under the comment lines given (in the code page).
-std::string SettingsFileText(const std::vector<std::string> &comments,
-                             const std::vector<std::string> &keywords, const std::string &separator,
-                             int pageLines);

@@ -8,6 +8,7 @@
 #include "diagnosis/issue_layout.h"
 #include "diagnosis/keyword_advice.h"
 #include "diagnosis/separator_advice.h"
+#include "settings/settings_text.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ PluginSettings WithKeywordFixes(const PluginSettings &settings,
     PluginSettings fixed = settings;
     for (const TextAdvice &each : advice) {
         if (!each.Fix.empty()) {
-            fixed = WithKeyword(fixed, each.Key, ReadBack(each.Fix));
+            fixed = WithKeyword(fixed, each.Key, ReadBackValue(each.Fix));
         }
     }
     return fixed;
@@ -39,7 +40,7 @@ void AdviseOnKeywords(const AdvisedText &text, std::vector<TextAdvice> &advice) 
     const IssueLayout layout = ReadLayout(text.Bytes, text.Lines);
     for (int i = 0; i < judged.Count; ++i) {
         const KeywordJudgement &keyword = judged.Keywords[i];
-        if (keyword.Outcome == KeywordOutcome::NotFound) {
+        if (keyword.Fate == SectionFate::NotFound) {
             AdviseNearMiss(text, keyword.Key, advice);
             continue;
         }
@@ -81,23 +82,4 @@ std::vector<TextAdvice> AdviseOnText(const std::string &whole, const PluginSetti
         }
     }
     return advice;
-}
-
-std::string WrittenValue(const std::string &value) {
-    std::string written;
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value.compare(i, 2, "\r\n") == 0) {
-            written += "\\n";
-            ++i;
-        } else {
-            written += value[i];
-        }
-    }
-    // The settings file trims blanks around a value, and takes quotes off one that has them.
-    const bool blank = !written.empty() && (written.front() == ' ' || written.front() == '\t' ||
-                                            written.back() == ' ' || written.back() == '\t');
-    const bool quoted = written.size() >= 2 &&
-                        (written.front() == '"' || written.front() == '\'') &&
-                        written.back() == written.front();
-    return blank || quoted ? "\"" + written + "\"" : written;
 }

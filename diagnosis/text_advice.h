@@ -40,13 +40,13 @@ struct TextAdvice {
     // when none was found to work. Of the separator for HeadingOnly and RuleMissed, else of
     // keyword Key.
     std::string Fix;
-    std::string Caption;            // the caption of the keyword as fixed
-    std::vector<std::string> Rules; // the rule lines after the keyword, in the code page
-    std::string InText;             // for a near miss: the keyword as the text writes it
-    size_t FixedLine;               // where the fixed keyword stands, from 1; for NotHeading,
-                                    // where the first section's heading stands
-    int Shown;                      // for a separator: the sections it shows with their text
-    int Found;                      // and of how many keywords found
+    std::string Caption;              // the caption of the keyword as fixed
+    std::vector<std::string> Rules;   // the rule lines after the keyword, in the code page
+    std::string InText;               // for a near miss: the keyword as the text writes it
+    size_t FixedLine;                 // where the fixed keyword stands, from 1; for NotHeading,
+                                      // where the first section's heading stands
+    int Shown;                        // for a separator: the sections it shows with their text
+    int Found;                        // and of how many keywords found
     Standing Where = Standing::Heads; // for NotHeading: what the keyword stands in
 };
 
@@ -59,6 +59,3 @@ constexpr size_t LargestAdvisedText = 4 << 20;
 
 // The advice for the text (in the code page, up to its first NUL) and the settings.
 std::vector<TextAdvice> AdviseOnText(const std::string &text, const PluginSettings &settings);
-
-// The value as the settings write it: CR LF as the escape \n.
-std::string WrittenValue(const std::string &value);

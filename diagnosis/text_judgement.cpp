@@ -31,25 +31,26 @@ size_t ColumnOf(const char *text, const char *at) {
     return column;
 }
 
-KeywordOutcome OutcomeOf(KeywordFate fate) {
+// The plugin's own fate of a keyword, in the words of the judgement.
+SectionFate FateOf(KeywordFate fate) {
     switch (fate) {
     case KeywordFate::NotSet:
     case KeywordFate::NotFound:
-        return KeywordOutcome::NotFound;
+        return SectionFate::NotFound;
     case KeywordFate::NoSeparator:
-        return KeywordOutcome::NoSeparator;
+        return SectionFate::NoSeparator;
     case KeywordFate::TooShort:
-        return KeywordOutcome::TooShort;
+        return SectionFate::TooShort;
     case KeywordFate::ToShow:
-        return KeywordOutcome::Shown;
+        return SectionFate::Shows;
     }
-    return KeywordOutcome::NotFound;
+    return SectionFate::NotFound;
 }
 
 // The keyword's judgement, every box answered with OK.
-KeywordJudgement Judge(const char *text, int key, const KeywordSection &section,
-                       const PluginSettings &settings) {
-    KeywordJudgement judgement{key, OutcomeOf(section.Fate), 0, 0, 0, 0};
+KeywordJudgement JudgeKeyword(const char *text, int key, const KeywordSection &section,
+                              const PluginSettings &settings) {
+    KeywordJudgement judgement{key, FateOf(section.Fate), 0, 0, 0, 0};
     if (section.Start != nullptr) {
         // The keyword stands on the line of its caption, the heading: past the bytes that the
         // caption leaves out (a line break, the end of a rule above), or at its last byte.
@@ -69,25 +70,32 @@ KeywordJudgement Judge(const char *text, int key, const KeywordSection &section,
     return judgement;
 }
 
-// The plugin shows the keywords in order, each section's boxes one after the other, until a box
-// is cancelled: the cancelled box is the last shown.
-void AnswerBoxes(bool issue, size_t cancelledBox, TextJudgement &judgement) {
-    judgement.Boxes = 0;
+// The boxes shown with the box numbered `cancelledBox` answered with Cancel: the sections in the
+// plugin's turn until that box, which is the last shown; those after it are not reached.
+void AnswerBoxes(const KeywordSection (&sections)[KeywordCount], size_t cancelledBox,
+                 TextJudgement &judgement) {
+    KeywordJudgement *byKey[KeywordCount] = {};
     for (int i = 0; i < judgement.Count; ++i) {
-        KeywordJudgement &keyword = judgement.Keywords[i];
-        if (!issue || keyword.Outcome != KeywordOutcome::Shown) {
-            continue;
-        }
-        if (judgement.Boxes > cancelledBox) {
-            keyword.Outcome = KeywordOutcome::NotReached;
-            keyword.Boxes = 0;
-            continue;
-        }
-        if (cancelledBox != NoBoxCancelled) {
-            const size_t left = cancelledBox - judgement.Boxes + 1;
-            keyword.Boxes = keyword.Boxes < left ? keyword.Boxes : left;
+        byKey[judgement.Keywords[i].Key] = &judgement.Keywords[i];
+    }
+    bool reached[KeywordCount] = {};
+    judgement.Boxes = 0;
+    ShowInTurn(sections, [&](int key) {
+        KeywordJudgement &keyword = *byKey[key];
+        reached[key] = true;
+        const size_t left = cancelledBox - judgement.Boxes;
+        if (cancelledBox != NoBoxCancelled && keyword.Boxes > left) {
+            keyword.Boxes = left + 1;
         }
         judgement.Boxes += keyword.Boxes;
+        return cancelledBox == NoBoxCancelled || judgement.Boxes <= cancelledBox;
+    });
+    for (int i = 0; i < judgement.Count; ++i) {
+        KeywordJudgement &keyword = judgement.Keywords[i];
+        if (keyword.Fate == SectionFate::Shows && !reached[keyword.Key]) {
+            keyword.Fate = SectionFate::NotReached;
+            keyword.Boxes = 0;
+        }
     }
 }
 
@@ -106,8 +114,12 @@ void JudgeText(const char *text, size_t size, const PluginSettings &settings, si
     judgement.Count = 0;
     for (int k = 0; k < KeywordCount; ++k) {
         if (sections[k].Fate != KeywordFate::NotSet) {
-            judgement.Keywords[judgement.Count++] = Judge(text, k, sections[k], settings);
+            judgement.Keywords[judgement.Count++] = JudgeKeyword(text, k, sections[k], settings);
         }
     }
-    AnswerBoxes(judgement.Issue, cancelledBox, judgement);
+    if (judgement.Issue) {
+        AnswerBoxes(sections, cancelledBox, judgement);
+    } else {
+        judgement.Boxes = 0;
+    }
 }

@@ -5,24 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "diagnosis/section_fate.h"
 #include "settings/settings.h"
 
-enum class KeywordOutcome : unsigned char {
-    Shown,       // its section shows in Boxes boxes
-    NotFound,    // the keyword is not in the text
-    NoSeparator, // found, but no separator line follows it
-    TooShort,    // found with its section, which leaves nothing for a box
-    NotReached,  // found with a section, but an earlier box was cancelled
-};
-
 struct KeywordJudgement {
-    int Key; // the key's number: 0 for keyword0
-    KeywordOutcome Outcome;
-    size_t Line;  // the line of the heading it first finds, where its caption starts (past the
-                  // bytes the caption leaves out), from 1; 0 when it is not found
-    size_t Boxes; // the boxes its section shows; for a text that is no issue, would show
-    size_t Start; // the keyword's first byte in the text, when it is found
-    size_t End;   // where its section ends (the separator's line feed), when one follows
+    int Key;          // the key's number: 0 for keyword0
+    SectionFate Fate; // Shows, NotFound, NoSeparator, TooShort or NotReached
+    size_t Line;      // the line of the heading it first finds, where its caption starts (past the
+                      // bytes the caption leaves out), from 1; 0 when it is not found
+    size_t Boxes;     // the boxes its section shows; for a text that is no issue, would show
+    size_t Start;     // the keyword's first byte in the text, when it is found
+    size_t End;       // where its section ends (the separator's line feed), when one follows
 };
 
 struct TextJudgement {

@@ -49,7 +49,7 @@ const Words English = {
     "the settings file has no [dovrink] line, so nothing in it is read: its line {1}, {2}, comes "
     "close; write it [dovrink].",
     "there is no settings file, but {1} is: Notepad added \".txt\" to its name. Rename it "
-    "dovrink.ini.",
+    "{2}.",
     "there is no settings file, but {1} is, in the mail client's own folder: move it into the "
     "plugins folder.",
 
@@ -157,7 +157,7 @@ const Words Japanese = {
     "行を入れてください。",
     "設定ファイルに [dovrink] の行がないため、何も読まれません。{1} 行目の {2} を [dovrink] に"
     "直してください。",
-    "設定ファイルがなく、{1} があります (メモ帳が「.txt」を付けました)。名前を dovrink.ini に"
+    "設定ファイルがなく、{1} があります (メモ帳が「.txt」を付けました)。名前を {2} に"
     "変えてください。",
     "設定ファイルがなく、メールソフト本体のフォルダーに {1} があります。plugins フォルダーに"
     "移してください。",
@@ -335,17 +335,22 @@ std::string DescribeKeyword(const Words &say, int number, const KeywordJudgement
     const std::string key = Key(keyword.Key);
     std::string quoted = QuotedValue(written);
     const std::string line = std::to_string(keyword.Line + offset);
-    switch (keyword.Outcome) {
-    case KeywordOutcome::Shown:
+    switch (keyword.Fate) {
+    case SectionFate::Shows:
         return Fill(say.Shown, {shown, key, quoted, line, DescribeBoxes(say, keyword.Boxes)});
-    case KeywordOutcome::NotFound:
+    case SectionFate::NotFound:
         return Fill(say.NotFound, {shown, key, quoted});
-    case KeywordOutcome::NoSeparator:
+    case SectionFate::NoSeparator:
         return Fill(say.NoSeparator, {shown, key, quoted, line});
-    case KeywordOutcome::TooShort:
+    case SectionFate::TooShort:
         return Fill(say.TooShort, {shown, key, quoted, line});
-    case KeywordOutcome::NotReached:
+    case SectionFate::NotReached:
         return Fill(say.NotReached, {shown, key, quoted, line});
+    case SectionFate::HeadingOnly:
+    case SectionFate::RunsOn:
+    case SectionFate::EndsEarly:
+    case SectionFate::Absent:
+        break; // read from the layout, never the plugin's own
     }
     return quoted;
 }
@@ -393,7 +398,8 @@ std::string DescribeMistake(const Words &say, const SettingsFinding &finding,
                                  : Fill(say.MisspeltSection,
                                         {std::to_string(finding.Line), QuotedValue(finding.Text)});
     case SettingsMistake::FileElsewhere:
-        return Fill(finding.Number == 0 ? say.SavedAsText : say.InClientFolder, {finding.Text});
+        return Fill(finding.Number == 0 ? say.SavedAsText : say.InClientFolder,
+                    {finding.Text, SettingsFileName});
     }
     return key;
 }

@@ -138,6 +138,17 @@ bool FindProfileEntry(const char *text, size_t length, const char *section, cons
     return false;
 }
 
+void TakeProfileValue(const char *&value, size_t &valueLength) {
+    const char *end = value + valueLength;
+    TrimBlanks(value, end);
+    valueLength = static_cast<size_t>(end - value);
+    if (valueLength >= 2 && (value[0] == '"' || value[0] == '\'') &&
+        value[valueLength - 1] == value[0]) {
+        ++value;
+        valueLength -= 2;
+    }
+}
+
 bool FindProfileValue(const char *text, size_t length, const char *section, const char *key,
                       const char *&value, size_t &valueLength) {
     ProfileEntry entry{};
@@ -146,10 +157,6 @@ bool FindProfileValue(const char *text, size_t length, const char *section, cons
     }
     value = entry.Value;
     valueLength = entry.ValueLength;
-    if (valueLength >= 2 && (value[0] == '"' || value[0] == '\'') &&
-        value[valueLength - 1] == value[0]) {
-        ++value;
-        valueLength -= 2;
-    }
+    TakeProfileValue(value, valueLength);
     return true;
 }

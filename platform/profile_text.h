@@ -32,6 +32,10 @@ bool NextProfileEntry(ProfileEntries &entries, ProfileEntry &entry);
 bool FindProfileEntry(const char *text, size_t length, const char *section, const char *key,
                       ProfileEntry &entry);
 
+// A value as it stands after "=" on its line, as a program that reads it whole gets it: blanks
+// trimmed, and a value in matching single or double quotes without them.
+void TakeProfileValue(const char *&value, size_t &valueLength);
+
 // The value of the first entry of that name in the first section of that name, as a program that
 // reads it whole gets it: a value in matching single or double quotes loses them. False when
 // there is no such entry, or it has no "=".

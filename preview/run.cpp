@@ -301,7 +301,7 @@ void PreviewRun::Suggest(const std::vector<std::string> &paths) {
         command += " " + ShellQuoted(path);
     }
     PrintLine(command + " | sed -n '/^\\[dovrink\\]/,/^line=/p' | iconv -f UTF-8 -t CP932 | sed "
-                        "'s/$/\\r/' > plugins/dovrink.ini");
+                        "'s/$/\\r/' > plugins/" + SettingsFileName);
     std::fprintf(Out, "\n");
 }
 

@@ -27,7 +27,7 @@ void RunSummary::Add(const TextJudgement &judgement) {
     for (int i = 0; i < judgement.Count; ++i) {
         const KeywordJudgement &keyword = judgement.Keywords[i];
         BoxesPerKeyword[keyword.Key] += keyword.Boxes;
-        IssuesPerKeyword[keyword.Key] += keyword.Outcome == KeywordOutcome::NotFound ? 0 : 1;
+        IssuesPerKeyword[keyword.Key] += keyword.Fate == SectionFate::NotFound ? 0 : 1;
     }
 }
 

@@ -25,14 +25,14 @@ void ReadKeywords(const char *path, const UnicodeSettingsText &text, PluginSetti
 void ReadSeparator(const char *path, const UnicodeSettingsText &text, PluginSettings &settings) {
     char *value = settings.SeparatorText + 1;
     settings.SeparatorText[0] = '\n';
-    GetPrivateProfileStringA(SettingsSection, "separator", DefaultSeparator, value,
+    GetPrivateProfileStringA(SettingsSection, SeparatorKey, DefaultSeparator, value,
                              SettingsValueSize, path);
-    settings.SeparatorSource = TakeUnicodeValue(text, "separator", value);
+    settings.SeparatorSource = TakeUnicodeValue(text, SeparatorKey, value);
 }
 
 void ReadPageLines(const char *path, PluginSettings &settings) {
     const auto lines = static_cast<std::int32_t>(
-        GetPrivateProfileIntA(SettingsSection, "line", DefaultPageLines, path));
+        GetPrivateProfileIntA(SettingsSection, PageLinesKey, DefaultPageLines, path));
     settings.PageLines = lines < FewestPageLines ? DefaultPageLines : lines;
 }
 

@@ -6,7 +6,7 @@
 // takes each value from it when the code page holds all of it.
 #include <cstddef>
 
-#include "settings/settings.h"
+#include "settings/settings_file.h"
 
 // Larger files are left to the system's reading; a settings file takes a few hundred bytes.
 constexpr size_t UnicodeFileCapacity = 8192;

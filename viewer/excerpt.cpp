@@ -28,10 +28,7 @@ bool ShowSection(const KeywordSection &section, const char *keyword, std::int32_
 void ShowExcerpts(const char *body, size_t size, const PluginSettings &settings) {
     KeywordSection sections[KeywordCount];
     FindSections(body, size, settings, sections);
-    for (int k = 0; k < KeywordCount; ++k) {
-        if (sections[k].Fate == KeywordFate::ToShow &&
-            !ShowSection(sections[k], settings.Keywords[k], settings.PageLines)) {
-            return;
-        }
-    }
+    ShowInTurn(sections, [&](int k) {
+        return ShowSection(sections[k], settings.Keywords[k], settings.PageLines);
+    });
 }

@@ -25,6 +25,18 @@ inline size_t ExcerptLength(const KeywordSection &section) {
     return static_cast<size_t>(section.SeparatorStart - section.Start) - 1;
 }
 
+// The sections to show, in the plugin's order (keyword0 first), each handed to `show`, which shows
+// its boxes one after the other and returns false once a box is cancelled: no box shows after it.
+// The one statement of that order, for the plugin and for the judgement that explains it.
+template <typename ShowSection>
+void ShowInTurn(const KeywordSection (&sections)[KeywordCount], ShowSection show) {
+    for (int k = 0; k < KeywordCount; ++k) {
+        if (sections[k].Fate == KeywordFate::ToShow && !show(k)) {
+            return;
+        }
+    }
+}
+
 // The fate of every keyword of the settings, by its number, in the body: the text at `body` up to
 // its first NUL or its `size` bytes. Returns the text's length.
 size_t FindSections(const char *body, size_t size, const PluginSettings &settings,

@@ -13,6 +13,7 @@
 #include "preview/explanation.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mailbox/mbox_reader.h"
+#include "settings/settings_text.h"
 #include "settings_record.h"
 #include "viewer/caption.h"
 
@@ -61,14 +62,14 @@ void CheckFix(const TextAdvice &advice) {
         return;
     }
     PluginSettings fixed = Settings;
-    const std::string value = ReadBack(advice.Fix);
+    const std::string value = ReadBackValue(advice.Fix);
     SetKeyword(fixed, advice.Key, value);
     TextJudgement judged{};
     JudgeText(Body.c_str(), Body.size() + 1, fixed, NoBoxCancelled, judged);
     bool found = false;
     for (int i = 0; i < judged.Count; ++i) {
         found = found || (judged.Keywords[i].Key == advice.Key &&
-                          judged.Keywords[i].Outcome != KeywordOutcome::NotFound &&
+                          judged.Keywords[i].Fate != SectionFate::NotFound &&
                           judged.Keywords[i].Line == advice.FixedLine);
     }
     Check(found && CaptionStartsCharacter(value));
@@ -90,7 +91,7 @@ void CheckProposal(const SetupProposal &proposal) {
         JudgeText(Body.c_str(), Body.size() + 1, alone, NoBoxCancelled, judged);
         Check(judged.Count == 1 && judged.Keywords[0].Line == in.Line &&
               CaptionStartsCharacter(section.Keyword));
-        Check(in.Fate != SectionFate::Shows || judged.Keywords[0].Outcome == KeywordOutcome::Shown);
+        Check(in.Fate != SectionFate::Shows || judged.Keywords[0].Fate == SectionFate::Shows);
     }
 }
 

@@ -25,6 +25,7 @@
 #include "diagnosis/text_lines.h"
 #include "platform/lead_bytes.h"
 #include "platform/posix/environment.h"
+#include "settings/settings_text.h"
 #include "viewer/caption.h"
 #include "viewer/scan/scan_kernels.h"
 
@@ -276,7 +277,7 @@ Showing ShowingOf(const CorpusIssue &issue, const TruthSection &section, const s
     const PluginSettings settings = WithSeparator(WithKeyword(NoSettings(), 0, keyword), separator);
     const TextJudgement judged = Judge(issue.Text, settings);
     const KeywordJudgement *found = KeywordOf(judged, 0);
-    if (found == nullptr || found->Outcome != KeywordOutcome::Shown ||
+    if (found == nullptr || found->Fate != SectionFate::Shows ||
         found->Line != section.Heading ||
         !EndsAt(issue, section, LineAt(issue.Lines, found->End) + 1)) {
         return Showing::Not;
@@ -300,7 +301,7 @@ size_t HeadingFound(const CorpusIssue &issue, const std::string &keyword) {
     const TextJudgement judged = Judge(issue.Text, WithKeyword(NoSettings(), 0, keyword));
     const KeywordJudgement *found = KeywordOf(judged, 0);
     const bool heads =
-        found != nullptr && found->Outcome != KeywordOutcome::NotFound &&
+        found != nullptr && found->Fate != SectionFate::NotFound &&
         std::any_of(issue.Truth.begin(), issue.Truth.end(),
                     [&](const TruthSection &truth) { return truth.Heading == found->Line; });
     return heads ? found->Line : 0;
@@ -364,7 +365,7 @@ void PrintDetail(const CorpusIssue &issue, const std::vector<ListedSection> &lis
                 truth.Heading, Shown(issue, truth.Heading).c_str(),
                 Utf8OfWide(WideOfAnsi(WrittenValue(at->Keyword))).c_str(),
                 Utf8OfWide(WideOfAnsi(separator)).c_str(), found->Line,
-                found->Outcome == KeywordOutcome::Shown ? "shown" : "not shown",
+                found->Fate == SectionFate::Shows ? "shown" : "not shown",
                 LineAt(issue.Lines, found->End) + 1, truth.End);
         }
     }
