@@ -2,20 +2,21 @@
 
 #include <algorithm>
 
-#include "diagnosis/characters.h"
 #include "diagnosis/rules.h"
 #include "diagnosis/section_shape.h"
+#include "diagnosis/separator_choice.h"
 #include "settings/settings_text.h"
 
 namespace {
 
-// The rules tried as separators, beyond the keywords' marks.
-constexpr size_t MostRulesTried = 8;
-
 TextAdvice AdviceOn(AdviceKind kind, const PluginSettings &written,
                     const KeywordJudgement &judged) {
-    return {kind, judged.Key, written.Keywords[judged.Key], {judged.Line}, false, {}, {}, {}, {}, 0,
-            0,    0};
+    TextAdvice advice{};
+    advice.Kind = kind;
+    advice.Key = judged.Key;
+    advice.Keyword = written.Keywords[judged.Key];
+    advice.Lines = {judged.Line};
+    return advice;
 }
 
 // The rule lines after the line `after` (from 1), in the order they come, each once, up to
@@ -31,38 +32,9 @@ std::vector<WideText> RulesAfter(const AdvisedText &text, size_t after, size_t m
     return rules;
 }
 
-// Each beginning of the rule, from RuleLength characters on: the shortest that matches it first.
-void AddBeginnings(const WideText &rule, std::vector<std::string> &candidates) {
-    const size_t longest = std::min(rule.size(), LongestSeparator);
-    for (size_t length = std::min(RuleLength, rule.size()); length <= longest; ++length) {
-        AddSeparatorCandidate(AnsiOfWide(rule.substr(0, length)), candidates);
-    }
-}
-
-// The character that opens each keyword with a mark, as its heading's neighbours open too, and
-// the beginnings of the text's rules.
-void AddMarksAndRules(const AdvisedText &text, std::vector<std::string> &candidates) {
-    for (const auto &keyword : text.Settings.Keywords) {
-        const WideText wide = WideOfAnsi(keyword);
-        const WCHAR breaks[] = {'\r', '\n', 0};
-        const size_t start = wide.find_first_not_of(breaks);
-        if (start != WideText::npos && !IsLetter(wide[start]) && !IsDigit(wide[start]) &&
-            !IsBlank(wide[start])) {
-            AddSeparatorCandidate(AnsiOfWide(wide.substr(start, 1)), candidates);
-        }
-    }
-    for (const WideText &rule : RulesAfter(text, 0, MostRulesTried)) {
-        AddSeparatorCandidate(AnsiOfWide(rule.substr(0, std::min(RuleLength, rule.size()))),
-                              candidates);
-        AddSeparatorCandidate(AnsiOfWide(rule.substr(0, std::min(LongestSeparator, rule.size()))),
-                              candidates);
-    }
-}
-
-// What is wrong with each keyword's section for the separator, and the separators to try.
+// What is wrong with each keyword's section for the separator.
 std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text, const PluginSettings &written,
-                                          std::vector<std::string> &candidates) {
-    const TextJudgement judged = Judge(text.Bytes, text.Settings);
+                                          const TextJudgement &judged) {
     std::vector<TextAdvice> problems;
     for (int i = 0; i < judged.Count; ++i) {
         const KeywordJudgement &keyword = judged.Keywords[i];
@@ -75,7 +47,6 @@ std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text, const PluginS
             for (const WideText &rule : rules) {
                 missed.Rules.push_back(AnsiOfWide(rule));
             }
-            AddBeginnings(rules.front(), candidates);
             problems.push_back(missed);
         } else if (FateByLines(text, text.Settings.Keywords[keyword.Key], keyword) ==
                    SectionFate::HeadingOnly) {
@@ -85,34 +56,49 @@ std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text, const PluginS
     return problems;
 }
 
+// The separator chosen for the reader's keywords, as for the settings proposed from an issue:
+// each keyword found is a section, headed where it is found, whatever else the layout reads
+// there.
+struct SeparatorVerdict {
+    std::string Fix; // empty when the current separator shows as many
+    int Shown;
+    int Found;
+};
+
+SeparatorVerdict ChooseForKeywords(const AdvisedText &text, const TextJudgement &judged) {
+    Issues issues{{ReadOf(text.Bytes)}, text.Settings};
+    std::vector<size_t> &headings = issues.Read.front().Layout.Headings;
+    std::vector<SectionForms> sections;
+    for (int i = 0; i < judged.Count; ++i) {
+        const KeywordJudgement &keyword = judged.Keywords[i];
+        if (keyword.Fate != SectionFate::NotFound) {
+            sections.push_back(
+                {{keyword.Line}, {{text.Settings.Keywords[keyword.Key], {}, false, true}}});
+            headings.push_back(keyword.Line);
+        }
+    }
+    std::sort(headings.begin(), headings.end());
+    headings.erase(std::unique(headings.begin(), headings.end()), headings.end());
+    const std::pair<std::string, FormChoice> chosen = ChooseSeparator(issues, sections);
+    const bool current = chosen.first == text.Settings.SeparatorText + 1;
+    return {current ? std::string() : chosen.first, static_cast<int>(chosen.second.Shown),
+            static_cast<int>(sections.size())};
+}
+
 } // namespace
 
 void AdviseOnSeparator(const AdvisedText &text, const PluginSettings &written,
                        std::vector<TextAdvice> &advice) {
-    std::vector<std::string> candidates;
-    std::vector<TextAdvice> problems = SeparatorProblems(text, written, candidates);
+    const TextJudgement judged = Judge(text.Bytes, text.Settings);
+    std::vector<TextAdvice> problems = SeparatorProblems(text, written, judged);
     if (problems.empty()) {
         return;
     }
-    AddMarksAndRules(text, candidates);
-    int found = 0;
-    int best = GoodSections(text, text.Settings, found);
-    std::string fix;
-    for (const std::string &candidate : candidates) {
-        int all = 0;
-        const int shown = SeparatorFits(candidate)
-                              ? GoodSections(text, WithSeparator(text.Settings, candidate), all)
-                              : 0;
-        if (shown > best) {
-            best = shown;
-            fix = candidate;
-            found = all;
-        }
-    }
+    const SeparatorVerdict verdict = ChooseForKeywords(text, judged);
     for (TextAdvice &problem : problems) {
-        problem.Fix = fix;
-        problem.Shown = best;
-        problem.Found = found;
+        problem.Fix = verdict.Fix.empty() ? std::string() : WrittenValue(verdict.Fix);
+        problem.Shown = verdict.Shown;
+        problem.Found = verdict.Found;
         advice.push_back(problem);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Advice on the separator for a text: keywords that no separator line follows, though rules do,
-// and sections whose boxes would hold their headings alone. All take one fix, the separator
-// that the plugin's judgement of the same text shows to give the most sections their text.
+// and sections whose boxes would hold their headings alone. All take one fix: the separator that
+// separator_choice.h chooses for the keywords, as it does for the settings proposed from issues.
 #include <vector>
 
 #include "diagnosis/advised_text.h"

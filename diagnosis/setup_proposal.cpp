@@ -9,39 +9,14 @@
 #include "diagnosis/newsletter_groups.h"
 #include "diagnosis/recurring_sections.h"
 #include "diagnosis/section_fates.h"
+#include "diagnosis/separator_choice.h"
 #include "diagnosis/text_advice.h"
 #include "viewer/caption.h"
 
 namespace {
 
-// The issues whose headings give the keywords and separators tried: the rest only confirm them.
-constexpr size_t IssuesTried = 3;
-
-// The separators that the first issues show the most sections with, tried on every issue.
-constexpr size_t SeparatorsKept = 6;
-
-// The keywords tried for each section, at most.
-constexpr size_t FormsTried = 4;
-
 // More sections than this are not proposed: no newsletter has so many.
 constexpr size_t MostSections = 60;
-
-// An issue as the proposal reads it.
-struct ReadIssue {
-    std::string Bytes; // up to its first NUL
-    std::vector<TextLine> Lines;
-    IssueLayout Layout;
-};
-
-// The issues proposed for, and the settings they are judged with.
-struct Issues {
-    std::vector<ReadIssue> Read;
-    const PluginSettings &Settings;
-
-    AdvisedText Text(size_t issue) const {
-        return {Read[issue].Bytes, Read[issue].Lines, Settings};
-    }
-};
 
 // How many of the issues where the section stands the keyword finds its heading in.
 size_t Finds(const Issues &issues, const std::vector<size_t> &lines, const std::string &keyword) {
@@ -53,15 +28,10 @@ size_t Finds(const Issues &issues, const std::vector<size_t> &lines, const std::
     return finds;
 }
 
-// A section with the keywords to choose from: those that its headings in the first issues give
+// The keywords to choose from for a section: those that its headings in the first issues give
 // and that find its heading in the most issues where it stands, whole captions first, then those
 // of the label in front of words that change, then those that leave out letters (without a
 // changing number, or for a separator that opens headings).
-struct SectionForms {
-    std::vector<size_t> Lines; // its heading's line in each issue; 0 where it does not stand
-    std::vector<KeywordForm> Forms;
-};
-
 SectionForms FormsOf(const Issues &issues, const RecurringSection &section) {
     std::vector<KeywordForm> whole;
     std::vector<KeywordForm> label;
@@ -101,98 +71,6 @@ SectionForms FormsOf(const Issues &issues, const RecurringSection &section) {
         }
     }
     return forms;
-}
-
-// For one separator: the form chosen for each section (an index into its forms), and what that
-// is worth: a section shown in an issue counts twice under a whole caption, once under a cut one.
-struct Choice {
-    std::vector<size_t> Form;
-    size_t Worth = 0;
-};
-
-// The forms that show each section in the most issues from `first` to `last` with the separator:
-// the first form that shows it wherever it stands there, else the one that shows it most often.
-Choice ChooseForms(const Issues &issues, const std::vector<SectionForms> &sections,
-                   const std::string &separator, size_t first, size_t last) {
-    std::vector<std::vector<size_t>> shown(sections.size(), std::vector<size_t>(FormsTried, 0));
-    for (size_t rank = 0; rank < FormsTried; ++rank) {
-        std::vector<std::string> keywords;
-        for (const SectionForms &section : sections) {
-            keywords.push_back(rank < section.Forms.size() ? section.Forms[rank].Keyword : "");
-        }
-        for (size_t issue = first; issue < last; ++issue) {
-            std::vector<size_t> lines;
-            for (const SectionForms &section : sections) {
-                lines.push_back(section.Lines[issue]);
-            }
-            const std::vector<SectionInIssue> fates =
-                FatesIn(issues.Text(issue), issues.Read[issue].Layout, keywords, lines, separator);
-            for (size_t i = 0; i < sections.size(); ++i) {
-                shown[i][rank] += fates[i].Fate == SectionFate::Shows ? 1 : 0;
-            }
-        }
-    }
-    Choice choice;
-    for (size_t i = 0; i < sections.size(); ++i) {
-        const size_t standing =
-            static_cast<size_t>(std::count_if(sections[i].Lines.begin() + static_cast<long>(first),
-                                              sections[i].Lines.begin() + static_cast<long>(last),
-                                              [](size_t line) { return line != 0; }));
-        size_t best = 0;
-        for (size_t rank = 0; rank < sections[i].Forms.size(); ++rank) {
-            if (shown[i][rank] > shown[i][best]) {
-                best = rank;
-            }
-            if (shown[i][rank] == standing && standing > 0) {
-                best = rank;
-                break;
-            }
-        }
-        choice.Form.push_back(best);
-        const bool whole = !sections[i].Forms.empty() && sections[i].Forms[best].Whole;
-        choice.Worth += shown[i][best] * (whole ? 2 : 1);
-    }
-    return choice;
-}
-
-// The separator that is worth the most over all the issues, with the forms it shows the sections
-// with: of those the first issues' layouts suggest, the few worth the most there are tried on all;
-// the current one is kept when none is worth more.
-std::pair<std::string, Choice> ChooseSeparator(const Issues &issues,
-                                               const std::vector<SectionForms> &sections) {
-    const std::string current = issues.Settings.SeparatorText + 1;
-    std::vector<std::string> candidates;
-    AddSeparatorCandidate(current, candidates);
-    const size_t tried = std::min(issues.Read.size(), IssuesTried);
-    for (size_t issue = 0; issue < tried; ++issue) {
-        AddSeparatorsToTry(issues.Text(issue), issues.Read[issue].Layout, candidates);
-    }
-    std::vector<std::pair<size_t, size_t>> scored; // worth in the first issues, and the index
-    for (size_t i = 0; i < candidates.size(); ++i) {
-        scored.emplace_back(ChooseForms(issues, sections, candidates[i], 0, tried).Worth, i);
-    }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto &one, const auto &other) { return one.first > other.first; });
-    std::pair<std::string, Choice> best;
-    bool any = false;
-    for (size_t k = 0; k < scored.size() && k < SeparatorsKept; ++k) {
-        const std::string &candidate = candidates[scored[k].second];
-        const Choice choice = ChooseForms(issues, sections, candidate, 0, issues.Read.size());
-        if (!any || choice.Worth > best.second.Worth ||
-            (choice.Worth == best.second.Worth && candidate == current)) {
-            best = {candidate, choice};
-            any = true;
-        }
-    }
-    return best;
-}
-
-ReadIssue ReadOf(const std::string &whole) {
-    ReadIssue issue;
-    issue.Bytes = whole.substr(0, std::strlen(whole.c_str()));
-    issue.Lines = LinesOf(issue.Bytes);
-    issue.Layout = ReadLayout(issue.Bytes, issue.Lines);
-    return issue;
 }
 
 // The issues given, read, in the largest group of one newsletter.
@@ -267,7 +145,7 @@ SetupProposal ProposeSetup(const std::vector<std::string> &given, const PluginSe
     if (sections.empty()) {
         return proposal;
     }
-    const std::pair<std::string, Choice> chosen = ChooseSeparator(issues, sections);
+    const std::pair<std::string, FormChoice> chosen = ChooseSeparator(issues, sections);
     proposal.Separator = chosen.first;
     std::vector<std::string> keywords;
     for (size_t i = 0; i < sections.size(); ++i) {

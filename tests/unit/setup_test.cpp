@@ -3,6 +3,7 @@
 // chosen section with its text under a whole caption.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -13,11 +14,13 @@
 #include "check/setup_dialog.h"
 #include "diagnosis/proposal_words.h"
 #include "diagnosis/setup_proposal.h"
+#include "diagnosis/text_advice.h"
 #include "diagnosis/text_lines.h"
 #include "diagnosis/words.h"
 #include "platform/lead_bytes.h"
 #include "platform/posix/code_page.h"
 #include "scenario.h"
+#include "settings/settings_text.h"
 #include "test_files.h"
 
 namespace {
@@ -210,4 +213,45 @@ TEST_F(Setup, SeveralIssuesWithAnotherNewsletters) {
                 << own[k];
         }
     }
+}
+
+// The separator advice on a reader's settings and /setup judge separators alike: with the
+// keywords that /setup proposes and a separator that ends nothing, the advice's fix is the
+// separator that /setup proposes, for every layout of the tests and of the newsletters.
+TEST_F(Setup, AdviceAndProposalChooseOneSeparator) {
+    const std::string issues = std::string(DOVRINK_TEST_ISSUES) + "/";
+    const std::string letters = issues + "../newsletters/";
+    const std::string files[] = {
+        issues + "framed.txt",
+        issues + "mark-framed.txt",
+        issues + "two-rules.txt",
+        issues + "contents-framed.txt",
+        issues + "marks.txt",
+        issues + "numbered-toc.txt",
+        letters + "lib-jla/01.txt",
+        letters + "mus-kagakukan-2006/01.txt",
+        letters + "soc-alumni-vesk-mm/01.txt",
+        letters + "r2-cabinet-bracket/01.txt",
+        letters + "uni-lib-sudachi/02.txt",
+    };
+    Arrange(932, {"[dovrink]"});
+    LoadLeadBytes();
+    size_t compared = 0;
+    for (const std::string &file : files) {
+        const std::string text = Bytes(file);
+        PluginSettings settings;
+        LoadSettings(settings);
+        std::strcpy(settings.SeparatorText, "\n*****");
+        const SetupProposal proposal = ProposeSetup({text}, settings);
+        for (size_t i = 0; i < proposal.Sections.size() && i < KeywordCount; ++i) {
+            std::strcpy(settings.Keywords[i], proposal.Sections[i].Keyword.c_str());
+        }
+        for (const TextAdvice &advice : AdviseOnText(text, settings)) {
+            if (advice.Kind == AdviceKind::RuleMissed || advice.Kind == AdviceKind::HeadingOnly) {
+                EXPECT_EQ(advice.Fix, WrittenValue(proposal.Separator)) << file;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 10u);
 }

@@ -165,13 +165,15 @@ const AdviceCase Cases[] = {
      {"keyword0 \"2. 今週の話題\" stands at lines 5, 13: its boxes show the first, at line 5. To "
       "show the heading at line 13, write keyword0=━\\n2. 今週の話題 (caption \"2. 今週の話題\").",
       "keyword0 \"2. 今週の話題\" (line 13): the separator line comes right after the heading, "
-      "so its boxes show the heading alone."},
+      "so its boxes show the heading alone. With separator=\"3. \", 1 of the 1 sections found "
+      "show their text."},
      {"keyword0 \"2. 今週の話題\" は 5、13 行目にあります。ボックスに表示されるのは最初の 5 行目"
       "です。13 行目の見出しを表示するには、keyword0=━\\n2. 今週の話題 と書いてください (題名 "
       "\"2. 今週の話題\")。",
       "keyword0 \"2. 今週の話題\" (13 行目): 見出しのすぐ後に区切り線があるため、ボックスには"
-      "見出ししか表示されません。"},
-     {{"2. 今週の話題", ""}}},
+      "見出ししか表示されません。separator=\"3. \" にすると、見つかった 1 個の記事のうち 1 個が"
+      "本文付きで表示されます。"},
+     {{"2. 今週の話題", "川沿い"}}},
     {"a keyword that heads an item inside a section",
      "contents-framed.txt",
      {"keyword0=\\n▼年忘れ木工市", "separator=━━━"},
