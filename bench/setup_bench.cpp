@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "diagnosis/advised_text.h"
 #include "diagnosis/setup_proposal.h"
+#include "diagnosis/trial_text.h"
 #include "platform/lead_bytes.h"
 #include "platform/posix/environment.h"
 #include "viewer/scan/scan_kernels.h"
@@ -31,8 +31,7 @@ constexpr double MostOverJudging = 400;
 
 PluginSettings NoSettings() {
     PluginSettings settings{};
-    std::snprintf(settings.SeparatorText, sizeof settings.SeparatorText, "\n%s",
-                  DefaultSeparator);
+    std::snprintf(settings.SeparatorText, sizeof settings.SeparatorText, "\n%s", DefaultSeparator);
     settings.PageLines = DefaultPageLines;
     return settings;
 }
@@ -74,16 +73,22 @@ void BM_Judge(benchmark::State &state) {
     PluginSettings settings = WithSeparator(NoSettings(), proposal.Separator);
     const std::vector<size_t> showing = ShowingSections(proposal);
     for (size_t i = 0; i < showing.size(); ++i) {
-        settings = WithKeyword(settings, static_cast<int>(i), proposal.Sections[showing[i]].Keyword);
+        settings =
+            WithKeyword(settings, static_cast<int>(i), proposal.Sections[showing[i]].Keyword);
     }
     for (auto _ : state) {
         for (const std::string &issue : issues) {
-            benchmark::DoNotOptimize(Judge(issue, settings));
+            benchmark::DoNotOptimize(JudgeText(issue, settings));
         }
     }
 }
 
-BENCHMARK(BM_Propose)->Arg(Fewer)->Arg(More)->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Propose)
+    ->Arg(Fewer)
+    ->Arg(More)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Judge)->Arg(More)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
 // Keeps the median time of each benchmark by its name.
@@ -128,9 +133,9 @@ int main(int argc, char **argv) {
                 "processor time\n",
                 More, more / 1000);
     bool met = fewer > 0 && judging > 0;
-    met = Report("proposal for 500 issues / for 50 issues (linear: 10)", more / fewer,
-                 MostGrowth) &&
-          met;
+    met =
+        Report("proposal for 500 issues / for 50 issues (linear: 10)", more / fewer, MostGrowth) &&
+        met;
     met = Report("proposal for 500 issues / one judgement of each", more / judging,
                  MostOverJudging) &&
           met;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "diagnosis/advice.h"
 #include "diagnosis/characters.h"
-#include "diagnosis/text_advice.h"
 #include "platform/lead_bytes.h"
 #include "settings/settings_text.h"
 #include "viewer/caption.h"
@@ -11,7 +11,7 @@
 namespace {
 
 // Whether a character of the text starts at `at`.
-bool StartsCharacter(const AdvisedText &text, size_t at) {
+bool StartsCharacter(const TrialText &text, size_t at) {
     const TextLine &line = text.Lines[LineAt(text.Lines, at) - 1];
     return at == line.End || std::binary_search(line.Bytes.begin(), line.Bytes.end(), at) ||
            at < line.Start;
@@ -20,7 +20,7 @@ bool StartsCharacter(const AdvisedText &text, size_t at) {
 // The first byte that may go before a keyword found at `start`: what stands before it on its
 // line, and the line break above; nothing of the line before, which another issue need not
 // repeat.
-size_t EarliestLead(const AdvisedText &text, size_t start, const std::string &keyword) {
+size_t EarliestLead(const TrialText &text, size_t start, const std::string &keyword) {
     if (IsLineBreak(keyword[0])) {
         return start;
     }
@@ -47,16 +47,16 @@ bool CutsCaption(const std::string &keyword) {
     return at > static_cast<size_t>(ExcerptSkip) || letter;
 }
 
-bool FoundAt(const AdvisedText &text, int key, const std::string &value, size_t start) {
+bool FoundAt(const TrialText &text, int key, const std::string &value, size_t start) {
     if (ReadBackValue(WrittenValue(value)) != value) {
         return false;
     }
-    const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, key, value));
+    const TextJudgement judged = JudgeText(text.Bytes, WithKeyword(text.Settings, key, value));
     const KeywordJudgement *found = KeywordOf(judged, key);
     return found != nullptr && found->Fate != SectionFate::NotFound && found->Start == start;
 }
 
-bool WholeCaptionForm(const AdvisedText &text, int key, size_t start, const std::string &keyword,
+bool WholeCaptionForm(const TrialText &text, int key, size_t start, const std::string &keyword,
                       std::string &form) {
     if (!CutsCaption(keyword)) {
         form = keyword;

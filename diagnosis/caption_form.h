@@ -6,14 +6,14 @@
 #include <cstddef>
 #include <string>
 
-#include "diagnosis/advised_text.h"
+#include "diagnosis/trial_text.h"
 
 // Whether the caption starts inside a character, or leaves out a letter of the heading.
 bool CutsCaption(const std::string &keyword);
 
 // Whether keyword `key` set to the value is found first at `start`, as the settings can write it.
-bool FoundAt(const AdvisedText &text, int key, const std::string &value, size_t start);
+bool FoundAt(const TrialText &text, int key, const std::string &value, size_t start);
 
 // The keyword (found at `start`) with a whole caption, in `form`; false when none is found.
-bool WholeCaptionForm(const AdvisedText &text, int key, size_t start, const std::string &keyword,
+bool WholeCaptionForm(const TrialText &text, int key, size_t start, const std::string &keyword,
                       std::string &form);

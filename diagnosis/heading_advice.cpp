@@ -28,7 +28,7 @@ Standing StandingOf(const IssueLayout &layout, size_t line) {
 
 // Whether the keyword found at `start` stands inside a line of text rather than where a heading
 // the layout missed would: words before it on its line, or a line too long or a sentence.
-bool InsideText(const AdvisedText &text, const IssueLayout &layout, size_t line, size_t start) {
+bool InsideText(const TrialText &text, const IssueLayout &layout, size_t line, size_t start) {
     const TextLine &at = text.Lines[line - 1];
     for (size_t i = 0; i < at.Characters.size() && at.Bytes[i] < start; ++i) {
         if (IsLetter(at.Characters[i]) || IsDigit(at.Characters[i])) {
@@ -42,7 +42,7 @@ bool InsideText(const AdvisedText &text, const IssueLayout &layout, size_t line,
 
 } // namespace
 
-void AdviseNotHeading(const AdvisedText &text, const IssueLayout &layout,
+void AdviseNotHeading(const TrialText &text, const IssueLayout &layout,
                       const KeywordJudgement &judged, std::vector<TextAdvice> &advice) {
     // Only a layout of sections tells what a keyword heads; a line of text that may be a heading
     // the layout missed is not called body.

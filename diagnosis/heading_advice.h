@@ -4,9 +4,9 @@
 // footer. The reader is told what the keyword heads, and what heads the sections.
 #include <vector>
 
-#include "diagnosis/advised_text.h"
+#include "diagnosis/advice.h"
 #include "diagnosis/issue_layout.h"
-#include "diagnosis/text_advice.h"
+#include "diagnosis/trial_text.h"
 
-void AdviseNotHeading(const AdvisedText &text, const IssueLayout &layout,
+void AdviseNotHeading(const TrialText &text, const IssueLayout &layout,
                       const KeywordJudgement &judged, std::vector<TextAdvice> &advice);

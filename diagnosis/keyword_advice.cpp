@@ -21,7 +21,7 @@ bool Heads(const IssueLayout &layout, size_t line) {
 // Whether the keyword found at `start` starts right after its heading's number, among the marks
 // it opens with: a keyword made to follow a heading whose number changes from issue to issue,
 // whose caption leaves out letters on purpose.
-bool AfterNumber(const AdvisedText &text, size_t start) {
+bool AfterNumber(const TrialText &text, size_t start) {
     const TextLine &line = text.Lines[LineAt(text.Lines, start) - 1];
     bool digit = false;
     for (size_t i = 0; i < line.Characters.size() && line.Bytes[i] < start; ++i) {
@@ -63,14 +63,14 @@ std::vector<size_t> Occurrences(const std::string &text, const char *keyword) {
 }
 
 // Whether the line (from 1) stands where a heading stands: first, or after a rule or a blank line.
-bool OpensPart(const AdvisedText &text, size_t line) {
+bool OpensPart(const TrialText &text, size_t line) {
     return line == 1 || IsRule(text.Lines[line - 2]) || IsBlankLine(text.Lines[line - 2]);
 }
 
 // A keyword for the heading that stands at `place` on the line: the line up to the keyword and
 // the keyword, or that with the line break before it, whichever the plugin finds there first
 // with a whole caption.
-bool FormAtHeading(const AdvisedText &text, int key, size_t place, size_t lineNumber,
+bool FormAtHeading(const TrialText &text, int key, size_t place, size_t lineNumber,
                    std::string &form) {
     const TextLine &line = text.Lines[lineNumber - 1];
     const std::string whole =
@@ -86,7 +86,7 @@ bool FormAtHeading(const AdvisedText &text, int key, size_t place, size_t lineNu
 }
 
 // The text's lines joined by LF in their lenient forms, each unit with the byte it comes from.
-WideText LenientText(const AdvisedText &text, std::vector<size_t> &bytes) {
+WideText LenientText(const TrialText &text, std::vector<size_t> &bytes) {
     WideText joined;
     for (const TextLine &line : text.Lines) {
         std::vector<size_t> from;
@@ -118,7 +118,7 @@ WideText LenientKeyword(const char *keyword) {
 
 } // namespace
 
-void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &judged,
+void AdviseCaption(const TrialText &text, int key, const KeywordJudgement &judged,
                    std::vector<TextAdvice> &advice) {
     const std::string keyword = text.Settings.Keywords[key];
     if (keyword.size() <= static_cast<size_t>(ExcerptSkip) || !CutsCaption(keyword) ||
@@ -134,7 +134,7 @@ void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &jud
     advice.push_back(cut);
 }
 
-void AdviseFoundAgain(const AdvisedText &text, const IssueLayout &layout, int key,
+void AdviseFoundAgain(const TrialText &text, const IssueLayout &layout, int key,
                       std::vector<TextAdvice> &advice) {
     const char *keyword = text.Settings.Keywords[key];
     std::vector<size_t> places = Occurrences(text.Bytes, keyword);
@@ -178,7 +178,7 @@ void AdviseFoundAgain(const AdvisedText &text, const IssueLayout &layout, int ke
     advice.push_back(again);
 }
 
-void AdviseNearMiss(const AdvisedText &text, int key, std::vector<TextAdvice> &advice) {
+void AdviseNearMiss(const TrialText &text, int key, std::vector<TextAdvice> &advice) {
     const WideText wanted = LenientKeyword(text.Settings.Keywords[key]);
     std::vector<size_t> bytes;
     const WideText lenient = LenientText(text, bytes);
@@ -192,7 +192,7 @@ void AdviseNearMiss(const AdvisedText &text, int key, std::vector<TextAdvice> &a
         --to;
     }
     const std::string candidate = text.Bytes.substr(from, to - from);
-    const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, key, candidate));
+    const TextJudgement judged = JudgeText(text.Bytes, WithKeyword(text.Settings, key, candidate));
     const KeywordJudgement *found = KeywordOf(judged, key);
     std::string form;
     if (found == nullptr || found->Fate == SectionFate::NotFound ||

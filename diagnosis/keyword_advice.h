@@ -4,19 +4,19 @@
 // contents before its heading, a keyword that misses the text by other forms of its characters.
 #include <vector>
 
-#include "diagnosis/advised_text.h"
+#include "diagnosis/advice.h"
 #include "diagnosis/issue_layout.h"
-#include "diagnosis/text_advice.h"
+#include "diagnosis/trial_text.h"
 
 // A caption that starts inside a character or leaves out letters of the heading, for the keyword
 // found so.
-void AdviseCaption(const AdvisedText &text, int key, const KeywordJudgement &judged,
+void AdviseCaption(const TrialText &text, int key, const KeywordJudgement &judged,
                    std::vector<TextAdvice> &advice);
 
 // A keyword that stands more than once, whose first place is no heading and a later one is (by
 // the text's layout where it reads one).
-void AdviseFoundAgain(const AdvisedText &text, const IssueLayout &layout, int key,
+void AdviseFoundAgain(const TrialText &text, const IssueLayout &layout, int key,
                       std::vector<TextAdvice> &advice);
 
 // A keyword not found as written, that the text holds in other forms of its characters.
-void AdviseNearMiss(const AdvisedText &text, int key, std::vector<TextAdvice> &advice);
+void AdviseNearMiss(const TrialText &text, int key, std::vector<TextAdvice> &advice);

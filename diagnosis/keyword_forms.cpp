@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "diagnosis/advice.h"
 #include "diagnosis/caption_form.h"
 #include "diagnosis/characters.h"
 #include "diagnosis/line_shapes.h"
-#include "diagnosis/text_advice.h"
 #include "settings/settings_text.h"
 #include "viewer/caption.h"
 
@@ -68,7 +68,7 @@ size_t NumberEnd(const TextLine &line) {
 // The keyword whose caption starts at the character `first` of the heading, where the bytes that
 // the caption leaves out are characters of the heading's line (its marks, its number) or the line
 // break above it; empty when there is none, or it is found first elsewhere.
-std::string CaptionFrom(const AdvisedText &text, const TextLine &heading, const std::string &whole,
+std::string CaptionFrom(const TrialText &text, const TextLine &heading, const std::string &whole,
                         size_t first) {
     const auto skip = static_cast<size_t>(ExcerptSkip);
     // The line break above is two bytes: the heading's first line has none.
@@ -89,7 +89,7 @@ std::string CaptionFrom(const AdvisedText &text, const TextLine &heading, const 
 }
 
 // The keyword whose caption starts at the heading's first letter, or at the blank before it.
-std::string LetterCaptionForm(const AdvisedText &text, const TextLine &heading,
+std::string LetterCaptionForm(const TrialText &text, const TextLine &heading,
                               const std::string &whole) {
     size_t letter = 0;
     while (letter < heading.Characters.size() && !IsLetter(heading.Characters[letter])) {
@@ -105,7 +105,7 @@ std::string LetterCaptionForm(const AdvisedText &text, const TextLine &heading,
 // rule, blanks, or the line break before an empty line) and the line break, whose caption is the
 // heading whole: where the heading's words stand first elsewhere too (a table of contents), what
 // ends the line above tells them apart.
-std::string AboveLineForm(const AdvisedText &text, size_t line, const std::string &whole) {
+std::string AboveLineForm(const TrialText &text, size_t line, const std::string &whole) {
     const auto lead = static_cast<size_t>(ExcerptSkip);
     const TextLine &heading = text.Lines[line - 1];
     if (line < 2 || heading.Start < lead || text.Bytes.compare(heading.Start - 2, 2, "\r\n") != 0) {
@@ -136,7 +136,7 @@ std::string NumberOf(const std::string &text, const TextLine &heading) {
 
 // The keyword from the heading's character `from` on, starting at the first character from
 // there at which its caption starts one; empty when that is found first elsewhere.
-std::string CutFrom(const AdvisedText &text, const TextLine &heading, const std::string &whole,
+std::string CutFrom(const TrialText &text, const TextLine &heading, const std::string &whole,
                     size_t from) {
     const auto skip = static_cast<size_t>(ExcerptSkip);
     for (size_t first = from; first < TrimmedLine(heading).size(); ++first) {
@@ -181,7 +181,7 @@ void Add(const KeywordForm &form, std::vector<KeywordForm> &forms) {
 
 // The forms that find the heading at `line` with the caption of `heading` (its bytes from the
 // line's start): without its number, from its first letter, whole, after the line above.
-std::vector<KeywordForm> FormsFor(const AdvisedText &text, size_t line, const std::string &heading,
+std::vector<KeywordForm> FormsFor(const TrialText &text, size_t line, const std::string &heading,
                                   bool whole) {
     const TextLine &at = text.Lines[line - 1];
     const size_t numberEnd = NumberEnd(at);
@@ -205,7 +205,7 @@ std::vector<KeywordForm> FormsFor(const AdvisedText &text, size_t line, const st
 
 } // namespace
 
-std::vector<KeywordForm> KeywordForms(const AdvisedText &text, size_t line) {
+std::vector<KeywordForm> KeywordForms(const TrialText &text, size_t line) {
     const TextLine &heading = text.Lines[line - 1];
     std::vector<KeywordForm> forms = FormsFor(text, line, HeadingBytes(text.Bytes, heading), true);
     // The line whole, closing marks and all, where that alone tells the heading from its copies.
@@ -215,7 +215,7 @@ std::vector<KeywordForm> KeywordForms(const AdvisedText &text, size_t line) {
     return forms;
 }
 
-std::vector<KeywordForm> LabelForms(const AdvisedText &text, size_t line) {
+std::vector<KeywordForm> LabelForms(const TrialText &text, size_t line) {
     const TextLine &heading = text.Lines[line - 1];
     const size_t end = LabelEnd(heading);
     if (end == 0) {
@@ -225,7 +225,7 @@ std::vector<KeywordForm> LabelForms(const AdvisedText &text, size_t line) {
                     text.Bytes.substr(heading.Start, heading.Bytes[end] - heading.Start), false);
 }
 
-std::vector<KeywordForm> CutForms(const AdvisedText &text, size_t line) {
+std::vector<KeywordForm> CutForms(const TrialText &text, size_t line) {
     const TextLine &heading = text.Lines[line - 1];
     const size_t numberEnd = NumberEnd(heading);
     std::vector<KeywordForm> forms;
@@ -242,11 +242,11 @@ std::vector<KeywordForm> CutForms(const AdvisedText &text, size_t line) {
     return forms;
 }
 
-bool FindsHeading(const AdvisedText &text, const std::string &keyword, size_t line) {
+bool FindsHeading(const TrialText &text, const std::string &keyword, size_t line) {
     if (ReadBackValue(WrittenValue(keyword)) != keyword) {
         return false;
     }
-    const TextJudgement judged = Judge(text.Bytes, WithKeyword(text.Settings, 0, keyword));
+    const TextJudgement judged = JudgeText(text.Bytes, WithKeyword(text.Settings, 0, keyword));
     const KeywordJudgement *found = KeywordOf(judged, 0);
     return found != nullptr && found->Fate != SectionFate::NotFound && found->Line == line;
 }

@@ -45,7 +45,7 @@ size_t LastEnd(const IssueLayout &layout, size_t heading) {
     return 0;
 }
 
-void AddBeginnings(const AdvisedText &text, size_t line, std::vector<std::string> &candidates) {
+void AddBeginnings(const TrialText &text, size_t line, std::vector<std::string> &candidates) {
     const TextLine &beginning = text.Lines[line - 1];
     const size_t characters = TrimmedLine(beginning).size();
     std::vector<size_t> lengths(std::begin(Beginnings), std::end(Beginnings));
@@ -81,7 +81,7 @@ bool HoldsAllText(const IssueLayout &layout, size_t line, size_t end) {
 }
 
 // What becomes of the section of `keyword` as the plugin judged it.
-SectionFate FateOf(const AdvisedText &text, const IssueLayout &layout, const std::string &keyword,
+SectionFate FateOf(const TrialText &text, const IssueLayout &layout, const std::string &keyword,
                    size_t line, const KeywordJudgement *judged) {
     const std::vector<size_t> &headings = layout.Headings;
     if (judged == nullptr || judged->Fate == SectionFate::NotFound || judged->Line != line) {
@@ -105,7 +105,7 @@ SectionFate FateOf(const AdvisedText &text, const IssueLayout &layout, const std
 
 } // namespace
 
-std::vector<SectionInIssue> FatesIn(const AdvisedText &text, const IssueLayout &layout,
+std::vector<SectionInIssue> FatesIn(const TrialText &text, const IssueLayout &layout,
                                     const std::vector<std::string> &keywords,
                                     const std::vector<size_t> &lines,
                                     const std::string &separator) {
@@ -118,7 +118,7 @@ std::vector<SectionInIssue> FatesIn(const AdvisedText &text, const IssueLayout &
             const bool set = i < keywords.size() && lines[i] != 0;
             settings = WithKeyword(settings, static_cast<int>(key), set ? keywords[i] : "");
         }
-        const TextJudgement judgement = Judge(text.Bytes, settings);
+        const TextJudgement judgement = JudgeText(text.Bytes, settings);
         for (size_t i = first; i < keywords.size() && i < first + count; ++i) {
             if (lines[i] == 0) {
                 continue;
@@ -132,7 +132,7 @@ std::vector<SectionInIssue> FatesIn(const AdvisedText &text, const IssueLayout &
     return fates;
 }
 
-void AddSeparatorsToTry(const AdvisedText &text, const IssueLayout &layout,
+void AddSeparatorsToTry(const TrialText &text, const IssueLayout &layout,
                         std::vector<std::string> &candidates) {
     std::vector<size_t> lines;
     for (const size_t heading : layout.Headings) {

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "diagnosis/advised_text.h"
 #include "diagnosis/issue_layout.h"
 #include "diagnosis/section_fate.h"
+#include "diagnosis/trial_text.h"
 
 // The fate of each keyword's section in the text, where its heading stands at `lines` (0: the
 // section does not stand in this text), with the separator; the layout's headings are those that
 // no section's boxes may take in, and before whose blocks every section's boxes must reach.
-std::vector<SectionInIssue> FatesIn(const AdvisedText &text, const IssueLayout &layout,
+std::vector<SectionInIssue> FatesIn(const TrialText &text, const IssueLayout &layout,
                                     const std::vector<std::string> &keywords,
                                     const std::vector<size_t> &lines, const std::string &separator);
 
 // Adds the separators to try for the layout's sections, each once.
-void AddSeparatorsToTry(const AdvisedText &text, const IssueLayout &layout,
+void AddSeparatorsToTry(const TrialText &text, const IssueLayout &layout,
                         std::vector<std::string> &candidates);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-SectionFate FateByLines(const AdvisedText &text, const char *keyword,
+SectionFate FateByLines(const TrialText &text, const char *keyword,
                         const KeywordJudgement &judged) {
     if (judged.Fate != SectionFate::Shows && judged.Fate != SectionFate::NotReached) {
         return judged.Fate;
@@ -26,8 +26,8 @@ SectionFate FateByLines(const AdvisedText &text, const char *keyword,
     return body ? SectionFate::Shows : SectionFate::HeadingOnly;
 }
 
-int GoodSections(const AdvisedText &text, const PluginSettings &settings, int &found) {
-    const TextJudgement judged = Judge(text.Bytes, settings);
+int GoodSections(const TrialText &text, const PluginSettings &settings, int &found) {
+    const TextJudgement judged = JudgeText(text.Bytes, settings);
     int good = 0;
     found = 0;
     for (int i = 0; i < judged.Count; ++i) {

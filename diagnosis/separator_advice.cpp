@@ -21,7 +21,7 @@ TextAdvice AdviceOn(AdviceKind kind, const PluginSettings &written,
 
 // The rule lines after the line `after` (from 1), in the order they come, each once, up to
 // `most` of them.
-std::vector<WideText> RulesAfter(const AdvisedText &text, size_t after, size_t most) {
+std::vector<WideText> RulesAfter(const TrialText &text, size_t after, size_t most) {
     std::vector<WideText> rules;
     for (size_t line = after; line < text.Lines.size() && rules.size() < most; ++line) {
         const WideText rule = RuleOf(text.Lines[line].Characters, RuleLength);
@@ -33,7 +33,7 @@ std::vector<WideText> RulesAfter(const AdvisedText &text, size_t after, size_t m
 }
 
 // What is wrong with each keyword's section for the separator.
-std::vector<TextAdvice> SeparatorProblems(const AdvisedText &text, const PluginSettings &written,
+std::vector<TextAdvice> SeparatorProblems(const TrialText &text, const PluginSettings &written,
                                           const TextJudgement &judged) {
     std::vector<TextAdvice> problems;
     for (int i = 0; i < judged.Count; ++i) {
@@ -65,7 +65,7 @@ struct SeparatorVerdict {
     int Found;
 };
 
-SeparatorVerdict ChooseForKeywords(const AdvisedText &text, const TextJudgement &judged) {
+SeparatorVerdict ChooseForKeywords(const TrialText &text, const TextJudgement &judged) {
     Issues issues{{ReadOf(text.Bytes)}, text.Settings};
     std::vector<size_t> &headings = issues.Read.front().Layout.Headings;
     std::vector<SectionForms> sections;
@@ -87,9 +87,9 @@ SeparatorVerdict ChooseForKeywords(const AdvisedText &text, const TextJudgement 
 
 } // namespace
 
-void AdviseOnSeparator(const AdvisedText &text, const PluginSettings &written,
+void AdviseOnSeparator(const TrialText &text, const PluginSettings &written,
                        std::vector<TextAdvice> &advice) {
-    const TextJudgement judged = Judge(text.Bytes, text.Settings);
+    const TextJudgement judged = JudgeText(text.Bytes, text.Settings);
     std::vector<TextAdvice> problems = SeparatorProblems(text, written, judged);
     if (problems.empty()) {
         return;

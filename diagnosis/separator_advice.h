@@ -4,10 +4,10 @@
 // separator_choice.h chooses for the keywords, as it does for the settings proposed from issues.
 #include <vector>
 
-#include "diagnosis/advised_text.h"
-#include "diagnosis/text_advice.h"
+#include "diagnosis/advice.h"
+#include "diagnosis/trial_text.h"
 
 // The advice for the text with the settings as the reader will have fixed them; the keywords are
 // named as the reader wrote them (`written`).
-void AdviseOnSeparator(const AdvisedText &text, const PluginSettings &written,
+void AdviseOnSeparator(const TrialText &text, const PluginSettings &written,
                        std::vector<TextAdvice> &advice);

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "diagnosis/advised_text.h"
 #include "diagnosis/issue_layout.h"
 #include "diagnosis/keyword_forms.h"
+#include "diagnosis/trial_text.h"
 
 // An issue as the judgement reads it.
 struct ReadIssue {
@@ -27,9 +27,7 @@ struct Issues {
     std::vector<ReadIssue> Read;
     const PluginSettings &Settings;
 
-    AdvisedText Text(size_t issue) const {
-        return {Read[issue].Bytes, Read[issue].Lines, Settings};
-    }
+    TrialText Text(size_t issue) const { return {Read[issue].Bytes, Read[issue].Lines, Settings}; }
 };
 
 // A section with the keywords to choose from, best first.

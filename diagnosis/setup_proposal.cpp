@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "diagnosis/advised_text.h"
+#include "diagnosis/advice.h"
 #include "diagnosis/issue_layout.h"
 #include "diagnosis/keyword_forms.h"
 #include "diagnosis/newsletter_groups.h"
 #include "diagnosis/recurring_sections.h"
 #include "diagnosis/section_fates.h"
 #include "diagnosis/separator_choice.h"
-#include "diagnosis/text_advice.h"
+#include "diagnosis/trial_text.h"
 #include "viewer/caption.h"
 
 namespace {

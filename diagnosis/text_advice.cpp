@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "diagnosis/advised_text.h"
 #include "diagnosis/heading_advice.h"
 #include "diagnosis/issue_layout.h"
 #include "diagnosis/keyword_advice.h"
 #include "diagnosis/separator_advice.h"
+#include "diagnosis/trial_text.h"
 #include "settings/settings_text.h"
 
 namespace {
@@ -35,8 +35,8 @@ bool OutsideSections(const std::vector<TextAdvice> &advice, int key) {
 
 // What each keyword found or missed by a little could show better as, and what it heads where
 // it heads no section.
-void AdviseOnKeywords(const AdvisedText &text, std::vector<TextAdvice> &advice) {
-    const TextJudgement judged = Judge(text.Bytes, text.Settings);
+void AdviseOnKeywords(const TrialText &text, std::vector<TextAdvice> &advice) {
+    const TextJudgement judged = JudgeText(text.Bytes, text.Settings);
     const IssueLayout layout = ReadLayout(text.Bytes, text.Lines);
     for (int i = 0; i < judged.Count; ++i) {
         const KeywordJudgement &keyword = judged.Keywords[i];

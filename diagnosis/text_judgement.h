@@ -4,6 +4,7 @@
 // into words, each in its own; taken from the plugin's own search, excerpting and paging.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "diagnosis/section_fate.h"
 #include "settings/settings.h"
@@ -37,3 +38,10 @@ constexpr size_t NoBoxCancelled = SIZE_MAX;
 // numbered `cancelledBox` (from 0) answered with Cancel and every other with OK.
 void JudgeText(const char *text, size_t size, const PluginSettings &settings, size_t cancelledBox,
                TextJudgement &judgement);
+
+// The judgement of the text (up to its first NUL) with the settings, every box answered with OK.
+inline TextJudgement JudgeText(const std::string &text, const PluginSettings &settings) {
+    TextJudgement judgement{};
+    JudgeText(text.c_str(), text.size() + 1, settings, NoBoxCancelled, judgement);
+    return judgement;
+}

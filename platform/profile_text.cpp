@@ -4,16 +4,16 @@
 
 namespace {
 
-// Blanks around lines, names and values: ASCII white space and the DOS end-of-file mark.
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
+// What is trimmed around lines, names and values: ASCII white space and the DOS end-of-file mark.
+bool IsTrimmed(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
 
 bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
 
 void TrimBlanks(const char *&begin, const char *&end) {
-    while (begin < end && IsBlank(*begin)) {
+    while (begin < end && IsTrimmed(*begin)) {
         ++begin;
     }
-    while (end > begin && IsBlank(end[-1])) {
+    while (end > begin && IsTrimmed(end[-1])) {
         --end;
     }
 }

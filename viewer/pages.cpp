@@ -5,12 +5,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlankOrBreak(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // True when the bytes from `text` to `end` hold anything but blanks and line breaks.
 bool HasInk(const char *text, const char *end) {
     for (; text < end; ++text) {
-        if (!IsBlank(*text)) {
+        if (!IsBlankOrBreak(*text)) {
             return true;
         }
     }

@@ -17,8 +17,8 @@ const char *SeparatorAfter(const char *body, size_t length, const char *start,
     return end == nullptr || end == start || end - start > INT32_MAX ? nullptr : end;
 }
 
-KeywordSection Judge(const char *body, size_t length, const char *start,
-                     const PluginSettings &settings) {
+KeywordSection SectionAt(const char *body, size_t length, const char *start,
+                         const PluginSettings &settings) {
     if (start == nullptr) {
         return {KeywordFate::NotFound, nullptr, nullptr};
     }
@@ -53,7 +53,7 @@ size_t FindSections(const char *body, size_t size, const PluginSettings &setting
     // The same reading finds where the text ends.
     const size_t length = FindEachText(body, size, patterns, count, starts);
     for (size_t i = 0; i < count; ++i) {
-        sections[numbers[i]] = Judge(body, length, starts[i], settings);
+        sections[numbers[i]] = SectionAt(body, length, starts[i], settings);
     }
     return length;
 }

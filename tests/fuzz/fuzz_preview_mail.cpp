@@ -4,7 +4,7 @@
 // that the advice offers is found where it says, with a caption that starts a character.
 #include <cstdint>
 
-#include "diagnosis/advised_text.h"
+#include "diagnosis/trial_text.h"
 #include "fuzz_support.h"
 #include "host/copy_text.h"
 #include "platform/lead_bytes.h"

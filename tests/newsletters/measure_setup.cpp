@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "diagnosis/advised_text.h"
 #include "diagnosis/characters.h"
 #include "diagnosis/issue_layout.h"
 #include "diagnosis/line_shapes.h"
 #include "diagnosis/setup_proposal.h"
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_lines.h"
+#include "diagnosis/trial_text.h"
 #include "platform/lead_bytes.h"
 #include "platform/posix/environment.h"
 #include "settings/settings_text.h"
@@ -275,10 +275,9 @@ enum class Showing { Not, Cut, Whole };
 Showing ShowingOf(const CorpusIssue &issue, const TruthSection &section, const std::string &keyword,
                   const std::string &separator) {
     const PluginSettings settings = WithSeparator(WithKeyword(NoSettings(), 0, keyword), separator);
-    const TextJudgement judged = Judge(issue.Text, settings);
+    const TextJudgement judged = JudgeText(issue.Text, settings);
     const KeywordJudgement *found = KeywordOf(judged, 0);
-    if (found == nullptr || found->Fate != SectionFate::Shows ||
-        found->Line != section.Heading ||
+    if (found == nullptr || found->Fate != SectionFate::Shows || found->Line != section.Heading ||
         !EndsAt(issue, section, LineAt(issue.Lines, found->End) + 1)) {
         return Showing::Not;
     }
@@ -298,7 +297,7 @@ Showing ShowingOf(const CorpusIssue &issue, const TruthSection &section, const s
 
 // The line (from 1) of the reader's heading that the keyword finds in the issue; 0 for none.
 size_t HeadingFound(const CorpusIssue &issue, const std::string &keyword) {
-    const TextJudgement judged = Judge(issue.Text, WithKeyword(NoSettings(), 0, keyword));
+    const TextJudgement judged = JudgeText(issue.Text, WithKeyword(NoSettings(), 0, keyword));
     const KeywordJudgement *found = KeywordOf(judged, 0);
     const bool heads =
         found != nullptr && found->Fate != SectionFate::NotFound &&
@@ -357,7 +356,7 @@ void PrintDetail(const CorpusIssue &issue, const std::vector<ListedSection> &lis
         } else if (ShowingOf(issue, truth, at->Keyword, separator) != Showing::Whole) {
             const PluginSettings settings =
                 WithSeparator(WithKeyword(NoSettings(), 0, at->Keyword), separator);
-            const TextJudgement judged = Judge(issue.Text, settings);
+            const TextJudgement judged = JudgeText(issue.Text, settings);
             const KeywordJudgement *found = KeywordOf(judged, 0);
             std::printf(
                 "    not whole %zu: %s [keyword %s, separator %s: line %zu, %s, ends before "

@@ -31,7 +31,7 @@ const char *Skipped(const char *text) {
     return text;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlankOrBreak(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 } // namespace
 
@@ -93,7 +93,7 @@ bool LiteralShowPaged(const char *excerpt, const char *keyword, std::int32_t max
         ++i;
     } while (i < std::strlen(page));
     for (const char *rest = page; *rest != '\0'; ++rest) {
-        if (!IsBlank(*rest)) {
+        if (!IsBlankOrBreak(*rest)) {
             return MessageBoxA(nullptr, page, caption, MB_OKCANCEL) != IDCANCEL;
         }
     }

@@ -1,11 +1,11 @@
-#include "diagnosis/advised_text.h"
+#include "diagnosis/trial_text.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "diagnosis/advice.h"
 #include "diagnosis/characters.h"
 #include "diagnosis/rules.h"
-#include "diagnosis/text_advice.h"
 #include "platform/profile_text.h"
 #include "settings/unescape.h"
 
@@ -18,12 +18,6 @@ void SetValue(char *value, size_t size, const std::string &text) {
 }
 
 } // namespace
-
-TextJudgement Judge(const std::string &text, const PluginSettings &settings) {
-    TextJudgement judgement{};
-    JudgeText(text.c_str(), text.size() + 1, settings, NoBoxCancelled, judgement);
-    return judgement;
-}
 
 const KeywordJudgement *KeywordOf(const TextJudgement &judgement, int key) {
     for (int i = 0; i < judgement.Count; ++i) {

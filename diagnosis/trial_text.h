@@ -1,6 +1,7 @@
 #pragma once
-// What the advice on a text works from (text_advice.h): the text, its lines, the settings, and
-// the plugin's judgement of the text with settings changed to try a fix.
+// An issue's text on which settings are tried, for the advice and the proposal alike: the text,
+// its lines, the settings, and those settings with a keyword or the separator changed to try a
+// fix, which the plugin's own judgement (text_judgement.h) then tells the fate of.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,7 +11,7 @@
 #include "diagnosis/text_lines.h"
 #include "settings/settings.h"
 
-struct AdvisedText {
+struct TrialText {
     const std::string &Bytes; // in the code page, up to its first NUL
     const std::vector<TextLine> &Lines;
     const PluginSettings &Settings;
@@ -18,9 +19,6 @@ struct AdvisedText {
 
 // A rule that ends a section is a line of this many characters or more.
 constexpr size_t RuleLength = 3;
-
-// The plugin's judgement of the text with the settings, every box answered with OK.
-TextJudgement Judge(const std::string &text, const PluginSettings &settings);
 
 // The judgement of keyword `key`; null when it is not set. It points into the judgement, which
 // must outlive it.
