@@ -559,3 +559,15 @@ IssueLayout LayoutReader::Read() {
 IssueLayout ReadLayout(const std::string &text, const std::vector<TextLine> &lines) {
     return LayoutReader(text, lines).Read();
 }
+
+bool IsFramingLine(const IssueLayout &layout, size_t line) {
+    return IsFraming(layout.Shapes[line - 1].Shape);
+}
+
+size_t BlockTop(const IssueLayout &layout, size_t heading) {
+    size_t top = heading;
+    while (top > 1 && IsFramingLine(layout, top - 1)) {
+        --top;
+    }
+    return top;
+}

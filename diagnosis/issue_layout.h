@@ -35,3 +35,9 @@ constexpr size_t MostHeadings = 40;
 
 // The layout of the text (in the code page, up to its first NUL) whose lines are given.
 IssueLayout ReadLayout(const std::string &text, const std::vector<TextLine> &lines);
+
+// Whether the line (from 1) frames text: a rule, a box's edge, or text between rules on one line.
+bool IsFramingLine(const IssueLayout &layout, size_t line);
+
+// The first line of the heading's block: the frames right above it, or the heading itself.
+size_t BlockTop(const IssueLayout &layout, size_t heading);

@@ -1,9 +1,7 @@
 #pragma once
 // What becomes of sections in an issue with a separator, by the plugin's own judgement: each
 // keyword's section shows its heading and its text, or its heading alone, or runs on into the
-// next section, or ends at no separator; and the separators worth trying for an issue's layout:
-// the beginnings of the lines that open each heading's block (its frame above, or the heading
-// itself) and of the line that ends the last section.
+// next section, or ends early, or at no separator.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -18,7 +16,3 @@
 std::vector<SectionInIssue> FatesIn(const TrialText &text, const IssueLayout &layout,
                                     const std::vector<std::string> &keywords,
                                     const std::vector<size_t> &lines, const std::string &separator);
-
-// Adds the separators to try for the layout's sections, each once.
-void AddSeparatorsToTry(const TrialText &text, const IssueLayout &layout,
-                        std::vector<std::string> &candidates);

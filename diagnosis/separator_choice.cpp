@@ -4,8 +4,113 @@
 #include <cstring>
 
 #include "diagnosis/section_fates.h"
+#include "settings/settings_text.h"
 
 namespace {
+
+// The separators tried for one issue's layout, at most, and the characters of a short beginning.
+constexpr size_t MostSeparators = 64;
+constexpr size_t ShortBeginning = 3;
+
+// The beginnings of a line tried as separators, in characters: a mark, a rule's first marks, and
+// longer beginnings that tell one kind of line from another; the line whole.
+constexpr size_t Beginnings[] = {3, 2, 1, 4, 5, 6, 8, 12, 16, 24, 32};
+
+// The line that ends the last section: the first frame after its heading's block, or the
+// footer's first line.
+size_t LastEnd(const IssueLayout &layout, size_t heading) {
+    size_t line = heading + 1;
+    while (line <= layout.Shapes.size() &&
+           (IsFramingLine(layout, line) || layout.Roles[line - 1] == LineRole::Empty)) {
+        ++line;
+    }
+    for (; line <= layout.Shapes.size(); ++line) {
+        if (IsFramingLine(layout, line) || layout.Roles[line - 1] == LineRole::Footer) {
+            return line;
+        }
+    }
+    return 0;
+}
+
+void AddBeginnings(const TrialText &text, size_t line, std::vector<std::string> &candidates) {
+    const TextLine &beginning = text.Lines[line - 1];
+    const size_t characters = TrimmedLine(beginning).size();
+    std::vector<size_t> lengths(std::begin(Beginnings), std::end(Beginnings));
+    lengths.push_back(characters);
+    for (const size_t length : lengths) {
+        if (length > characters) {
+            continue;
+        }
+        const std::string separator =
+            text.Bytes.substr(beginning.Start, beginning.Bytes[length] - beginning.Start);
+        if (separator.size() <= LongestSeparator && SeparatorFits(separator)) {
+            AddSeparatorCandidate(separator, candidates);
+        }
+    }
+}
+
+// Adds the separators to try for the layout's sections, each once: the beginnings of the lines
+// that open each heading's block (its frame above, or the heading itself) and of the line that
+// ends the last section.
+void AddSeparatorsToTry(const TrialText &text, const IssueLayout &layout,
+                        std::vector<std::string> &candidates) {
+    std::vector<size_t> lines;
+    for (const size_t heading : layout.Headings) {
+        lines.push_back(BlockTop(layout, heading));
+    }
+    // The headings' own opening, where rules alike above and below them cannot end a section.
+    lines.insert(lines.end(), layout.Headings.begin(), layout.Headings.end());
+    size_t end = 0;
+    if (!layout.Headings.empty()) {
+        end = LastEnd(layout, layout.Headings.back());
+        end = end != 0 ? BlockTop(layout, end) : 0;
+    }
+    // Each beginning counts the lines it opens; one that opens a single line ends no section
+    // but the one before it, unless that line ends the last section.
+    std::vector<std::string> beginnings;
+    std::vector<size_t> opened;
+    for (const size_t line : lines) {
+        std::vector<std::string> own;
+        AddBeginnings(text, line, own);
+        for (const std::string &beginning : own) {
+            const auto at = std::find(beginnings.begin(), beginnings.end(), beginning);
+            if (at == beginnings.end()) {
+                beginnings.push_back(beginning);
+                opened.push_back(1);
+            } else {
+                ++opened[static_cast<size_t>(at - beginnings.begin())];
+            }
+        }
+    }
+    std::vector<std::string> last;
+    if (end != 0) {
+        AddBeginnings(text, end, last);
+    }
+    std::vector<size_t> order(beginnings.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&opened](size_t one, size_t other) { return opened[one] > opened[other]; });
+    const size_t most = candidates.size() + MostSeparators;
+    for (const std::string &beginning : last) {
+        AddSeparatorCandidate(beginning, candidates, most);
+    }
+    for (const size_t i : order) {
+        if (opened[i] > 1) {
+            AddSeparatorCandidate(beginnings[i], candidates, most);
+        }
+    }
+    // Then the beginnings of single lines, the short ones first: what ends the section before
+    // one heading alone.
+    for (const bool shorter : {true, false}) {
+        for (const size_t i : order) {
+            if (opened[i] == 1 && (WideOfAnsi(beginnings[i]).size() <= ShortBeginning) == shorter) {
+                AddSeparatorCandidate(beginnings[i], candidates, most);
+            }
+        }
+    }
+}
 
 // The separators that the first issues show the most sections with, tried on every issue.
 constexpr size_t SeparatorsKept = 6;
