@@ -8,6 +8,7 @@
 #include "plugin_under_test.h"
 #include "scenario.h"
 #include "settings/settings.h"
+#include "settings/settings_text.h"
 #include "settings_record.h"
 
 namespace {
@@ -72,3 +73,34 @@ TEST_F(SettingsFile, HostPathTooLongForTheFileNameMeansNoKeywords) {
 }
 
 } // namespace
+
+// What /setup and the advice write is what the plugin reads back: each value as the plugin holds
+// it, written by the settings file's own writer, then read by LoadSettings from that file.
+TEST_F(SettingsFile, WrittenValuesReadBackUnchanged) {
+    const struct {
+        const char *Value;
+        const char *Written;
+        bool ReadsBack; // a backslash before "n" cannot be written: it reads as a line break
+    } cases[] = {
+        {"\x81\xA1 Topics", "\x81\xA1 Topics", true},
+        {"\r\n\x81\x79Weekly\x81\x7A", "\\n\x81\x79Weekly\x81\x7A", true},
+        {" leading blank", "\" leading blank\"", true},
+        {"trailing tab\t", "\"trailing tab\t\"", true},
+        {"\"quoted\"", "\"\"quoted\"\"", true},
+        {"'single'", "\"'single'\"", true},
+        {"C:\\new", "C:\\new", false},
+    };
+    std::vector<std::string> values;
+    for (const auto &c : cases) {
+        EXPECT_EQ(WrittenValue(c.Value), c.Written) << c.Value;
+        EXPECT_EQ(ReadBackValue(c.Written) == c.Value, c.ReadsBack) << c.Value;
+        values.emplace_back(c.Value);
+    }
+    WriteSettings(HostFolder(), SettingsFileText({"made by a test"}, values, " - ", 12));
+    LoadSettings(Read);
+    for (size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(Read.Keywords[i] == values[i], cases[i].ReadsBack) << values[i];
+    }
+    EXPECT_EQ(std::string(Read.SeparatorText), "\n - ");
+    EXPECT_EQ(Read.PageLines, 12);
+}
