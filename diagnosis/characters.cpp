@@ -90,6 +90,15 @@ bool IsDigit(WCHAR c) { return In(c, '0', '9') || In(c, 0xFF10, 0xFF19); }
 
 bool IsBlank(WCHAR c) { return c == ' ' || c == '\t' || c == 0x3000; }
 
+void TrimBlanks(const WideText &text, size_t &first, size_t &last) {
+    while (first < last && IsBlank(text[first])) {
+        ++first;
+    }
+    while (last > first && IsBlank(text[last - 1])) {
+        --last;
+    }
+}
+
 WideText LenientForm(const WideText &text, std::vector<size_t> &from) {
     WideText lenient;
     from.clear();

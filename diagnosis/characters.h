@@ -13,6 +13,10 @@ bool IsDigit(WCHAR c);
 // Blanks: ASCII space and tab, and the full-width space.
 bool IsBlank(WCHAR c);
 
+// Moves `first` and `last` (the end of the text, past its last character) inward over the blanks
+// at either end of the text.
+void TrimBlanks(const WideText &text, size_t &first, size_t &last);
+
 // The text with the forms that readers mistake for one another made one: full-width ASCII as
 // ASCII, half-width katakana (their voiced marks joined) as full-width, the dashes, bars and
 // tildes each as one, □ as ■, ◇ as ◆, ○ as ●, the full-width space as a space. `from` gets,

@@ -95,12 +95,7 @@ HeadingForm FormOf(const WideText &line) {
     HeadingForm form{};
     size_t first = 0;
     size_t last = line.size();
-    while (first < last && IsBlank(line[first])) {
-        ++first;
-    }
-    while (last > first && IsBlank(line[last - 1])) {
-        --last;
-    }
+    TrimBlanks(line, first, last);
     form.Indented = first > 0;
     form.Characters = static_cast<size_t>(std::count_if(line.begin() + static_cast<long>(first),
                                                         line.begin() + static_cast<long>(last),

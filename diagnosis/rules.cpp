@@ -5,12 +5,7 @@
 WideText RuleOf(const WideText &line, size_t least) {
     size_t first = 0;
     size_t last = line.size();
-    while (first < last && IsBlank(line[first])) {
-        ++first;
-    }
-    while (last > first && IsBlank(line[last - 1])) {
-        --last;
-    }
+    TrimBlanks(line, first, last);
     WideText rule = line.substr(first, last - first);
     if (rule.size() < least) {
         return {};
