@@ -13,6 +13,7 @@
 #include "preview/explanation.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mailbox/mbox_reader.h"
+#include "string_source.h"
 #include "settings_record.h"
 #include "viewer/caption.h"
 
@@ -153,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     UseKernels(size % 2 != 0);
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     if (IsMbox(bytes)) {
-        MboxReader reader("mbox", StringSource(bytes));
+        MboxReader reader("mbox", std::make_unique<MemorySource>(bytes));
         for (std::string text; reader.ReadText(text);) {
             Preview(text);
         }
