@@ -2,6 +2,7 @@
 
 #include "check/conversions.h"
 #include "check/shown_text.h"
+#include "platform/ansi_text.h"
 
 namespace {
 

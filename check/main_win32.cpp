@@ -23,6 +23,7 @@
 #include "diagnosis/run_status.h"
 #include "diagnosis/settings_check.h"
 #include "diagnosis/text_judgement.h"
+#include "platform/ansi_text.h"
 #include "platform/windows_api.h"
 #include "plugin/module_handle.h"
 #include "plugin/version.h"

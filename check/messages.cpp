@@ -46,10 +46,6 @@ const Messages English = {
     "  Note: dovrink-check.exe is not in a folder named plugins. The mail client reads the "
     "settings of the plugins folder beside its program: put dovrink-check.exe there, beside "
     "dovrink.dll, to check those.",
-    "in code page {1}",
-    "as UTF-8",
-    "as UTF-8 with a byte-order mark",
-    "as UTF-16",
     "as a mail",
 
     "The settings as the plugin reads them",
@@ -152,10 +148,6 @@ const Messages Japanese = {
     "  注意: dovrink-check.exe が plugins という名前のフォルダーにありません。メールソフトは"
     "本体の横の plugins フォルダーの設定を読みます。その設定を確かめるには、"
     "dovrink-check.exe を dovrink.dll と並べてそこに置いてください。",
-    "Shift_JIS (コードページ {1}) ",
-    "UTF-8 ",
-    "UTF-8 (BOM 付き) ",
-    "UTF-16 ",
     "メール形式",
 
     "プラグインが読んだ設定",
@@ -217,18 +209,7 @@ const Messages Japanese = {
 } // namespace
 
 const char *SavedAs(const Messages &say, SettingsEncoding encoding) {
-    switch (encoding) {
-    case SettingsEncoding::Utf8:
-        return say.Utf8;
-    case SettingsEncoding::Utf8WithMark:
-        return say.Utf8WithMark;
-    case SettingsEncoding::Utf16LittleEndian:
-    case SettingsEncoding::Utf16BigEndian:
-        return say.Utf16;
-    case SettingsEncoding::Ansi:
-        return say.CodePage;
-    }
-    return say.CodePage;
+    return SavedAs(&say == &Japanese ? WordsFor(932) : EnglishWords(), encoding);
 }
 
 const Messages &MessagesFor(unsigned codePage) { return codePage == 932 ? Japanese : English; }

@@ -22,10 +22,6 @@ struct Messages {
     const char *PluginFound;
     const char *PluginMissing;
     const char *NotInPluginsFolder;
-    const char *CodePage;
-    const char *Utf8;
-    const char *Utf8WithMark;
-    const char *Utf16;
     const char *AsMail;
 
     // The settings as read.
@@ -80,7 +76,8 @@ struct Messages {
     const char *Restart;
 };
 
-// How a file is saved, in the words of the messages; CodePage takes the code page's number.
+// How a file is saved (diagnosis/words.h), in the language of the messages; the code page's takes
+// its number.
 const char *SavedAs(const Messages &say, SettingsEncoding encoding);
 
 // The messages in the language of the code page.

@@ -5,10 +5,7 @@
 #include <vector>
 
 #include "check/conversions.h"
-#include "diagnosis/quoted_value.h"
 #include "platform/windows_api.h"
-
-std::string Quoted(const char *ansi) { return QuotedValue(Utf8OfAnsi(ansi)); }
 
 namespace {
 

@@ -1,10 +1,7 @@
 #pragma once
-// Text of the code page as the self-check shows it, in UTF-8.
+// Text as the self-check's console shows it.
 #include <cstddef>
 #include <string>
-
-// A value of the code page in quotes, as diagnosis/quoted_value.h shows it.
-std::string Quoted(const char *ansi);
 
 // The text with every line wider than `width` columns broken, as a console of that width shows
 // it best: at the last blank that fits, else (Japanese has none) between two characters, never
