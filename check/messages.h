@@ -8,6 +8,9 @@
 
 struct Messages {
     const char *Title;
+    // How to use it: paragraphs and option rows of one line each, which the console wraps; {1} to
+    // {6} are the exit statuses: boxes shown, with warnings, an issue without a box, no issue, a
+    // file unreadable, a wrong argument.
     const char *Usage;
     const char *WrongArgument;
 
