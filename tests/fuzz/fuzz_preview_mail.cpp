@@ -10,11 +10,11 @@
 #include "platform/lead_bytes.h"
 #include "platform/windows_api.h"
 #include "plugin/view_update.h"
-#include "preview/explanation.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mailbox/mbox_reader.h"
-#include "string_source.h"
+#include "preview/words/explanation.h"
 #include "settings_record.h"
+#include "string_source.h"
 #include "viewer/caption.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "preview/options.h"
+#include "preview/tool/options.h"
 
 #include <getopt.h>
 

@@ -1,4 +1,4 @@
-#include "preview/settings_report.h"
+#include "preview/words/settings_report.h"
 
 #include <cstdio>
 #include <string>

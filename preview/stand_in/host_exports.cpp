@@ -1,4 +1,4 @@
-#include "preview/host_exports.h"
+#include "preview/stand_in/host_exports.h"
 
 #include <cstdint>
 #include <cstdio>

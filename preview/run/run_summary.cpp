@@ -1,4 +1,4 @@
-#include "preview/run_summary.h"
+#include "preview/run/run_summary.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "preview/explanation.h"
+#include "preview/words/explanation.h"
 
 #include "diagnosis/words.h"
 #include "platform/ansi_text.h"

@@ -1,4 +1,4 @@
-#include "preview/run.h"
+#include "preview/run/run.h"
 
 #include <algorithm>
 
@@ -6,10 +6,10 @@
 #include "platform/ansi_text.h"
 #include "platform/posix/code_pages.h"
 #include "platform/posix/terminal_text.h"
-#include "preview/explanation.h"
-#include "preview/host_exports.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mail/plain_body.h"
+#include "preview/stand_in/host_exports.h"
+#include "preview/words/explanation.h"
 #include "viewer/issue.h"
 
 namespace {
