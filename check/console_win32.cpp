@@ -1,7 +1,7 @@
 #include "check/console_win32.h"
 
 #include "check/conversions.h"
-#include "check/shown_text.h"
+#include "platform/ansi_text.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ Console::Console()
 }
 
 void Console::Write(const std::string &utf8) const {
-    const WideText wide = WideOf(CP_UTF8, Wrapped(utf8, Width));
+    const WideText wide = WideOf(CP_UTF8, utf8);
     DWORD written = 0;
     if (ToConsole) {
         WriteConsoleW(Output, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);

@@ -11,9 +11,11 @@ class Console {
   public:
     Console();
 
-    // Writes UTF-8 text with "\n" line ends, its lines broken to the window's width (to 79
-    // columns in a file).
+    // Writes UTF-8 text with "\n" line ends as it is.
     void Write(const std::string &utf8) const;
+
+    // The columns that a line may take: one less than the window's (79 in a file).
+    size_t Columns() const { return Width; }
 
     // True when the program has the console window to itself, as when it is started by a
     // double-click: the window closes when it ends.

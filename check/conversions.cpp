@@ -10,5 +10,3 @@ std::string AnsiOf(const WideText &wide, size_t &unheld) {
     unheld = written - asked;
     return ansi;
 }
-
-std::string Utf8OfAnsi(const std::string &ansi) { return TextOf(CP_UTF8, WideOf(CP_ACP, ansi)); }

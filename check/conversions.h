@@ -1,6 +1,6 @@
 #pragma once
 // The self-check's text between UTF-16 and the ANSI code page, beyond the conversions that the
-// judgements take (diagnosis/text_lines.h): what it cannot hold counted, and UTF-8 for the console.
+// judgements take (diagnosis/text_lines.h): what it cannot hold counted.
 #include <cstddef>
 #include <string>
 
@@ -9,6 +9,3 @@
 // UTF-16 text in the ANSI code page with no look-alike put in: each character it lacks is "?",
 // and counts in `unheld`.
 std::string AnsiOf(const WideText &wide, size_t &unheld);
-
-// ANSI text in UTF-8, as the system reads it.
-std::string Utf8OfAnsi(const std::string &ansi);

@@ -7,26 +7,25 @@ const Messages English = {
     "Usage: dovrink-check [/show] [FILE]\n"
     "       dovrink-check /setup [FILE or FOLDER ...]\n"
     "\n"
-    "Checks the settings of the Dovrink plugin as the plugin reads them and, for the text of an\n"
-    "issue, what the plugin makes of it: whether it is an issue, and for each keyword where it\n"
-    "stands, how many boxes its section shows, and what shows wrong, with a fix checked on the\n"
+    "Checks the settings of the Dovrink plugin as the plugin reads them and, for the text of an "
+    "issue, what the plugin makes of it: whether it is an issue, and for each keyword where it "
+    "stands, how many boxes its section shows, and what shows wrong, with a fix checked on the "
     "same text.\n"
     "\n"
-    "  FILE   a saved mail (.eml, as the mail client saves it) or a message text saved from it\n"
-    "         (ANSI, UTF-8 or UTF-16, as Notepad saves them); also by dropping the file onto\n"
-    "         dovrink-check.exe. Without it, the text on the clipboard: open the issue, select\n"
-    "         all of it, copy, and run the check.\n"
-    "  /show  then shows the boxes of that text as the plugin would.\n"
-    "  /setup makes the settings from that issue, or from several issues of the newsletter "
-    "(files,\n"
-    "         or folders of saved mails): proposes the sections that recur and a separator,\n"
-    "         checked with the plugin's own code on every issue, asks which to show, and writes\n"
-    "         dovrink.ini beside this program (the old one kept as dovrink.ini.bak). Answers may\n"
-    "         be piped in.\n"
+    "  FILE    a saved mail (.eml, as the mail client saves it) or a message text saved from it "
+    "(ANSI, UTF-8 or UTF-16, as Notepad saves them); also by dropping the file onto "
+    "dovrink-check.exe. Without it, the text on the clipboard: open the issue, select all of it, "
+    "copy, and run the check.\n"
+    "  /show   then shows the boxes of that text as the plugin would.\n"
+    "  /setup  makes the settings from that issue, or from several issues of the newsletter "
+    "(files, or folders of saved mails): proposes the sections that recur and a separator, "
+    "checked with the plugin's own code on every issue, asks which to show, and writes "
+    "dovrink.ini beside this program (the old one kept as dovrink.ini.bak). Answers may be piped "
+    "in.\n"
     "\n"
-    "Exit status: 0 when boxes show (or no text was given), 5 when they show but a mistake or a\n"
-    "warning was told, 3 for an issue that shows no box, 4 when the text is no issue, 1 when the\n"
-    "file cannot be read, 2 for a wrong argument.\n"
+    "Exit status: {1} when boxes show (or no text was given), {2} when they show but a mistake or "
+    "a warning was told, {3} for an issue that shows no box, {4} when the text is no issue, {5} "
+    "when the file cannot be read, {6} for a wrong argument.\n"
     "\n"
     "Put dovrink-check.exe in the mail client's plugins folder, beside dovrink.dll.",
     "dovrink-check takes one file and /show, or /setup with files and folders, not {1}. "
@@ -46,10 +45,6 @@ const Messages English = {
     "  Note: dovrink-check.exe is not in a folder named plugins. The mail client reads the "
     "settings of the plugins folder beside its program: put dovrink-check.exe there, beside "
     "dovrink.dll, to check those.",
-    "in code page {1}",
-    "as UTF-8",
-    "as UTF-8 with a byte-order mark",
-    "as UTF-16",
     "as a mail",
 
     "The settings as the plugin reads them",
@@ -112,24 +107,24 @@ const Messages Japanese = {
     "使い方: dovrink-check [/show] [ファイル]\n"
     "        dovrink-check /setup [ファイルまたはフォルダー ...]\n"
     "\n"
-    "Dovrink プラグインの設定をプラグインと同じように読んで確かめ、号の文章について、\n"
-    "号として扱われるか、各キーワードがどこにあり記事がボックス何個で表示されるか、\n"
+    "Dovrink プラグインの設定をプラグインと同じように読んで確かめ、号の文章について、"
+    "号として扱われるか、各キーワードがどこにあり記事がボックス何個で表示されるか、"
     "おかしく表示されるところはどこかを、同じ文章で確かめた直し方とともに示します。\n"
     "\n"
-    "  ファイル  メールソフトで保存したメール (.eml) か、保存したメールの文章 (ANSI、\n"
-    "            UTF-8、UTF-16 のどれでもかまいません)。dovrink-check.exe にファイルを\n"
-    "            ドロップしても使えます。省略すると、クリップボードの文章を確かめます。\n"
-    "            号を開いて全体を選択し、コピーしてから実行してください。\n"
+    "  ファイル  メールソフトで保存したメール (.eml) か、保存したメールの文章 (ANSI、"
+    "UTF-8、UTF-16 のどれでもかまいません)。dovrink-check.exe にファイルを"
+    "ドロップしても使えます。省略すると、クリップボードの文章を確かめます。"
+    "号を開いて全体を選択し、コピーしてから実行してください。\n"
     "  /show     確かめたあと、プラグインと同じボックスを表示します。\n"
-    "  /setup    その号から設定を作ります。同じメールマガジンの号を複数 (ファイルや、保存\n"
-    "            したメールのフォルダーで) 渡すと、毎号ある記事から作ります。記事と区切り線を\n"
-    "            プラグインと同じ方法ですべての号で確かめて示し、どれを表示するかを聞いて、\n"
-    "            この横の dovrink.ini に書き込みます (前のファイルは dovrink.ini.bak として\n"
-    "            残します)。\n"
+    "  /setup    その号から設定を作ります。同じメールマガジンの号を複数 (ファイルや、保存"
+    "したメールのフォルダーで) 渡すと、毎号ある記事から作ります。記事と区切り線を"
+    "プラグインと同じ方法ですべての号で確かめて示し、どれを表示するかを聞いて、"
+    "この横の dovrink.ini に書き込みます (前のファイルは dovrink.ini.bak として"
+    "残します)。\n"
     "\n"
-    "終了コード: 0 ボックスが表示される (または文章がない)、5 表示されるが間違いか注意が\n"
-    "ある、3 号なのにボックスが表示されない、4 号ではない、1 ファイルを読めない、\n"
-    "2 引数が違う。\n"
+    "終了コード: {1} ボックスが表示される (または文章がない)、{2} 表示されるが間違いか注意が"
+    "ある、{3} 号なのにボックスが表示されない、{4} 号ではない、{5} ファイルを読めない、"
+    "{6} 引数が違う。\n"
     "\n"
     "dovrink-check.exe は、メールソフトの plugins フォルダーに dovrink.dll と並べて置いて"
     "ください。",
@@ -152,10 +147,6 @@ const Messages Japanese = {
     "  注意: dovrink-check.exe が plugins という名前のフォルダーにありません。メールソフトは"
     "本体の横の plugins フォルダーの設定を読みます。その設定を確かめるには、"
     "dovrink-check.exe を dovrink.dll と並べてそこに置いてください。",
-    "Shift_JIS (コードページ {1}) ",
-    "UTF-8 ",
-    "UTF-8 (BOM 付き) ",
-    "UTF-16 ",
     "メール形式",
 
     "プラグインが読んだ設定",
@@ -217,18 +208,7 @@ const Messages Japanese = {
 } // namespace
 
 const char *SavedAs(const Messages &say, SettingsEncoding encoding) {
-    switch (encoding) {
-    case SettingsEncoding::Utf8:
-        return say.Utf8;
-    case SettingsEncoding::Utf8WithMark:
-        return say.Utf8WithMark;
-    case SettingsEncoding::Utf16LittleEndian:
-    case SettingsEncoding::Utf16BigEndian:
-        return say.Utf16;
-    case SettingsEncoding::Ansi:
-        return say.CodePage;
-    }
-    return say.CodePage;
+    return SavedAs(&say == &Japanese ? WordsFor(932) : EnglishWords(), encoding);
 }
 
 const Messages &MessagesFor(unsigned codePage) { return codePage == 932 ? Japanese : English; }

@@ -8,6 +8,9 @@
 
 struct Messages {
     const char *Title;
+    // How to use it: paragraphs and option rows of one line each, which the console wraps; {1} to
+    // {6} are the exit statuses: boxes shown, with warnings, an issue without a box, no issue, a
+    // file unreadable, a wrong argument.
     const char *Usage;
     const char *WrongArgument;
 
@@ -22,10 +25,6 @@ struct Messages {
     const char *PluginFound;
     const char *PluginMissing;
     const char *NotInPluginsFolder;
-    const char *CodePage;
-    const char *Utf8;
-    const char *Utf8WithMark;
-    const char *Utf16;
     const char *AsMail;
 
     // The settings as read.
@@ -80,7 +79,8 @@ struct Messages {
     const char *Restart;
 };
 
-// How a file is saved, in the words of the messages; CodePage takes the code page's number.
+// How a file is saved (diagnosis/words.h), in the language of the messages; the code page's takes
+// its number.
 const char *SavedAs(const Messages &say, SettingsEncoding encoding);
 
 // The messages in the language of the code page.

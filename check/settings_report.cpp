@@ -2,9 +2,8 @@
 
 #include <cstring>
 
-#include "check/conversions.h"
-#include "check/shown_text.h"
 #include "diagnosis/quoted_value.h"
+#include "platform/ansi_text.h"
 #include "platform/windows_api.h"
 #include "viewer/caption.h"
 

@@ -8,6 +8,7 @@
 #include "diagnosis/proposal_words.h"
 #include "diagnosis/quoted_value.h"
 #include "diagnosis/text_judgement.h"
+#include "platform/ansi_text.h"
 #include "settings/settings_text.h"
 #include "viewer/issue.h"
 

@@ -5,10 +5,7 @@
 #include <vector>
 
 #include "check/conversions.h"
-#include "diagnosis/quoted_value.h"
 #include "platform/windows_api.h"
-
-std::string Quoted(const char *ansi) { return QuotedValue(Utf8OfAnsi(ansi)); }
 
 namespace {
 
@@ -100,10 +97,29 @@ size_t FittingUnits(const WideText &line, size_t width) {
     return at;
 }
 
-void WrapLine(WideText line, size_t width, WideText &out) {
+// The columns that the units of the line before `end` take.
+size_t ColumnsBefore(const WideText &line, size_t end) {
+    size_t columns = 0;
+    for (size_t at = 0; at < end; at += UnitsAt(line, at)) {
+        columns += ColumnsOf(line.data() + at, UnitsAt(line, at));
+    }
+    return columns;
+}
+
+// The blanks that a line continuing this one starts with.
+WideText ContinuedIndent(const WideText &line, size_t lead, Continued continued) {
+    if (continued == Continued::Indented) {
+        return WideText(lead + 2, L' ');
+    }
+    const size_t gap = line.find(WideText(2, L' '), line.find(L' ', lead));
+    const size_t text = gap == WideText::npos ? WideText::npos : line.find_first_not_of(L' ', gap);
+    return WideText(text == WideText::npos ? lead : ColumnsBefore(line, text), L' ');
+}
+
+void WrapLine(WideText line, size_t width, Continued how, WideText &out) {
     const size_t indent = line.find_first_not_of(L' ');
     const size_t lead = indent == WideText::npos ? 0 : indent;
-    const WideText continued(lead + 2, L' ');
+    const WideText continued = ContinuedIndent(line, lead, how);
     size_t current = lead;
     for (;;) {
         const size_t fits = FittingUnits(line, width);
@@ -124,12 +140,12 @@ void WrapLine(WideText line, size_t width, WideText &out) {
 
 } // namespace
 
-std::string Wrapped(const std::string &utf8, size_t width) {
+std::string Wrapped(const std::string &utf8, size_t width, Continued continued) {
     const WideText text = WideOf(CP_UTF8, utf8);
     WideText out;
     size_t start = 0;
     for (size_t end; (end = text.find(L'\n', start)) != WideText::npos; start = end + 1) {
-        WrapLine(text.substr(start, end - start), width, out);
+        WrapLine(text.substr(start, end - start), width, continued, out);
     }
     out += text.substr(start);
     return TextOf(CP_UTF8, out);

@@ -1,13 +1,9 @@
 #pragma once
 // A message text given by name, or dropped onto the program (Windows hands over its name).
-#include <cstddef>
 #include <string>
 #include <vector>
 
-// Larger files are no message text, and are not read.
-constexpr size_t LargestTextFile = 64u << 20;
-
-enum class FileRead { Read, Unreadable, TooLarge };
+#include "check/check_system.h"
 
 FileRead ReadTextFile(const wchar_t *path, std::string &bytes);
 

@@ -1,8 +1,8 @@
 #include "check/text_report.h"
 
 #include "check/checked_text.h"
-#include "check/conversions.h"
 #include "diagnosis/text_advice.h"
+#include "platform/ansi_text.h"
 
 namespace {
 

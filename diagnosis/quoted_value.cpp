@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/ansi_text.h"
 #include "platform/text_encoding.h"
 
 std::string QuotedValue(const std::string &utf8) {
@@ -27,6 +28,8 @@ std::string QuotedValue(const std::string &utf8) {
     }
     return shown + "\"";
 }
+
+std::string Quoted(const std::string &ansi) { return QuotedValue(Utf8OfAnsi(ansi)); }
 
 std::string CharacterAndCode(long codePoint) {
     char character[4];

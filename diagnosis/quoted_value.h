@@ -6,6 +6,9 @@
 // The value, given in UTF-8.
 std::string QuotedValue(const std::string &utf8);
 
+// The value, given in the code page (as the plugin read it).
+std::string Quoted(const std::string &ansi);
+
 // A character with its code point, such as "😀 (U+1F600)".
 std::string CharacterAndCode(long codePoint);
 

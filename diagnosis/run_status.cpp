@@ -9,3 +9,5 @@ ExitStatus StatusOf(const RunTally &tally) {
     }
     return tally.Issues > 0 ? ExitStatus::IssueWithoutBox : ExitStatus::NoIssue;
 }
+
+std::string StatusNumber(ExitStatus status) { return std::to_string(static_cast<int>(status)); }

@@ -2,6 +2,7 @@
 // How a run of the preview or of the self-check ends, as both tell their readers: one status for
 // all the messages or texts of the run.
 #include <cstddef>
+#include <string>
 
 enum class ExitStatus : int {
     BoxesShown = 0,        // a box was shown, or no mail was given to look at
@@ -21,3 +22,6 @@ struct RunTally {
 };
 
 ExitStatus StatusOf(const RunTally &tally);
+
+// The status's number, for the help texts that tell them.
+std::string StatusNumber(ExitStatus status);

@@ -114,6 +114,11 @@ const Words English = {
     "to make settings from.",
     "Made from an issue: the keywords are its headings, checked on it.",
     "Made from {1} issues: the keywords are their headings, checked on each.",
+
+    "in code page {1}",
+    "as UTF-8",
+    "as UTF-8 with a byte-order mark",
+    "as UTF-16",
 };
 
 const Words Japanese = {
@@ -224,6 +229,11 @@ const Words Japanese = {
     "ありません。",
     "号の見出しから作った設定です。同じ号で確かめてあります。",
     "{1} 号の見出しから作った設定です。それぞれの号で確かめてあります。",
+
+    "Shift_JIS (コードページ {1}) ",
+    "UTF-8 ",
+    "UTF-8 (BOM 付き) ",
+    "UTF-16 ",
 };
 
 // Japanese sentences run on without a blank between them.
@@ -309,6 +319,21 @@ std::string RuleList(const Words &say, const TextAdvice &advice, Utf8Of utf8) {
 const Words &WordsFor(unsigned codePage) { return codePage == 932 ? Japanese : English; }
 
 const Words &EnglishWords() { return English; }
+
+const char *SavedAs(const Words &say, SettingsEncoding encoding) {
+    switch (encoding) {
+    case SettingsEncoding::Utf8:
+        return say.SavedAsUtf8;
+    case SettingsEncoding::Utf8WithMark:
+        return say.SavedAsUtf8WithMark;
+    case SettingsEncoding::Utf16LittleEndian:
+    case SettingsEncoding::Utf16BigEndian:
+        return say.SavedAsUtf16;
+    case SettingsEncoding::Ansi:
+        break;
+    }
+    return say.SavedInCodePage;
+}
 
 std::string Fill(const char *pattern, std::initializer_list<std::string> values) {
     std::string filled;

@@ -102,6 +102,12 @@ struct Words {
     const char *NoIssueGiven;
     const char *FileComment;
     const char *FileCommentMany;
+
+    // How a file is saved (the settings, a text given to the self-check): {1} the code page.
+    const char *SavedInCodePage;
+    const char *SavedAsUtf8;
+    const char *SavedAsUtf8WithMark;
+    const char *SavedAsUtf16;
 };
 
 // The words in the language of the code page.
@@ -109,6 +115,9 @@ const Words &WordsFor(unsigned codePage);
 
 // The words in English, which the preview speaks whatever the code page.
 const Words &EnglishWords();
+
+// How a file in the encoding is saved, in the words of `say`; the code page's takes its number.
+const char *SavedAs(const Words &say, SettingsEncoding encoding);
 
 // The pattern with {1}, {2}, ... replaced by the values in order.
 std::string Fill(const char *pattern, std::initializer_list<std::string> values);

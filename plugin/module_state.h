@@ -6,7 +6,8 @@
 //     lead bytes    platform/lead_bytes.h   taken by LoadLeadBytes, in OnProcessAttach
 //     Kernels       viewer/scan/scan_kernels.h  chosen by ChooseScanKernels, in OnProcessAttach
 // A new piece of module state belongs in this list and, unless the load notification takes it
-// afresh, in ResetModuleState.
+// afresh, in the unit tests' ResetModuleState (tests/unit/fake_system.h), which loads the plugin
+// again in one process.
 #include "host/host_api.h"
 #include "settings/settings.h"
 
@@ -15,7 +16,3 @@ extern HostFunctions HostApi;
 
 // The settings: empty with the default page length from load, until initialisation reads them.
 extern PluginSettings Settings;
-
-// Back to the state of a module just loaded, before its load notification: for a host that
-// loads the plugin again in the same process without unloading it, as the unit tests do.
-void ResetModuleState();

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/ansi_text.h"
 #include "platform/posix/code_pages.h"
 #include "platform/posix/environment.h"
 #include "platform/posix/text_conversion.h"
@@ -40,7 +41,7 @@ BOOL GetCPInfo(UINT codePage, CPINFO *info) {
 
 bool IsAnsiLeadByte(unsigned char byte) { return IsLeadByteOf(AnsiCodePage(), byte); }
 
-std::string AnsiToUtf8(const std::string &text) {
+std::string Utf8OfAnsi(const std::string &text) {
     std::string out;
     size_t replaced = 0;
     // Byte by byte, as the terminal boxes have always shown what is not text.

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/posix/code_page.h"
+#include "platform/ansi_text.h"
 #include "platform/posix/terminal_box.h"
 #include "platform/posix/windows_api.h"
 
@@ -27,8 +27,8 @@ void ReportBox(const char *caption, bool cancelled) {
 
 int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT) {
     try {
-        const std::string box = DrawBox(AnsiToUtf8(caption != nullptr ? caption : ""),
-                                        AnsiToUtf8(text != nullptr ? text : ""));
+        const std::string box = DrawBox(Utf8OfAnsi(caption != nullptr ? caption : ""),
+                                        Utf8OfAnsi(text != nullptr ? text : ""));
         std::fputs(box.c_str(), stdout);
         const BoxAnswer answer = NextAnswer();
         ReportBox(caption, answer == BoxAnswer::Cancel);

@@ -36,24 +36,6 @@ class FileSource : public ByteSource {
     unsigned long long Position = 0;
 };
 
-class MemorySource : public ByteSource {
-  public:
-    explicit MemorySource(std::string bytes) : Bytes(std::move(bytes)) {}
-
-    size_t Read(char *buffer, size_t size) override {
-        const size_t given = std::min(size, Bytes.size() - At);
-        std::memcpy(buffer, Bytes.data() + At, given);
-        At += given;
-        return given;
-    }
-
-    std::string Failure() const override { return ""; }
-
-  private:
-    std::string Bytes;
-    size_t At = 0;
-};
-
 // One step of a decompressor over the input it is given.
 enum class Decoded {
     Going,     // more to come
@@ -313,10 +295,6 @@ std::unique_ptr<ByteSource> OpenFileSource(const std::string &path, std::string 
         return nullptr;
     }
     return std::make_unique<FileSource>(file);
-}
-
-std::unique_ptr<ByteSource> StringSource(std::string bytes) {
-    return std::make_unique<MemorySource>(std::move(bytes));
 }
 
 std::unique_ptr<ByteSource> Decompressed(std::unique_ptr<ByteSource> compressed, Compression kind) {

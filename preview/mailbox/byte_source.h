@@ -21,9 +21,6 @@ class ByteSource {
 // file. Opening never waits (a named pipe that took a file's place is refused).
 std::unique_ptr<ByteSource> OpenFileSource(const std::string &path, std::string &error);
 
-// The bytes of a string, for what is in memory already.
-std::unique_ptr<ByteSource> StringSource(std::string bytes);
-
 enum class Compression { Gzip, Bzip2, Xz };
 
 // What the compressed bytes hold; several compressed streams one after another read as one, and

@@ -1,26 +1,34 @@
-// The self-check's words and accounts, built for Linux against the POSIX stand-ins: its messages
-// in both languages, its account of a text and of the settings, table by table.
+// The self-check's words, accounts and runs, built for Linux against the POSIX stand-ins: its
+// messages in both languages, its account of a text and of the settings, and whole runs from the
+// command line to the exit status, table by table.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "check/checked_body.h"
 #include "check/checked_text.h"
+#include "check/conversions.h"
 #include "check/messages.h"
+#include "check/self_check.h"
 #include "check/settings_report.h"
 #include "check/settings_writer.h"
+#include "check/shown_text.h"
 #include "check/text_report.h"
 #include "diagnosis/run_status.h"
 #include "platform/lead_bytes.h"
 #include "platform/posix/environment.h"
+#include "platform/windows_api.h"
 #include "settings_record.h"
 
 namespace {
@@ -346,6 +354,271 @@ TEST(SettingsWriter, KeepsTheOldFile) {
                 << c.What;
         }
         std::filesystem::remove_all(root);
+    }
+}
+
+// What a run of the self-check is given, as a reader gives it.
+struct GivenRun {
+    std::map<std::string, std::string> Files; // by name; a name not here cannot be read
+    std::vector<std::string> TooLarge;        // names of files too large to read
+    const char *Clipboard;                    // null: the clipboard holds no text
+    bool OwnWindow;
+    std::deque<bool> Yes;           // answers to the questions of Y or N, in order; then N
+    std::deque<std::string> Answer; // answers to the questions of a line, in order; then none
+};
+
+// A run's system, answering as given, and what the run writes to it.
+struct SeenRun {
+    GivenRun Given;
+    std::string Written;
+    std::vector<std::string> KeysAwaited;
+
+    CheckSystem System() {
+        return {[this](const std::string &text) { Written += text; },
+                [this](const std::string &question) {
+                    Written += question;
+                    const bool yes = !Given.Yes.empty() && Given.Yes.front();
+                    if (!Given.Yes.empty()) {
+                        Given.Yes.pop_front();
+                    }
+                    return yes;
+                },
+                [this](const std::string &question) {
+                    Written += question;
+                    std::string answer = Given.Answer.empty() ? "" : Given.Answer.front();
+                    if (!Given.Answer.empty()) {
+                        Given.Answer.pop_front();
+                    }
+                    return answer;
+                },
+                [this](const std::string &prompt) { KeysAwaited.push_back(prompt); },
+                Given.OwnWindow,
+                79,
+                [this](CheckedText &text) {
+                    if (Given.Clipboard != nullptr) {
+                        const WideText wide = WideOf(CP_UTF8, Given.Clipboard);
+                        text = TextOfWide(wide.c_str(), wide.size());
+                    }
+                    return Given.Clipboard != nullptr;
+                },
+                [this](const WideText &path, std::string &bytes) {
+                    const std::string name = Utf8OfWide(path);
+                    const std::vector<std::string> &large = Given.TooLarge;
+                    if (std::find(large.begin(), large.end(), name) != large.end()) {
+                        return FileRead::TooLarge;
+                    }
+                    const auto file = Given.Files.find(name);
+                    if (file == Given.Files.end()) {
+                        return FileRead::Unreadable;
+                    }
+                    bytes = file->second;
+                    return FileRead::Read;
+                },
+                [](const WideText &, std::vector<WideText> &) { return false; }};
+    }
+};
+
+// A plugins folder of its own, with the settings file given, which the run reads as the plugin
+// beside it would; the current folder while it lasts, and removed with it. The settings writer
+// opens the Windows path that the stand-ins give the plugins folder, which on Linux names a file
+// in the current folder: that file holds what /setup wrote.
+class PluginsFolder {
+  public:
+    explicit PluginsFolder(const std::string &settings) : Before(std::filesystem::current_path()) {
+        char pattern[] = "/tmp/dovrink-run-XXXXXX";
+        Root = mkdtemp(pattern);
+        mkdir((Root + "/plugins").c_str(), 0700);
+        std::ofstream(Root + "/plugins/dovrink.ini", std::ios::binary) << settings;
+        setenv(HostDirVariable, (Root + "/plugins").c_str(), 1);
+        std::filesystem::current_path(Root);
+    }
+    ~PluginsFolder() {
+        std::filesystem::current_path(Before);
+        unsetenv(HostDirVariable);
+        std::filesystem::remove_all(Root);
+    }
+    PluginsFolder(const PluginsFolder &) = delete;
+    PluginsFolder &operator=(const PluginsFolder &) = delete;
+
+    // What /setup wrote; empty when it wrote nothing.
+    std::string Written() const {
+        std::string windowsPath = Root + "/plugins/dovrink.ini";
+        std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+        std::ifstream file(Root + "/" + windowsPath, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+  private:
+    std::filesystem::path Before;
+    std::string Root;
+};
+
+std::vector<WideText> Arguments(const std::vector<std::string> &arguments) {
+    std::vector<WideText> wide;
+    wide.reserve(arguments.size());
+    for (const std::string &argument : arguments) {
+        wide.push_back(WideOf(CP_UTF8, argument));
+    }
+    return wide;
+}
+
+const char *const RunSettings = "[dovrink]\r\nkeyword0=### News\r\nkeyword2=### Tips\r\n"
+                                "separator=-----\r\nline=5\r\n";
+
+// Whole runs, from the command line and what the reader gives to the exit status: what the run
+// says and asks, and the settings file that /setup leaves.
+TEST(SelfCheckRun, FromTheCommandLineToTheExitStatus) {
+    const std::string issue = IssueFor(1252);
+    const std::string letter = "Dear reader,\r\nno issue here.\r\n";
+    const std::string missed = "Weekly Vesk\r\n### Other\r\ntext\r\n-----\r\n";
+    const struct {
+        const char *What;
+        std::vector<std::string> Arguments;
+        GivenRun Given;
+        ExitStatus Status;
+        std::vector<std::string> Says; // in this order
+        std::string Written;           // the settings file that /setup wrote
+    } cases[] = {
+        {"how to use it",
+         {"/?"},
+         {{}, {}, nullptr, false, {}, {}},
+         ExitStatus::BoxesShown,
+         {"Usage: dovrink-check [/show] [FILE]",
+          "Exit status: 0 when boxes show (or no text was given), 5 when they show but a\n"
+          "mistake or a warning was told, 3 for an issue that shows no box, 4 when the\n"
+          "text is no issue, 1 when the file cannot be read, 2 for a wrong argument.\n"},
+         ""},
+        {"an option it lacks",
+         {"--shwo"},
+         {{}, {}, nullptr, false, {}, {}},
+         ExitStatus::WrongUsage,
+         {"--shwo. dovrink-check /? tells how to use it."},
+         ""},
+        {"a second file without /setup",
+         {"issue.txt", "letter.txt"},
+         {{{"issue.txt", issue}, {"letter.txt", letter}}, {}, nullptr, false, {}, {}},
+         ExitStatus::WrongUsage,
+         {"letter.txt. dovrink-check /? tells how to use it."},
+         ""},
+        {"nothing on the clipboard",
+         {},
+         {{}, {}, nullptr, false, {}, {}},
+         ExitStatus::BoxesShown,
+         {"Where the plugin reads its settings", "The clipboard holds no text.",
+          "No mistakes found"},
+         ""},
+        {"a file that cannot be read",
+         {"gone.txt"},
+         {{}, {}, nullptr, false, {}, {}},
+         ExitStatus::Unreadable,
+         {"Cannot read gone.txt."},
+         ""},
+        {"a file too large",
+         {"huge.txt"},
+         {{}, {"huge.txt"}, nullptr, false, {}, {}},
+         ExitStatus::Unreadable,
+         {"huge.txt is larger than 64 MB"},
+         ""},
+        {"an issue in a file",
+         {"issue.txt"},
+         {{{"issue.txt", issue}}, {}, nullptr, false, {}, {}},
+         ExitStatus::BoxesShown,
+         {"The text of issue.txt", "keyword0 \"### News\": found at line 2, shown in 1 box",
+          "The plugin shows 3 boxes for this text."},
+         ""},
+        {"an issue on the clipboard",
+         {},
+         {{}, {}, "Weekly Vesk\r\n### Tips\r\na\r\n-----\r\n", false, {}, {}},
+         ExitStatus::BoxesShown,
+         {"The text on the clipboard", "keyword2 \"### Tips\": found at line 2, shown in 1 box"},
+         ""},
+        {"a letter",
+         {"letter.txt"},
+         {{{"letter.txt", letter}}, {}, nullptr, false, {}, {}},
+         ExitStatus::NoIssue,
+         {"Not an issue"},
+         ""},
+        {"an issue that shows nothing, in a window of its own, setup declined",
+         {"missed.txt"},
+         {{{"missed.txt", missed}}, {}, nullptr, true, {false}, {}},
+         ExitStatus::IssueWithoutBox,
+         {"keyword0 \"### News\": not found", "Make the settings from this issue? [Y/N] "},
+         ""},
+        {"an issue that shows something, in a window of its own: no setup offered",
+         {"issue.txt"},
+         {{{"issue.txt", issue}}, {}, nullptr, true, {false}, {}},
+         ExitStatus::BoxesShown,
+         {"Show the boxes as the plugin would? [Y/N] "},
+         ""},
+        {"settings made from an issue and written",
+         {"/setup", "issue.txt"},
+         {{{"issue.txt", issue}}, {}, nullptr, false, {}, {"", "", "", "y"}},
+         ExitStatus::BoxesShown,
+         {"Settings made from the issue", "Write it? [Y/N] ",
+          "Written: ", "The issue checked again with the file written:", "Restart the mail client"},
+         "; Made from an issue: the keywords are its headings, checked on it.\r\n[dovrink]\r\n"
+         "keyword0=### News\r\nkeyword1=### Tips\r\nseparator=-----\r\nline=5\r\n"},
+        {"settings made from an issue, not written",
+         {"/setup", "issue.txt"},
+         {{{"issue.txt", issue}}, {}, nullptr, false, {}, {"", "", "", "n"}},
+         ExitStatus::BoxesShown,
+         {"Settings made from the issue", "Nothing was written."},
+         ""},
+    };
+    UseCodePage(1252);
+    for (const auto &c : cases) {
+        const PluginsFolder folder(RunSettings);
+        SeenRun seen{c.Given, {}, {}};
+        EXPECT_EQ(RunSelfCheck(Arguments(c.Arguments), seen.System()), c.Status) << c.What;
+        size_t at = 0;
+        for (const std::string &said : c.Says) {
+            const size_t found = seen.Written.find(said, at);
+            EXPECT_NE(found, std::string::npos) << c.What << ": " << said << "\n" << seen.Written;
+            at = found == std::string::npos ? at : found + said.size();
+        }
+        const std::vector<std::string> awaited = {"Press any key to close this window."};
+        EXPECT_EQ(seen.KeysAwaited, c.Given.OwnWindow ? awaited : std::vector<std::string>())
+            << c.What;
+        EXPECT_EQ(folder.Written(), c.Written) << c.What;
+    }
+}
+
+// The columns that a line of the console takes: a character as many as its bytes in the code page.
+size_t ColumnsOf(const std::string &utf8) {
+    size_t unheld = 0;
+    return AnsiOf(WideOf(CP_UTF8, utf8), unheld).size();
+}
+
+// How to use the program, in both languages and at any width, is wrapped once, to the console's
+// width: every line fits, and none holds a fragment of a few characters within its paragraph, as
+// a text broken by hand and then again by the console does ("              を").
+TEST(SelfCheckRun, UsageWrappedOnceToTheConsoleWidth) {
+    constexpr size_t Fragment = 8; // columns of text that only a paragraph's last line may hold
+    for (const unsigned codePage : {1252u, 932u}) {
+        UseCodePage(codePage);
+        for (const size_t width : {79u, 50u}) {
+            SeenRun seen{{{}, {}, nullptr, false, {}, {}}, {}, {}};
+            CheckSystem system = seen.System();
+            system.Columns = width;
+            EXPECT_EQ(RunSelfCheck(Arguments({"/?"}), system), ExitStatus::BoxesShown);
+            std::vector<std::string> lines;
+            for (size_t at = 0, end; (end = seen.Written.find('\n', at)) != std::string::npos;
+                 at = end + 1) {
+                lines.push_back(seen.Written.substr(at, end - at));
+            }
+            ASSERT_GT(lines.size(), 10u) << codePage;
+            for (size_t i = 0; i < lines.size(); ++i) {
+                const std::string &line = lines[i];
+                const size_t indent = line.find_first_not_of(' ');
+                const size_t text = indent == std::string::npos ? 0 : ColumnsOf(line) - indent;
+                const bool last = i + 1 == lines.size() || lines[i + 1].empty() ||
+                                  lines[i + 1].find_first_not_of(' ') <= 2;
+                EXPECT_LE(ColumnsOf(line), width) << codePage << " at " << width << ": " << line;
+                EXPECT_TRUE(text >= Fragment || last)
+                    << codePage << " at " << width << ": a fragment\n"
+                    << seen.Written;
+            }
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "host/copy_text.h"
+#include "host/idle_host_functions.h"
 
 HostCalls Calls;
 
@@ -40,13 +41,9 @@ void ResetHost() {
 // so that they do not clash with system functions of those names.
 extern "C" {
 
-int WINAPI HostAppendMenu() { return 0; }
-int WINAPI HostDeleteMenu() { return 0; }
-HWND WINAPI HostGetMainWindow() { return nullptr; }
-HWND WINAPI HostGetPostmanWindow() { return nullptr; }
-DWORD WINAPI HostGetHeaderTextLength() { return 1; }
-
-int WINAPI HostGetHeaderText(DWORD size, char *buffer) { return CopyText("", 0, size, buffer); }
+#define DOVRINK_TEST_HOST_NAME(name) Host##name
+DOVRINK_IDLE_HOST_FUNCTIONS(DOVRINK_TEST_HOST_NAME)
+#undef DOVRINK_TEST_HOST_NAME
 
 DWORD WINAPI HostGetBodyTextLength() {
     ++Calls.BodyLengthCalls;
@@ -72,6 +69,4 @@ int WINAPI HostRegisterPluginInfo(HINSTANCE plugin, PluginInfo *info) {
     Calls.Record.assign(bytes, bytes + RecordSize);
     return 1;
 }
-
-DWORD WINAPI HostGetVersion() { return 0x0100; }
 }

@@ -10,11 +10,12 @@
 #include "platform/lead_bytes.h"
 #include "platform/windows_api.h"
 #include "plugin/view_update.h"
-#include "preview/explanation.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mailbox/mbox_reader.h"
+#include "preview/words/explanation.h"
 #include "settings/settings_text.h"
 #include "settings_record.h"
+#include "string_source.h"
 #include "viewer/caption.h"
 
 namespace {
@@ -154,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size) {
     UseKernels(size % 2 != 0);
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     if (IsMbox(bytes)) {
-        MboxReader reader("mbox", StringSource(bytes));
+        MboxReader reader("mbox", std::make_unique<MemorySource>(bytes));
         for (std::string text; reader.ReadText(text);) {
             Preview(text);
         }

@@ -19,8 +19,8 @@
 #include "platform/windows_api.h"
 #include "plugin/for_preview.h"
 #include "plugin/view_update.h"
-#include "preview/host_exports.h"
-#include "preview/run.h"
+#include "preview/run/run.h"
+#include "preview/stand_in/host_exports.h"
 #include "settings_record.h"
 
 namespace fs = std::filesystem;

@@ -21,8 +21,12 @@ MAY_INCLUDE = {
     "preview/charsets": ["platform", "diagnosis/mail"],
     "preview/mail": ["platform", "diagnosis", "diagnosis/mail", "preview/charsets"],
     "preview/mailbox": ["platform", "diagnosis", "diagnosis/mail"],
-    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "diagnosis/mail", "plugin",
-                "preview/charsets", "preview/mail", "preview/mailbox"],
+    "preview/stand_in": ["platform", "host", "plugin"],
+    "preview/words": ["platform", "settings", "viewer", "diagnosis", "plugin", "preview/stand_in"],
+    "preview/run": ["platform", "settings", "viewer", "diagnosis", "plugin", "preview/charsets",
+                    "preview/mail", "preview/mailbox", "preview/stand_in", "preview/words"],
+    "preview/tool": ["platform", "diagnosis", "plugin", "preview/stand_in", "preview/words",
+                     "preview/run"],
     "check": ["platform", "host", "settings", "viewer", "diagnosis", "diagnosis/mail", "plugin"],
 }
 

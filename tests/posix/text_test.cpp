@@ -5,7 +5,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "platform/posix/code_page.h"
+#include "platform/ansi_text.h"
 #include "platform/posix/environment.h"
 #include "platform/posix/terminal_box.h"
 #include "platform/posix/windows_api.h"
@@ -42,11 +42,11 @@ TEST_F(InCodePage, LeadBytesComeFromTheChosenCodePage) {
 
 TEST_F(InCodePage, TextIsConvertedForTheTerminal) {
     Use("932");
-    EXPECT_EQ(AnsiToUtf8("\x95\x5C\x8E\xA6 ok"), "表示 ok");
-    EXPECT_EQ(AnsiToUtf8("a\x81 b\x81"), "a\xEF\xBF\xBD b\xEF\xBF\xBD")
+    EXPECT_EQ(Utf8OfAnsi("\x95\x5C\x8E\xA6 ok"), "表示 ok");
+    EXPECT_EQ(Utf8OfAnsi("a\x81 b\x81"), "a\xEF\xBF\xBD b\xEF\xBF\xBD")
         << "lead bytes without a second";
     Use("1252");
-    EXPECT_EQ(AnsiToUtf8("caf\xE9"), "café");
+    EXPECT_EQ(Utf8OfAnsi("caf\xE9"), "café");
 }
 
 // Each answer as Wine gives it: what the text reads as, and whether MB_ERR_INVALID_CHARS refuses

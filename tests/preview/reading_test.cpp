@@ -12,6 +12,7 @@
 #include "preview/charsets/decoding.h"
 #include "preview/charsets/iconv_text.h"
 #include "preview/mailbox/mbox_reader.h"
+#include "string_source.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ const char *const FromLine = "From news@vesk.example Tue Dec  8 09:00:00 2026\n"
 // The texts of an mbox's messages, as the reader takes them apart.
 std::vector<std::string> TextsOf(const std::string &mbox) {
     std::vector<std::string> texts;
-    MboxReader reader("mbox", StringSource(mbox));
+    MboxReader reader("mbox", std::make_unique<MemorySource>(mbox));
     for (std::string text; reader.ReadText(text);) {
         texts.push_back(text);
     }

@@ -45,6 +45,12 @@ std::vector<ShownBox> Boxes;
 const HMODULE FakeHostModule = &HostModuleToken;
 const HMODULE FakePluginModule = &PluginModuleToken;
 
+void ResetModuleState() {
+    HostApi = HostFunctions{};
+    Settings = PluginSettings{};
+    ModuleHandle = nullptr;
+}
+
 void ResetFakeSystem() {
     System = FakeSystem{{},
                         FakePluginModule,

@@ -26,3 +26,7 @@ extern const HMODULE FakePluginModule;
 
 // Back to a host with all ten exports and a plugin with its real strings.
 void ResetFakeSystem();
+
+// The plugin's module state (plugin/module_state.h) as a module just loaded has it, before its
+// load notification: the tests load the plugin again and again in one process.
+void ResetModuleState();

@@ -123,11 +123,26 @@ std::vector<std::string> Expected(const std::vector<std::string> &all, int leftO
 }
 
 TEST(LinkerFiles, ExportTheListedFunctionsInOrder) {
-#define DOVRINK_HOST_DEF_LINE(name, result, parameters, bytes) #name " = Host" #name "@" #bytes,
-    const std::vector<std::string> hostNames(std::begin(HostFunctionNames),
-                                             std::end(HostFunctionNames));
-    const std::vector<std::string> hostLines = {DOVRINK_HOST_FUNCTIONS(DOVRINK_HOST_DEF_LINE)};
-#undef DOVRINK_HOST_DEF_LINE
+    // The host functions as plugins look them up, stated here and not taken from their list: in
+    // this order, each exported by a test host from its function named with "Host" in front, a
+    // __stdcall function with these bytes of arguments.
+    const std::vector<std::string> hostNames = {
+        "AppendMenu",          "DeleteMenu",    "GetMainWindow",     "GetPostmanWindow",
+        "GetHeaderTextLength", "GetHeaderText", "GetBodyTextLength", "GetBodyText",
+        "RegisterPluginInfo",  "GetVersion",
+    };
+    const std::vector<std::string> hostLines = {
+        "AppendMenu = HostAppendMenu@0",
+        "DeleteMenu = HostDeleteMenu@0",
+        "GetMainWindow = HostGetMainWindow@0",
+        "GetPostmanWindow = HostGetPostmanWindow@0",
+        "GetHeaderTextLength = HostGetHeaderTextLength@0",
+        "GetHeaderText = HostGetHeaderText@8",
+        "GetBodyTextLength = HostGetBodyTextLength@0",
+        "GetBodyText = HostGetBodyText@8",
+        "RegisterPluginInfo = HostRegisterPluginInfo@8",
+        "GetVersion = HostGetVersion@0",
+    };
     // The entry points as hosts find them, stated here and not taken from their list: the
     // ordinals 1 to 7 in this order, undecorated names of __stdcall functions with these bytes
     // of arguments.

@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
+#include "fake_system.h"
 #include "platform/posix/environment.h"
-#include "plugin/module_state.h"
 #include "plugin_under_test.h"
 #include "scenario.h"
 #include "settings/settings.h"

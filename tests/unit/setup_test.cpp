@@ -17,8 +17,8 @@
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_lines.h"
 #include "diagnosis/words.h"
+#include "platform/ansi_text.h"
 #include "platform/lead_bytes.h"
-#include "platform/posix/code_page.h"
 #include "scenario.h"
 #include "settings/settings_text.h"
 #include "test_files.h"
@@ -119,9 +119,9 @@ TEST_F(Setup, EachLayoutShowsTheChosenSections) {
         }
         EXPECT_EQ(firsts.size(), c.Shown.size()) << c.Issue << "\n" << choice.FileText;
         for (size_t i = 0; i < firsts.size() && i < c.Shown.size(); ++i) {
-            EXPECT_EQ(AnsiToUtf8(firsts[i].Caption), c.Shown[i].Caption) << c.Issue;
-            EXPECT_NE(AnsiToUtf8(firsts[i].Text).find(c.Shown[i].Holds), std::string::npos)
-                << c.Issue << ": " << AnsiToUtf8(firsts[i].Text);
+            EXPECT_EQ(Utf8OfAnsi(firsts[i].Caption), c.Shown[i].Caption) << c.Issue;
+            EXPECT_NE(Utf8OfAnsi(firsts[i].Text).find(c.Shown[i].Holds), std::string::npos)
+                << c.Issue << ": " << Utf8OfAnsi(firsts[i].Text);
         }
     }
 }
@@ -135,7 +135,7 @@ TEST_F(Setup, ProposalInBothLanguages) {
     LoadSettings(current);
     const SetupProposal proposal = ProposeSetup({IssueFile("two-rules.txt", false)}, current);
     const ProposalSources sources{{"two-rules.txt"}, {0}};
-    EXPECT_EQ(DescribeProposal(WordsFor(1252), proposal, sources, AnsiToUtf8),
+    EXPECT_EQ(DescribeProposal(WordsFor(1252), proposal, sources, Utf8OfAnsi),
               "  The sections of this issue, with the captions their boxes will show:\n"
               "  1. \" 今週の話題\"  (line 5, 1 box)\n"
               "       with this separator, its boxes run on into the next section\n"
@@ -147,7 +147,7 @@ TEST_F(Setup, ProposalInBothLanguages) {
               "       the keyword holds the heading's number ２: in an issue that numbers it "
               "otherwise, it is not found\n"
               "  Separator: \"───\"; with it, 3 of the 4 sections show their text.\n");
-    EXPECT_EQ(DescribeProposal(WordsFor(932), proposal, sources, AnsiToUtf8),
+    EXPECT_EQ(DescribeProposal(WordsFor(932), proposal, sources, Utf8OfAnsi),
               "  この号の記事 (ボックスに表示される題名):\n"
               "  1. \" 今週の話題\"  (5 行目、ボックス 1 個)\n"
               "       この区切り線では、次の記事まで続けて表示されます\n"
@@ -207,9 +207,9 @@ TEST_F(Setup, SeveralIssuesWithAnotherNewsletters) {
         }
         ASSERT_GE(firsts.size(), shown[k].size()) << own[k] << "\n" << choice.FileText;
         for (size_t i = 0; i < shown[k].size(); ++i) {
-            EXPECT_NE(AnsiToUtf8(firsts[i].Caption).find(shown[k][i].Caption), std::string::npos)
-                << own[k] << ": " << AnsiToUtf8(firsts[i].Caption);
-            EXPECT_NE(AnsiToUtf8(firsts[i].Text).find(shown[k][i].Holds), std::string::npos)
+            EXPECT_NE(Utf8OfAnsi(firsts[i].Caption).find(shown[k][i].Caption), std::string::npos)
+                << own[k] << ": " << Utf8OfAnsi(firsts[i].Caption);
+            EXPECT_NE(Utf8OfAnsi(firsts[i].Text).find(shown[k][i].Holds), std::string::npos)
                 << own[k];
         }
     }

@@ -11,14 +11,14 @@
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_lines.h"
 #include "diagnosis/words.h"
+#include "platform/ansi_text.h"
 #include "platform/lead_bytes.h"
-#include "platform/posix/code_page.h"
 #include "scenario.h"
 #include "settings/settings.h"
 
 namespace {
 
-std::string Utf8(const std::string &ansi) { return AnsiToUtf8(ansi); }
+std::string Utf8(const std::string &ansi) { return Utf8OfAnsi(ansi); }
 
 // An issue of tests/issues, saved from the mail client in code page 932.
 std::string Issue(const char *name) {

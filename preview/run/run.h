@@ -10,8 +10,8 @@
 #include "preview/mail/mail_body.h"
 #include "preview/mail/message_pieces.h"
 #include "preview/mailbox/mail_source.h"
-#include "preview/plugin_library.h"
-#include "preview/run_summary.h"
+#include "preview/run/run_summary.h"
+#include "preview/stand_in/plugin_library.h"
 
 class PreviewRun {
   public:

@@ -1,4 +1,4 @@
-#include "preview/options.h"
+#include "preview/tool/options.h"
 
 #include <getopt.h>
 
@@ -7,6 +7,8 @@
 #include <sstream>
 #include <strings.h>
 
+#include "diagnosis/run_status.h"
+#include "diagnosis/words.h"
 #include "platform/posix/code_pages.h"
 #include "platform/posix/terminal_box.h"
 
@@ -27,6 +29,19 @@ bool KnownCodePage(const std::string &number) {
     char *end = nullptr;
     const unsigned long value = std::strtoul(number.c_str(), &end, 10);
     return !number.empty() && *end == '\0' && FindCodePage(static_cast<UINT>(value)) != nullptr;
+}
+
+// The exit statuses, as diagnosis/run_status.h numbers them.
+std::string ExitStatuses() {
+    return Fill(
+        "Exit status, over all the messages of the run: {1} when one could not be read\n"
+        "(or the plugin could not be loaded); else {2} when a box was shown (or no file\n"
+        "was named), {3} when so but a line marked Mistake or Warning was printed, {4} when\n"
+        "a message was an issue but no box was shown, {5} when no message was an issue;\n"
+        "{6} on a wrong option.\n",
+        {StatusNumber(ExitStatus::Unreadable), StatusNumber(ExitStatus::BoxesShown),
+         StatusNumber(ExitStatus::BoxesWithWarnings), StatusNumber(ExitStatus::IssueWithoutBox),
+         StatusNumber(ExitStatus::NoIssue), StatusNumber(ExitStatus::WrongUsage)});
 }
 
 } // namespace
@@ -160,12 +175,8 @@ issues and boxes per keyword, and names the keywords that matched in no issue.
   --plugin FILE   the plugin library (default: libdovrink.so beside this program)
   -h, --help      this text
 
-Exit status, over all the messages of the run: 1 when one could not be read
-(or the plugin could not be loaded); else 0 when a box was shown (or no file
-was named), 5 when so but a line marked Mistake or Warning was printed, 3 when
-a message was an issue but no box was shown, 4 when no message was an issue;
-2 on a wrong option.
-
+)" + ExitStatuses() +
+           R"(
 Examples:
   )" + program +
            R"( --host-dir . weekly-vesk-42.txt

@@ -1,12 +1,12 @@
-#include "preview/run_summary.h"
+#include "preview/run/run_summary.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "diagnosis/quoted_value.h"
 #include "diagnosis/words.h"
 #include "platform/windows_api.h"
-#include "preview/settings_report.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ void RunSummary::Print(const PluginSettings &settings, std::FILE *out) const {
         if (settings.Keywords[k][0] == '\0') {
             continue;
         }
-        const std::string keyword = Visible(settings.Keywords[k]);
+        const std::string keyword = Quoted(settings.Keywords[k]);
         std::fprintf(out, "  %-8zu %-6zu %s\n", BoxesPerKeyword[k], IssuesPerKeyword[k],
                      keyword.c_str());
         if (IssuesPerKeyword[k] == 0) {

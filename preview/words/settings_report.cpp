@@ -1,4 +1,4 @@
-#include "preview/settings_report.h"
+#include "preview/words/settings_report.h"
 
 #include <cstdio>
 #include <string>
@@ -6,7 +6,6 @@
 #include "diagnosis/quoted_value.h"
 #include "diagnosis/settings_check.h"
 #include "diagnosis/words.h"
-#include "platform/posix/code_page.h"
 #include "platform/posix/regular_file.h"
 #include "platform/posix/windows_path.h"
 #include "platform/windows_api.h"
@@ -15,30 +14,16 @@
 
 namespace {
 
-// How the file is saved, for the reader; empty for the code page.
-std::string EncodingName(SettingsEncoding encoding) {
-    switch (encoding) {
-    case SettingsEncoding::Utf8:
-        return "UTF-8";
-    case SettingsEncoding::Utf8WithMark:
-        return "UTF-8 with a byte-order mark";
-    case SettingsEncoding::Utf16LittleEndian:
-        return "UTF-16 (little-endian)";
-    case SettingsEncoding::Utf16BigEndian:
-        return "UTF-16 (big-endian)";
-    case SettingsEncoding::Ansi:
-        return "";
-    }
-    return "";
-}
-
 // The file's line: where it is (`where`: what a relative path starts from) and how it is saved,
 // or that it is missing.
 void PrintFile(const char *heading, const char *windowsPath, const char *where, const char *role,
                SettingsEncoding encoding) {
-    const std::string saved = EncodingName(encoding);
+    const std::string saved =
+        encoding == SettingsEncoding::Ansi
+            ? std::string()
+            : std::string(" (saved ") + SavedAs(EnglishWords(), encoding) + ")";
     std::printf("  %s, from %s%s%s:\n", heading, PosixPath(windowsPath).c_str(), where,
-                saved.empty() ? "" : (" (saved as " + saved + ")").c_str());
+                saved.c_str());
     bool special = false;
     if (std::FILE *file = OpenRegularFile(PosixPath(windowsPath), special)) {
         std::fclose(file);
@@ -50,8 +35,8 @@ void PrintFile(const char *heading, const char *windowsPath, const char *where, 
 // A value taken from the file's Unicode text, as it was converted.
 void PrintConversion(SettingsEncoding encoding, ValueSource source, const char *read) {
     if (source == ValueSource::FromUnicode) {
-        std::printf("              saved as %s; read as %s\n", EncodingName(encoding).c_str(),
-                    Visible(read).c_str());
+        std::printf("              saved %s; read as %s\n", SavedAs(EnglishWords(), encoding),
+                    Quoted(read).c_str());
     }
 }
 
@@ -64,8 +49,8 @@ void PrintKeywords(const char *path, const PluginSettings &settings) {
             continue;
         }
         anySet = true;
-        std::printf("    keyword%d  %s  (box caption %s)\n", i, Visible(keyword).c_str(),
-                    Visible(CaptionOf(keyword)).c_str());
+        std::printf("    keyword%d  %s  (box caption %s)\n", i, Quoted(keyword).c_str(),
+                    Quoted(CaptionOf(keyword)).c_str());
         PrintConversion(settings.KeywordFileEncoding, settings.KeywordSources[i], keyword);
     }
     if (!anySet) {
@@ -78,7 +63,7 @@ void PrintSeparatorAndPageLength(const PluginSettings &settings) {
               "separator and page length", settings.SeparatorFileEncoding);
     std::printf("    separator    %s  (a section ends where a line starts with the text after "
                 "the line break)\n",
-                Visible(settings.SeparatorText).c_str());
+                Quoted(settings.SeparatorText).c_str());
     PrintConversion(settings.SeparatorFileEncoding, settings.SeparatorSource,
                     settings.SeparatorText + 1);
     std::printf("    page length  %d lines a box\n", static_cast<int>(settings.PageLines));
@@ -94,8 +79,6 @@ void PrintMistakes(const SettingsFindings &findings, const PluginSettings &setti
 }
 
 } // namespace
-
-std::string Visible(const std::string &ansi) { return QuotedValue(AnsiToUtf8(ansi)); }
 
 int PrintSettingsReport(const PluginInspection &plugin) {
     const PluginSettings &settings = *plugin.Settings;

@@ -10,7 +10,7 @@
 #include "diagnosis/text_advice.h"
 #include "diagnosis/text_judgement.h"
 #include "plugin/for_preview.h"
-#include "preview/host_exports.h"
+#include "preview/stand_in/host_exports.h"
 
 // The plugin's judgement of the body it was handed, given how its boxes were answered.
 TextJudgement JudgeBody(const std::string &body, const PluginInspection &plugin,

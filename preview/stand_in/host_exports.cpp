@@ -1,19 +1,17 @@
-#include "preview/host_exports.h"
+#include "preview/stand_in/host_exports.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "host/copy_text.h"
+#include "host/idle_host_functions.h"
 
 namespace {
 
 std::string Body; // of the message on view
 HMODULE PluginHandle = nullptr;
 std::vector<ShownBox> Boxes;
-
-// The stand-in host's own version, for plugins that ask.
-constexpr DWORD HostVersion = 0x0100;
 
 // A text field of the record: up to its first NUL, never past the field.
 std::string Field(const unsigned char *record, size_t offset, size_t size) {
@@ -39,13 +37,10 @@ extern "C" void DovrinkWatchBox(const char *caption, int cancelled) {
     Boxes.push_back({caption != nullptr ? caption : "", cancelled != 0});
 }
 
-// The preview has no menus, windows or headers: these exist because plugins test for them.
-int WINAPI AppendMenu() { return 0; }
-int WINAPI DeleteMenu() { return 0; }
-HWND WINAPI GetMainWindow() { return nullptr; }
-HWND WINAPI GetPostmanWindow() { return nullptr; }
-DWORD WINAPI GetHeaderTextLength() { return 1; }
-int WINAPI GetHeaderText(DWORD size, char *buffer) { return CopyText("", 0, size, buffer); }
+// The preview has no menus, windows or headers: these exist because plugins look them up.
+#define DOVRINK_EXPORTED(name) name
+DOVRINK_IDLE_HOST_FUNCTIONS(DOVRINK_EXPORTED)
+#undef DOVRINK_EXPORTED
 
 // The count includes the terminator, so the plugin's buffer of that size holds the whole body.
 DWORD WINAPI GetBodyTextLength() { return static_cast<DWORD>(Body.size() + 1); }
@@ -66,5 +61,3 @@ int WINAPI RegisterPluginInfo(HINSTANCE plugin, PluginInfo *info) {
                 plugin == PluginHandle ? "the loaded library's own handle" : "an unknown handle");
     return 1;
 }
-
-DWORD WINAPI GetVersion() { return HostVersion; }

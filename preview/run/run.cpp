@@ -1,15 +1,15 @@
-#include "preview/run.h"
+#include "preview/run/run.h"
 
 #include <algorithm>
 
 #include "diagnosis/words.h"
-#include "platform/posix/code_page.h"
+#include "platform/ansi_text.h"
 #include "platform/posix/code_pages.h"
 #include "platform/posix/terminal_text.h"
-#include "preview/explanation.h"
-#include "preview/host_exports.h"
 #include "preview/mail/mail_body.h"
 #include "preview/mail/plain_body.h"
+#include "preview/stand_in/host_exports.h"
+#include "preview/words/explanation.h"
 #include "viewer/issue.h"
 
 namespace {
@@ -281,17 +281,13 @@ void PreviewRun::Suggest(const std::vector<std::string> &paths) {
     const std::string file =
         inspection.SettingsFileText({ProposalComment(EnglishWords(), proposal)}, keywords,
                                     proposal.Separator, settings.PageLines);
-    const size_t showing = static_cast<size_t>(std::count_if(
-        proposal.Sections.begin(), proposal.Sections.end(), [](const ProposedSection &section) {
-            return section.Shown() > 0 && section.Shown() == section.Standing();
-        }));
     std::fprintf(Out, "\n  plugins/dovrink.ini, with the sections that show:\n\n");
-    if (showing > keywords.size()) {
-        PrintLine("  (" + std::to_string(showing) + " sections show, but the plugin reads " +
+    if (proposal.Shown > keywords.size()) {
+        PrintLine("  (" + std::to_string(proposal.Shown) + " sections show, but the plugin reads " +
                   std::to_string(keywords.size()) + " keywords at most: the first " +
                   std::to_string(keywords.size()) + " are written)");
     }
-    std::string utf8 = AnsiToUtf8(file);
+    std::string utf8 = Utf8OfAnsi(file);
     utf8.erase(std::remove(utf8.begin(), utf8.end(), '\r'), utf8.end());
     PrintLines(utf8);
     std::fprintf(Out,

@@ -1,4 +1,4 @@
-#include "preview/plugin_library.h"
+#include "preview/stand_in/plugin_library.h"
 
 #include <dlfcn.h>
 

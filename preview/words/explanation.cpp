@@ -1,7 +1,7 @@
-#include "preview/explanation.h"
+#include "preview/words/explanation.h"
 
 #include "diagnosis/words.h"
-#include "platform/posix/code_page.h"
+#include "platform/ansi_text.h"
 
 TextJudgement JudgeBody(const std::string &body, const PluginInspection &plugin,
                         const std::vector<ShownBox> &boxes) {
@@ -17,7 +17,7 @@ TextJudgement JudgeBody(const std::string &body, const PluginInspection &plugin,
 std::string DescribeKeyword(int number, const KeywordJudgement &keyword,
                             const PluginSettings &settings) {
     return DescribeKeyword(EnglishWords(), number, keyword,
-                           AnsiToUtf8(settings.Keywords[keyword.Key]), 0);
+                           Utf8OfAnsi(settings.Keywords[keyword.Key]), 0);
 }
 
 std::string DescribeMarker(const TextJudgement &judgement) {
@@ -25,10 +25,10 @@ std::string DescribeMarker(const TextJudgement &judgement) {
 }
 
 std::string DescribeProposal(const SetupProposal &proposal, const ProposalSources &sources) {
-    return DescribeProposal(EnglishWords(), proposal, sources, AnsiToUtf8);
+    return DescribeProposal(EnglishWords(), proposal, sources, Utf8OfAnsi);
 }
 
 std::string DescribeAdvice(const TextAdvice &advice, const PluginSettings &settings) {
     const Words &say = EnglishWords();
-    return Fill(say.AdviceLine, {DescribeAdvice(say, advice, settings, 0, AnsiToUtf8)});
+    return Fill(say.AdviceLine, {DescribeAdvice(say, advice, settings, 0, Utf8OfAnsi)});
 }

@@ -7,11 +7,11 @@
 
 #include "platform/posix/environment.h"
 #include "platform/posix/program_path.h"
-#include "preview/host_exports.h"
-#include "preview/options.h"
-#include "preview/plugin_library.h"
-#include "preview/run.h"
-#include "preview/settings_report.h"
+#include "preview/run/run.h"
+#include "preview/stand_in/host_exports.h"
+#include "preview/stand_in/plugin_library.h"
+#include "preview/tool/options.h"
+#include "preview/words/settings_report.h"
 
 namespace {
 
