@@ -20,7 +20,7 @@ const Messages English = {
     "  /setup  makes the settings from that issue, or from several issues of the newsletter "
     "(files, or folders of saved mails): proposes the sections that recur and a separator, "
     "checked with the plugin's own code on every issue, asks which to show, and writes "
-    "dovrink.ini beside this program (the old one kept as dovrink.ini.bak). Answers may be piped "
+    "{7} beside this program (the old one kept as {7}.bak). Answers may be piped "
     "in.\n"
     "\n"
     "Exit status: {1} when boxes show (or no text was given), {2} when they show but a mistake or "
@@ -32,9 +32,9 @@ const Messages English = {
     "dovrink-check /? tells how to use it.",
 
     "Where the plugin reads its settings",
-    "  Keywords (keyword0 to keyword8): dovrink.ini in the plugins folder beside the mail "
+    "  Keywords (keyword0 to keyword8): {1} in the plugins folder beside the mail "
     "client's program",
-    "  separator and line: plugins\\dovrink.ini under the mail client's working folder, which is "
+    "  separator and line: {2} under the mail client's working folder, which is "
     "the client's own folder when it starts from its usual shortcut",
     "    {1}\n      saved {2}",
     "    {1}\n      no such file: no keyword is set, so nothing is shown",
@@ -96,7 +96,7 @@ const Messages English = {
     "Written: {1}.",
     "The old file is kept as {1}.",
     "{1} cannot be written (a folder under Program Files needs the administrator's rights), so "
-    "the file is saved as {2}. Copy it into the plugins folder with Explorer, as dovrink.ini.",
+    "the file is saved as {2}. Copy it into the plugins folder with Explorer, as {3}.",
     "Neither {1} nor {2} can be written: nothing was written.",
     "The issue checked again with the file written:",
     "Restart the mail client: it reads its settings when it starts.",
@@ -119,7 +119,7 @@ const Messages Japanese = {
     "  /setup    その号から設定を作ります。同じメールマガジンの号を複数 (ファイルや、保存"
     "したメールのフォルダーで) 渡すと、毎号ある記事から作ります。記事と区切り線を"
     "プラグインと同じ方法ですべての号で確かめて示し、どれを表示するかを聞いて、"
-    "この横の dovrink.ini に書き込みます (前のファイルは dovrink.ini.bak として"
+    "この横の {7} に書き込みます (前のファイルは {7}.bak として"
     "残します)。\n"
     "\n"
     "終了コード: {1} ボックスが表示される (または文章がない)、{2} 表示されるが間違いか注意が"
@@ -134,8 +134,8 @@ const Messages Japanese = {
 
     "プラグインが設定を読む場所",
     "  キーワード (keyword0～keyword8): メールソフト本体の横にある plugins フォルダーの "
-    "dovrink.ini",
-    "  separator と line: メールソフトの作業フォルダーの下の plugins\\dovrink.ini "
+    "{1}",
+    "  separator と line: メールソフトの作業フォルダーの下の {2} "
     "(いつものショートカットから起動したときは、メールソフト本体のフォルダーです)",
     "    {1}\n      {2}で保存されています",
     "    {1}\n      ファイルがありません。キーワードがないので、何も表示されません",
@@ -198,7 +198,7 @@ const Messages Japanese = {
     "{1} に書き込みました。",
     "前のファイルは {1} として残しました。",
     "{1} に書き込めません (Program Files の中のフォルダーには管理者の権限が要ります)。代わりに "
-    "{2} に保存しました。エクスプローラーで plugins フォルダーに dovrink.ini という名前でコピー"
+    "{2} に保存しました。エクスプローラーで plugins フォルダーに {3} という名前でコピー"
     "してください。",
     "{1} にも {2} にも書き込めません。何も書き込みませんでした。",
     "書き込んだ設定で、もう一度確かめます:",

@@ -112,7 +112,8 @@ std::string Usage(const Messages &say, size_t columns) {
         Fill(say.Usage,
              {StatusNumber(ExitStatus::BoxesShown), StatusNumber(ExitStatus::BoxesWithWarnings),
               StatusNumber(ExitStatus::IssueWithoutBox), StatusNumber(ExitStatus::NoIssue),
-              StatusNumber(ExitStatus::Unreadable), StatusNumber(ExitStatus::WrongUsage)});
+              StatusNumber(ExitStatus::Unreadable), StatusNumber(ExitStatus::WrongUsage),
+              SettingsFileName});
     return Wrapped(usage + "\n", columns, Continued::UnderText);
 }
 

@@ -39,14 +39,14 @@ std::string FileLine(const Messages &say, const char *path, SettingsEncoding enc
 
 std::string DescribePlaces(const Messages &say, const SettingsPlaces *places,
                            const PluginSettings &settings) {
-    std::string text = Line(say.PlacesHeading) + Line(say.KeywordPlace);
+    std::string text = Line(say.PlacesHeading) + Line(Fill(say.KeywordPlace, {SettingsFileName}));
     if (places == nullptr) {
         return text + Line(say.PathTooLong);
     }
     const std::string file = Utf8OfAnsi(places->SettingsFile);
     text += FileLine(say, places->SettingsFile, settings.KeywordFileEncoding,
                      Fill(say.FileMissingForKeywords, {file}));
-    text += Line(say.SeparatorPlace);
+    text += Line(Fill(say.SeparatorPlace, {SettingsFileInPlugins}));
     text += FileLine(say, places->SettingsFile, settings.SeparatorFileEncoding,
                      Fill(say.FileMissingForSeparator,
                           {file, Quoted(DefaultSeparator), std::to_string(DefaultPageLines)}));
@@ -91,8 +91,9 @@ std::string DescribeSettings(const Messages &say, const PluginSettings &settings
     if (number == 0) {
         text += Line(say.NoKeywords);
     }
-    text += Line(Fill(say.SeparatorLine,
-                      {QuotedValue(AsWritten(findings, SeparatorKey, settings.SeparatorText + 1))}));
+    text +=
+        Line(Fill(say.SeparatorLine,
+                  {QuotedValue(AsWritten(findings, SeparatorKey, settings.SeparatorText + 1))}));
     text += Line(Fill(say.PageLinesLine, {std::to_string(settings.PageLines)}));
     const Words &words = WordsFor(GetACP());
     for (int i = 0; i < findings.Count; ++i) {

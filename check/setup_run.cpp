@@ -25,7 +25,8 @@ void TellWritten(const Messages &say, const CheckSystem &system, const std::stri
         system.Tell(Fill(say.Written, {Utf8OfAnsi(written.Path)}) + "\n");
         break;
     case SettingsWritten::Elsewhere:
-        system.Tell(Fill(say.WrittenElsewhere, {Utf8OfAnsi(path), Utf8OfAnsi(written.Path)}) +
+        system.Tell(Fill(say.WrittenElsewhere,
+                         {Utf8OfAnsi(path), Utf8OfAnsi(written.Path), SettingsFileName}) +
                     "\n");
         break;
     case SettingsWritten::Not:

@@ -281,7 +281,7 @@ void PreviewRun::Suggest(const std::vector<std::string> &paths) {
     const std::string file =
         inspection.SettingsFileText({ProposalComment(EnglishWords(), proposal)}, keywords,
                                     proposal.Separator, settings.PageLines);
-    std::fprintf(Out, "\n  plugins/dovrink.ini, with the sections that show:\n\n");
+    std::fprintf(Out, "\n  plugins/%s, with the sections that show:\n\n", SettingsFileName);
     if (proposal.Shown > keywords.size()) {
         PrintLine("  (" + std::to_string(proposal.Shown) + " sections show, but the plugin reads " +
                   std::to_string(keywords.size()) + " keywords at most: the first " +
@@ -296,8 +296,10 @@ void PreviewRun::Suggest(const std::vector<std::string> &paths) {
     for (const std::string &path : paths) {
         command += " " + ShellQuoted(path);
     }
-    PrintLine(command + " | sed -n '/^\\[dovrink\\]/,/^line=/p' | iconv -f UTF-8 -t CP932 | sed "
-                        "'s/$/\\r/' > plugins/" + SettingsFileName);
+    PrintLine(command +
+              " | sed -n '/^\\[dovrink\\]/,/^line=/p' | iconv -f UTF-8 -t CP932 | sed "
+              "'s/$/\\r/' > plugins/" +
+              SettingsFileName);
     std::fprintf(Out, "\n");
 }
 

@@ -152,9 +152,11 @@ same text has shown to work. After several messages a summary counts messages,
 issues and boxes per keyword, and names the keywords that matched in no issue.
 
   --host-dir DIR  the folder that plays the mail client's own folder: the
-                  keywords come from DIR/plugins/dovrink.ini (default: the
+                  keywords come from DIR/plugins/)" +
+           std::string(SettingsFileName) + R"( (default: the
                   folder of this program). The separator and the page length
-                  come from plugins/dovrink.ini under the current directory.
+                  come from plugins/)" +
+           std::string(SettingsFileName) + R"( under the current directory.
   --codepage N    the ANSI code page of the Windows system to preview
                   (default 932, Shift_JIS; known: )" +
            KnownCodePages() + R"()
@@ -170,7 +172,8 @@ issues and boxes per keyword, and names the keywords that matched in no issue.
                   with keywords found in every issue where their section stands
                   (never the copy in a table of contents), and the separator
                   that shows the most of them over all the issues, each checked
-                  with the plugin's own code; then dovrink.ini with the sections
+                  with the plugin's own code; then )" +
+           std::string(SettingsFileName) + R"( with the sections
                   that show, and the command that saves it in Shift_JIS
   --plugin FILE   the plugin library (default: libdovrink.so beside this program)
   -h, --help      this text
@@ -180,7 +183,8 @@ issues and boxes per keyword, and names the keywords that matched in no issue.
 Examples:
   )" + program +
            R"( --host-dir . weekly-vesk-42.txt
-      preview a saved body with the settings in ./plugins/dovrink.ini
+      preview a saved body with the settings in ./plugins/)" +
+           std::string(SettingsFileName) + R"(
   )" + program +
            R"( --batch --answers ok,cancel issue.eml
       answer the first box with OK and the second with Cancel, without asking
