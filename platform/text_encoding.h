@@ -41,4 +41,5 @@ enum class SequenceUnit {
     DoubleByte, // GBK, Big5, Windows' code page 949: a lead byte of 0x81 to 0xFE and its trail
     Gb18030,    // as DoubleByte, or four bytes: lead, digit, lead, digit
     Utf16,      // a code unit
+    Shifting,   // an encoding with shift states (UTF-7, ISO-2022-KR): read whole, never cut
 };

@@ -90,11 +90,6 @@ class OpenConverters {
     std::map<std::pair<std::string, std::string>, iconv_t> Open;
 };
 
-iconv_t ConverterFor(const char *from, const char *to) {
-    thread_local OpenConverters converters;
-    return converters.For(from, to);
-}
-
 // Runs the conversion, handing each converted piece to `take`.
 template <typename Take>
 void Convert(iconv_t converter, const std::string &text, SequenceUnit unit, const char *replacement,
@@ -134,9 +129,14 @@ void Convert(iconv_t converter, const std::string &text, SequenceUnit unit, cons
 
 } // namespace
 
+iconv_t OpenConverter(const char *from, const char *to) {
+    thread_local OpenConverters converters;
+    return converters.For(from, to);
+}
+
 bool ConvertText(const std::string &text, const char *from, const char *to, SequenceUnit unit,
                  const char *replacement, std::string &out, size_t &replaced) {
-    iconv_t converter = ConverterFor(from, to);
+    iconv_t converter = OpenConverter(from, to);
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         return false;
     }
