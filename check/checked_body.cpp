@@ -1,7 +1,7 @@
 #include "check/checked_body.h"
 
-#include "check/saved_mail.h"
-#include "diagnosis/mail/mail_header.h"
+#include "mail/header_block.h"
+#include "mail/mail_body.h"
 
 namespace {
 
@@ -25,26 +25,48 @@ void TakeBody(const char *withHeaders, const std::string &text, CheckedBody &che
     checked.Offset = header.BodyLine - 1;
 }
 
+// How the mail's text was sent, for the reader: "ISO-2022-JP", "UTF-8, base64".
+std::string SentAs(const MailBody &mail) {
+    std::string sent = mail.Is != nullptr ? mail.Is->Name : mail.Label;
+    const bool encoded = mail.TransferEncoding == "base64" ||
+                         mail.TransferEncoding == "quoted-printable" ||
+                         mail.TransferEncoding == "x-uuencode";
+    return encoded ? sent + ", " + mail.TransferEncoding : sent;
+}
+
+// What the client does with the mail that the reader should know.
+std::string Notes(const Messages &say, const MailBody &mail) {
+    const char *note = mail.Note == MailNote::HtmlOnly            ? say.HtmlOnly
+                       : mail.Note == MailNote::Forwarded         ? say.Forwarded
+                       : mail.Note == MailNote::AttachedNotOpened ? say.AttachedNotOpened
+                       : mail.Note == MailNote::FormatFlowed      ? say.FormatFlowed
+                                                                  : nullptr;
+    return note != nullptr ? Line(note) : "";
+}
+
 CheckedBody BodyOfMail(const Messages &say, const std::string &name, const std::string &bytes,
-                       const SavedMail &mail) {
+                       const MailBody &mail) {
     CheckedBody checked{false, {}, 0, {}};
     checked.Account = Line(Fill(say.FileHeading, {name, say.AsMail, std::to_string(bytes.size()),
                                                   std::to_string(LineCount(bytes))})) +
                       Line(Fill(say.SavedMail, {std::to_string(mail.BodyLine)}));
     switch (mail.Result) {
-    case MailText::NoTextPart:
+    case MailRead::Piece:
+    case MailRead::NoTextPart:
+    case MailRead::TooDeep:
         checked.Account += Line(Fill(say.NoTextPart, {mail.Type}));
         return checked;
-    case MailText::UnreadCharset:
-        checked.Account += Line(Fill(say.UnreadCharset, {mail.Sent}));
+    case MailRead::UnreadCharset:
+        checked.Account += Line(Fill(say.UnreadCharset, {SentAs(mail)}));
         return checked;
-    case MailText::Read:
+    case MailRead::Body:
         break;
     }
-    checked.Account += Line(Fill(say.ReadAs, {mail.Sent})) + Unheld(say, mail.Unheld) +
+    checked.Account += Line(Fill(say.ReadAs, {SentAs(mail)})) + Unheld(say, mail.Unheld) +
+                       Notes(say, mail) +
                        Line(mail.LinesAsSaved ? say.CountedInFile : say.CountedInBody);
     checked.Readable = true;
-    checked.Body = mail.Body;
+    checked.Body = mail.Text;
     checked.Offset = mail.LinesAsSaved ? mail.BodyLine - 1 : 0;
     return checked;
 }
@@ -52,8 +74,8 @@ CheckedBody BodyOfMail(const Messages &say, const std::string &name, const std::
 } // namespace
 
 CheckedBody BodyOfFile(const Messages &say, const std::string &name, const std::string &bytes) {
-    SavedMail mail{};
-    if (ReadSavedMail(bytes, mail)) {
+    MailBody mail;
+    if (ReadMailBody(bytes, GetACP(), mail)) {
         return BodyOfMail(say, name, bytes, mail);
     }
     const CheckedText text = TextOfFile(bytes);

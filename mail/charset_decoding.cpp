@@ -1,64 +1,47 @@
-#include "preview/charsets/decoding.h"
+#include "mail/charset_decoding.h"
 
 #include <cctype>
 
-#include "diagnosis/mail/iso_2022_jp.h"
-#include "diagnosis/mail/labels.h"
-#include "platform/posix/text_conversion.h"
-#include "preview/charsets/euc_jp.h"
-#include "preview/charsets/iconv_text.h"
+#include "mail/euc_jp.h"
+#include "mail/iso_2022_jp.h"
+#include "mail/shift_jis.h"
+#include "mail/unicode_text.h"
 
 namespace {
 
-constexpr const char *ReplacementCharacter = "\xEF\xBF\xBD";
-
-bool ReadWithIconv(const std::string &bytes, const char *from, SequenceUnit unit,
-                   DecodedText &text) {
-    return ConvertText(bytes, from, "UTF-8", unit, ReplacementCharacter, text.Utf8,
-                       text.Unreadable);
-}
-
-// x-user-defined: ASCII, and each byte above it a character of its own in the private use area.
-void ReadUserDefined(const std::string &bytes, DecodedText &text) {
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text.Utf8 += c;
-            continue;
-        }
-        const unsigned code = 0xF780 + (byte - 0x80u);
-        text.Utf8 += static_cast<char>(0xE0 | code >> 12);
-        text.Utf8 += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        text.Utf8 += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-bool Read(const std::string &bytes, const Encoding &encoding, DecodedText &text) {
+// Appends the bytes read in the encoding; returns how many characters were unreadable.
+size_t Read(const std::string &bytes, const Encoding &encoding, WideText &wide) {
     switch (encoding.With) {
     case Decoder::ShiftJis:
-        text.Unreadable = Cp932ToUtf8(bytes, text.Utf8);
-        return true;
+        return AppendCp932Text(bytes, wide);
     case Decoder::EucJp:
-        text.Unreadable = EucJpToUtf8(bytes, text.Utf8);
-        return true;
+        return AppendEucJpText(bytes, wide);
     case Decoder::Iso2022Jp: {
         std::string cp932;
         Iso2022JpToCp932(bytes, cp932);
-        text.Unreadable = Cp932ToUtf8(cp932, text.Utf8);
-        return true;
+        return AppendCp932Text(cp932, wide);
     }
-    case Decoder::UserDefined:
-        ReadUserDefined(bytes, text);
-        return true;
     case Decoder::Utf8:
-        return ReadWithIconv(bytes, "UTF-8", SequenceUnit::Utf8, text);
-    case Decoder::Iconv:
-        return ReadWithIconv(bytes, encoding.IconvName, encoding.Unit, text);
+        return AppendUtf8Text(bytes, wide);
+    case Decoder::Utf16Little:
+    case Decoder::Utf16Big:
+        return AppendUtf16Text(bytes, encoding.With == Decoder::Utf16Big, wide);
+    case Decoder::UserDefined:
+        AppendUserDefinedText(bytes, wide);
+        return 0;
+    case Decoder::CodePage:
+        return AppendCodePageText(encoding.CodePage, encoding.Unit, bytes, wide);
     }
-    return false;
+    return 0;
 }
 
-// The label as written, every byte that is not printable ASCII spelt out, as C writes it.
+// Whether the system reads what the encoding needs of it.
+bool Readable(const Encoding &encoding) {
+    return encoding.With != Decoder::CodePage || ReadsCodePage(encoding.CodePage);
+}
+
+} // namespace
+
 std::string EscapedLabel(const std::string &label) {
     std::string shown;
     for (const char c : label) {
@@ -74,6 +57,8 @@ std::string EscapedLabel(const std::string &label) {
     }
     return shown;
 }
+
+namespace {
 
 // The label as written, in quotes when blanks around it would not show.
 std::string Shown(const std::string &label) {
@@ -108,8 +93,10 @@ std::string ReadAs(const std::string &written, const std::string &normal,
     case Decoder::Iso2022Jp:
         return label;
     case Decoder::Utf8:
+    case Decoder::Utf16Little:
+    case Decoder::Utf16Big:
     case Decoder::UserDefined:
-    case Decoder::Iconv:
+    case Decoder::CodePage:
         break;
     }
     return SameName(normal, encoding.Name) ? label : label + " (as " + encoding.Name + ")";
@@ -120,24 +107,23 @@ std::string ReadAs(const std::string &written, const std::string &normal,
 void ReadUnlabelled(const std::string &bytes, DecodedText &text) {
     text = DecodedText{};
     const char *how = nullptr;
-    const Encoding &encoding = EncodingOfUnlabelled(bytes, how);
+    text.Is = &EncodingOfUnlabelled(bytes, how);
     text.ReadAs = how;
-    Read(bytes, encoding, text);
+    text.Unreadable = Read(bytes, *text.Is, text.Wide);
 }
 
-bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text,
-                std::string &error) {
+bool DecodeText(const std::string &bytes, const std::string &label, DecodedText &text) {
     const std::string normal = NormalLabel(label);
     if (normal.empty()) {
         ReadUnlabelled(bytes, text);
         return true;
     }
     text = DecodedText{};
-    const Encoding *encoding = EncodingOfNormalLabel(normal);
-    if (encoding == nullptr) {
-        error = "unknown charset \"" + EscapedLabel(label) + "\"";
+    text.Is = EncodingOfNormalLabel(normal);
+    if (text.Is == nullptr || !Readable(*text.Is)) {
         return false;
     }
-    text.ReadAs = ReadAs(label, normal, *encoding);
-    return Read(bytes, *encoding, text);
+    text.ReadAs = ReadAs(label, normal, *text.Is);
+    text.Unreadable = Read(bytes, *text.Is, text.Wide);
+    return true;
 }

@@ -1,8 +1,10 @@
-#include "preview/charsets/euc_jp.h"
+#include "mail/euc_jp.h"
 
-#include "diagnosis/mail/jis_codes.h"
-#include "platform/posix/text_conversion.h"
-#include "preview/charsets/iconv_text.h"
+#include <algorithm>
+
+#include "mail/euc_jp_ms.h"
+#include "mail/jis_codes.h"
+#include "mail/shift_jis.h"
 
 namespace {
 
@@ -12,17 +14,33 @@ bool InRange(unsigned char byte, unsigned first, unsigned last) {
 
 bool IsEucByte(unsigned char byte) { return InRange(byte, 0xA1, 0xFE); }
 
+// The user-defined rows 85 to 94 of JIS X 0212 follow those of JIS X 0208 in code page 932's
+// user-defined area, 188 characters a lead byte.
+void AppendUserDefined(unsigned first, unsigned second, std::string &cp932) {
+    const unsigned index = 940 + (first - 0xF5) * 94 + (second - 0xA1);
+    const unsigned trail = index % 188;
+    cp932 += static_cast<char>(0xF0 + index / 188);
+    cp932 += static_cast<char>(0x40 + trail + (trail >= 0x3F ? 1 : 0));
+}
+
 // A character after 0x8F: JIS X 0212, where eucJP-ms also puts the IBM characters that code page
 // 932 holds; the others are unreadable here.
-void AppendSupplementary(const std::string &triple, std::string &cp932) {
-    std::string converted;
-    size_t missing = 0;
-    if (ConvertText(triple, "EUC-JP-MS", "CP932", SequenceUnit::Byte, "", converted, missing) &&
-        missing == 0 && !converted.empty()) {
-        cp932 += converted;
-    } else {
-        cp932 += UnreadableInCp932;
+void AppendSupplementary(unsigned first, unsigned second, std::string &cp932) {
+    if (first >= 0xF5) {
+        AppendUserDefined(first, second, cp932);
+        return;
     }
+    const auto code = static_cast<std::uint16_t>(first << 8 | second);
+    const auto *end = std::end(IbmCharactersOfEucJpMs);
+    const auto *found = std::lower_bound(
+        std::begin(IbmCharactersOfEucJpMs), end, code,
+        [](const EucJpMsCode &known, std::uint16_t euc) { return known.Euc < euc; });
+    if (found == end || found->Euc != code) {
+        cp932 += UnreadableInCp932;
+        return;
+    }
+    cp932 += static_cast<char>(found->Cp932 >> 8);
+    cp932 += static_cast<char>(found->Cp932 & 0xFF);
 }
 
 // Reads the character at `at` into code page 932; returns its length.
@@ -40,7 +58,7 @@ size_t Step(const std::string &text, size_t at, std::string &cp932) {
         return 2;
     }
     if (byte == 0x8F && IsEucByte(next(1)) && IsEucByte(next(2))) {
-        AppendSupplementary(text.substr(at, 3), cp932);
+        AppendSupplementary(next(1), next(2), cp932);
         return 3;
     }
     if (IsEucByte(byte) && IsEucByte(next(1))) {
@@ -56,11 +74,11 @@ size_t Step(const std::string &text, size_t at, std::string &cp932) {
 
 } // namespace
 
-size_t EucJpToUtf8(const std::string &text, std::string &utf8) {
+size_t AppendEucJpText(const std::string &text, WideText &wide) {
     std::string cp932;
     cp932.reserve(text.size());
     for (size_t at = 0; at < text.size();) {
         at += Step(text, at, cp932);
     }
-    return Cp932ToUtf8(cp932, utf8);
+    return AppendCp932Text(cp932, wide);
 }

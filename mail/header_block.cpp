@@ -1,4 +1,4 @@
-#include "diagnosis/mail/mail_header.h"
+#include "mail/header_block.h"
 
 namespace {
 
@@ -27,41 +27,99 @@ bool IsMailField(const std::string &name) {
     return false;
 }
 
-} // namespace
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool IsFieldLine(const std::string &line) {
-    const size_t colon = line.find(':');
+enum class LineKind { Empty, Blanks, Continued, Field, Odd };
+
+// A field's name: printable ASCII up to a colon.
+bool OpensField(const std::string &line, size_t &colon) {
+    colon = line.find(':');
     if (colon == 0 || colon == std::string::npos) {
         return false;
     }
     for (size_t i = 0; i < colon; ++i) {
-        if (line[i] <= ' ' || line[i] > '~') {
+        if (line[i] < '!' || line[i] > '~') {
             return false;
         }
     }
     return true;
 }
 
-bool FindMailHeader(const std::string &text, MailHeader &header) {
-    bool known = false;
-    size_t line = 1;
-    for (size_t start = 0; start < text.size(); ++line) {
-        const size_t end = text.find('\n', start);
-        const size_t next = end == std::string::npos ? text.size() : end + 1;
-        std::string content = text.substr(start, next - start);
-        while (!content.empty() && (content.back() == '\n' || content.back() == '\r')) {
-            content.pop_back();
+LineKind KindOf(const std::string &line, size_t &colon) {
+    if (line.empty()) {
+        return LineKind::Empty;
+    }
+    if (IsBlank(line[0])) {
+        return line.find_first_not_of(" \t") == std::string::npos ? LineKind::Blanks
+                                                                  : LineKind::Continued;
+    }
+    return OpensField(line, colon) ? LineKind::Field : LineKind::Odd;
+}
+
+HeaderField FieldOf(const std::string &line, size_t colon) {
+    const size_t nameEnd = line.find_last_not_of(" \t", colon - 1);
+    return {line.substr(0, nameEnd + 1), line.substr(colon + 1)};
+}
+
+} // namespace
+
+bool IsFieldLine(const std::string &line) {
+    size_t colon = 0;
+    return !line.empty() && !IsBlank(line[0]) && OpensField(line, colon);
+}
+
+bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBlock &block) {
+    block = HeaderBlock{};
+    for (size_t start = begin; start < end; ++block.BodyLine) {
+        const size_t feed = text.find('\n', start);
+        const size_t next = feed == std::string::npos || feed >= end ? end : feed + 1;
+        std::string line = text.substr(start, next - start);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+            line.pop_back();
         }
-        if (content.empty()) {
-            header = {next, line + 1};
-            return known;
-        }
-        const bool continued = content[0] == ' ' || content[0] == '\t';
-        if (continued ? start == 0 : !IsFieldLine(content)) {
+        start = next;
+        size_t colon = 0;
+        switch (KindOf(line, colon)) {
+        case LineKind::Empty:
+            block.BodyStart = next;
+            ++block.BodyLine;
+            return true;
+        case LineKind::Blanks:
+        case LineKind::Continued:
+            if (block.Fields.empty()) {
+                return false;
+            }
+            block.Fields.back().Value += line;
+            break;
+        case LineKind::Field:
+            block.Fields.push_back(FieldOf(line, colon));
+            break;
+        case LineKind::Odd:
             return false;
         }
-        known = known || (!continued && IsMailField(content.substr(0, content.find(':'))));
-        start = next;
+    }
+    return false;
+}
+
+const std::string *FieldValue(const HeaderBlock &block, const char *name) {
+    for (const HeaderField &field : block.Fields) {
+        if (SameName(field.Name, name)) {
+            return &field.Value;
+        }
+    }
+    return nullptr;
+}
+
+bool FindMailHeader(const std::string &text, MailHeader &header) {
+    HeaderBlock block;
+    if (!ReadHeaderBlock(text, 0, text.size(), block)) {
+        return false;
+    }
+    for (const HeaderField &field : block.Fields) {
+        if (IsMailField(field.Name)) {
+            header = {block.BodyStart, block.BodyLine};
+            return true;
+        }
     }
     return false;
 }

@@ -1,10 +1,10 @@
-#include "preview/mail/header_text.h"
+#include "mail/header_text.h"
 
 #include <vector>
 
-#include "diagnosis/mail/labels.h"
-#include "diagnosis/mail/transfer_encoding.h"
-#include "preview/charsets/decoding.h"
+#include "mail/charset_decoding.h"
+#include "mail/transfer_encoding.h"
+#include "mail/unicode_text.h"
 
 namespace {
 
@@ -111,12 +111,11 @@ bool SameCharset(const std::string &a, const std::string &b) {
 
 std::string Decoded(const Piece &piece) {
     DecodedText text;
-    std::string error;
     if (!piece.Encoded) {
         ReadUnlabelled(piece.Bytes, text);
-        return text.Utf8;
+        return Utf8FromWide(text.Wide);
     }
-    return DecodeText(piece.Bytes, piece.Charset, text, error) ? text.Utf8 : piece.Source;
+    return DecodeText(piece.Bytes, piece.Charset, text) ? Utf8FromWide(text.Wide) : piece.Source;
 }
 
 } // namespace

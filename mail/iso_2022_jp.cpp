@@ -1,8 +1,8 @@
-#include "diagnosis/mail/iso_2022_jp.h"
+#include "mail/iso_2022_jp.h"
 
 #include <cstring>
 
-#include "diagnosis/mail/jis_codes.h"
+#include "mail/jis_codes.h"
 
 namespace {
 

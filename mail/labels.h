@@ -1,25 +1,28 @@
 #pragma once
 // The charset labels that senders write, read as browsers and Windows read them: the labels of
-// the WHATWG Encoding Standard, with the names that Windows adds for its Japanese code pages.
+// the WHATWG Encoding Standard, with the names that Windows adds for its Japanese code pages. Each
+// names the decoder it is read with: our own for the Japanese encodings and Unicode, else the
+// system's code page.
 #include <string>
 
 #include "platform/text_encoding.h"
 
-// How a decoder is built for an encoding.
 enum class Decoder {
     ShiftJis,  // code page 932, its NEC and IBM extensions included
     EucJp,     // through code page 932 as well
     Iso2022Jp, // and its variants, through code page 932
     Utf8,
+    Utf16Little,
+    Utf16Big,
     UserDefined, // x-user-defined: ASCII, and the high bytes in the private use area
-    Iconv,       // iconv's converter of the encoding's name
+    CodePage,    // the system's conversion from the code page
 };
 
 struct Encoding {
-    const char *Name;      // as the standard names it
-    const char *IconvName; // for Decoder::Iconv
+    const char *Name; // as the standard names it
     Decoder With;
-    SequenceUnit Unit; // of an unreadable sequence, for Decoder::Iconv
+    unsigned CodePage; // Windows' number for the encoding
+    SequenceUnit Unit; // how many bytes a character takes, for Decoder::CodePage
 };
 
 // The label as the standard compares it: comments in parentheses taken out (as RFC 2045 allows

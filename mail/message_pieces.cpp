@@ -1,4 +1,4 @@
-#include "preview/mail/message_pieces.h"
+#include "mail/message_pieces.h"
 
 bool MessagePieces::Add(MessagePiece piece, std::string &whole) {
     Pieces &pieces = ById.try_emplace(piece.Id, Pieces{piece.Total, {}}).first->second;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "preview/mail/mail_body.h"
+#include "mail/mail_body.h"
 
 class MessagePieces {
   public:

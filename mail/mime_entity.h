@@ -1,29 +1,35 @@
 #pragma once
-// The text of a saved mail that a mail client shows and hands its plugins: the message's own body
-// when it is text/plain (or has no Content-Type), else the first text/plain part among its MIME
-// parts, its transfer encoding undone. Read from the bytes alone, with nothing of the system's,
-// so that the self-check on Windows reads a dropped .eml as the client shows it.
+// A message's MIME entities, read from its bytes alone: each with its header's fields and where
+// its body lies, the parts of a multipart, and the message a message/rfc822 part holds. Nothing
+// of the system's, so that the self-check on Windows reads a saved mail as the preview does.
 #include <cstddef>
 #include <string>
+#include <vector>
 
-// MIME parts nested deeper than this are not read.
-constexpr int DeepestPart = 16;
+#include "mail/header_block.h"
 
-enum class TextPartFound : unsigned char {
-    Found,
-    NoTextPart, // the message's type is not text/plain, and none of its parts is
-    TooDeep,    // its parts nest deeper than DeepestPart before a text part is found
+struct MimeEntity {
+    HeaderBlock Header; // no fields when the entity opens with none
+    size_t BodyBegin;
+    size_t BodyEnd;
+    std::string Type; // its media type in lower case, as MediaTypeOf takes it
 };
 
-struct TextPart {
-    std::string Bytes;            // the part's text, its transfer encoding undone
-    std::string Charset;          // its charset parameter as sent; empty when it has none
-    std::string TransferEncoding; // as sent, in lower case: "base64", "quoted-printable", or empty
-    std::string Type;             // the message's own type, in lower case: "multipart/mixed"
-    // True when the text's lines are the saved file's lines from BodyLine on: the message's own
-    // body, not encoded. A reader counts lines in the file then; else in the text as shown.
-    bool LinesAsSaved;
-};
+// The message, or a message that a part holds, in mail[begin, end). A part of a multipart/digest
+// without a Content-Type is a message.
+MimeEntity EntityAt(const std::string &mail, size_t begin, size_t end, bool inDigest = false);
 
-// Finds the text part of the mail, whose header ends where its body starts at `bodyStart`.
-TextPartFound FindTextPart(const std::string &mail, size_t bodyStart, TextPart &part);
+// The parts of a multipart entity, in order, between its boundary's delimiters: a last part whose
+// closing delimiter never came runs to the entity's end. None without a boundary.
+std::vector<MimeEntity> PartsOf(const std::string &mail, const MimeEntity &multipart);
+
+bool IsMultipart(const MimeEntity &entity);
+
+// A part that holds a message: message/rfc822, and message/news and message/global likewise.
+bool HoldsMessage(const MimeEntity &entity);
+
+// A part the sender marked as an attachment (Content-Disposition: attachment).
+bool IsAttachment(const MimeEntity &entity);
+
+// The value of the entity's field of that name, or empty.
+std::string FieldOf(const MimeEntity &entity, const char *name);

@@ -1,10 +1,19 @@
 #pragma once
-// A body saved as text alone (the message's text, without its header), as the mail client would
-// hand it over: in the code page as it stands, or, when an editor saved it in Unicode with a
-// byte-order mark, read into the code page.
+// A text saved without a mail's header (a message's text saved from the client, an issue copied
+// into an editor), as the mail client would hand it over. One rule, as Notepad, the self-check
+// and the plugin's settings reader read a text file (platform/text_encoding.h): a byte-order mark
+// says UTF-8 or UTF-16; without one, UTF-8 when all of it is well-formed UTF-8 beyond ASCII;
+// else the code page's own text, handed over as it stands.
+#include <cstddef>
 #include <string>
 
-// The bytes are taken. `origin` says how a body in Unicode was read; empty for one in the code
-// page. False, with the reason, when no converter for `ansiCharset` is at hand.
-bool ReadPlainBody(std::string bytes, const char *ansiCharset, std::string &body,
-                   std::string &origin, std::string &error);
+#include "platform/text_encoding.h"
+#include "platform/windows_api.h"
+
+struct PlainText {
+    std::string Text; // in the ANSI code page
+    SavedEncoding Saved;
+    size_t Unheld; // characters that the code page lacks, each now "?"
+};
+
+PlainText ReadPlainText(const std::string &bytes, UINT ansiCodePage);

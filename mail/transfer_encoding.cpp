@@ -1,4 +1,4 @@
-#include "diagnosis/mail/transfer_encoding.h"
+#include "mail/transfer_encoding.h"
 
 namespace {
 
@@ -104,4 +104,76 @@ std::string DecodeQuotedPrintable(const std::string &text) {
         }
     }
     return bytes;
+}
+
+namespace {
+
+// The six bits of a uuencoded character; the grave accent stands for the space.
+unsigned UuSextet(char c) { return static_cast<unsigned>(c - ' ') & 0x3F; }
+
+// The bytes of one uuencoded line: as many as its first character says, as far as it goes.
+void DecodeUuLine(const std::string &text, size_t at, size_t end, std::string &bytes) {
+    size_t count = UuSextet(text[at]);
+    for (size_t group = at + 1; count > 0 && group < end; group += 4) {
+        unsigned bits = 0;
+        for (size_t i = 0; i < 4; ++i) {
+            bits = bits << 6 | (group + i < end ? UuSextet(text[group + i]) : 0);
+        }
+        for (int shift = 16; shift >= 0 && count > 0; shift -= 8, --count) {
+            bytes += static_cast<char>(bits >> shift & 0xFF);
+        }
+    }
+}
+
+} // namespace
+
+std::string DecodeUuencode(const std::string &text) {
+    std::string bytes;
+    bool begun = false;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find('\n', at);
+        end = end == std::string::npos ? text.size() : end;
+        const size_t next = end == text.size() ? end : end + 1;
+        end = end > at && text[end - 1] == '\r' ? end - 1 : end;
+        if (!begun) {
+            begun = text.compare(at, 6, "begin ") == 0;
+        } else if (text.compare(at, 3, "end") == 0 && end - at == 3) {
+            break;
+        } else if (end > at) {
+            DecodeUuLine(text, at, end, bytes);
+        }
+        at = next;
+    }
+    return bytes;
+}
+
+std::string TransferEncodingOf(const std::string &value) {
+    std::string name;
+    for (const char c : value) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            name += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+    }
+    if (name == "7-bit" || name == "8-bit") {
+        return name.substr(0, 1) + "bit";
+    }
+    if (name == "uuencode" || name == "x-uue") {
+        return "x-uuencode";
+    }
+    for (const char *known : {"8bit", "binary", "base64", "quoted-printable", "x-uuencode"}) {
+        if (name == known) {
+            return name;
+        }
+    }
+    return "7bit";
+}
+
+std::string DecodeTransfer(const std::string &bytes, const std::string &encoding) {
+    if (encoding == "base64") {
+        return DecodeBase64(bytes);
+    }
+    if (encoding == "quoted-printable") {
+        return DecodeQuotedPrintable(bytes);
+    }
+    return encoding == "x-uuencode" ? DecodeUuencode(bytes) : bytes;
 }

@@ -25,11 +25,10 @@ MAIL = [
     ("examples", "*.txt", EXAMPLE, 932),
     ("tests/preview/mail", "*.eml", EXAMPLE, 932),
     ("tests/preview/mailboxes", "**/*", MAILBOX, 932),
+    ("tests/preview/encodings", "*.txt", EXAMPLE, 932),
     ("tests/wine/check", "[!e]*.txt", EXAMPLE, 932),
     ("tests/wine/check", "english.txt", "tests/wine/check/english.ini", 1252),
     ("tests/issues", "*.txt", LAYOUTS, 932),
-    ("tests/mail", "**/*.eml", EXAMPLE, 932),
-    ("tests/mail", "**/*.txt", EXAMPLE, 932),
 ]
 
 SKIPPED_HEADINGS = ("  Subject:", "  Note:", "  Keywords:", "  An issue, but no box was shown:")

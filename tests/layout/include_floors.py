@@ -14,16 +14,14 @@ MAY_INCLUDE = {
     "viewer/scan": ["platform", "settings"],
     "viewer/search": ["platform", "settings", "viewer/scan"],
     "viewer": ["platform", "settings", "viewer/scan", "viewer/search"],
-    "diagnosis/mail": ["platform"],
-    "diagnosis": ["platform", "settings", "viewer", "viewer/search", "diagnosis/mail"],
+    "mail": ["platform"],
+    "diagnosis": ["platform", "settings", "viewer", "viewer/search"],
     "plugin": ["platform", "host", "settings", "viewer", "viewer/scan", "viewer/search",
                "diagnosis"],
-    "preview/charsets": ["platform", "diagnosis/mail"],
-    "preview/mail": ["platform", "diagnosis", "diagnosis/mail", "preview/charsets"],
-    "preview/mailbox": ["platform", "diagnosis", "diagnosis/mail"],
-    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "diagnosis/mail", "plugin",
-                "preview/charsets", "preview/mail", "preview/mailbox"],
-    "check": ["platform", "host", "settings", "viewer", "diagnosis", "diagnosis/mail", "plugin"],
+    "preview/mailbox": ["platform", "diagnosis", "mail"],
+    "preview": ["platform", "host", "settings", "viewer", "diagnosis", "mail", "plugin",
+                "preview/mailbox"],
+    "check": ["platform", "host", "settings", "viewer", "diagnosis", "mail", "plugin"],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
