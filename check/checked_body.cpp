@@ -1,5 +1,6 @@
 #include "check/checked_body.h"
 
+#include "diagnosis/quoted_value.h"
 #include "mail/header_block.h"
 #include "mail/mail_body.h"
 
@@ -34,14 +35,18 @@ std::string SentAs(const MailBody &mail) {
     return encoded ? sent + ", " + mail.TransferEncoding : sent;
 }
 
-// What the client does with the mail that the reader should know.
+// What the client does with the mail that the reader should know, a line each.
 std::string Notes(const Messages &say, const MailBody &mail) {
     const char *note = mail.Note == MailNote::HtmlOnly            ? say.HtmlOnly
                        : mail.Note == MailNote::Forwarded         ? say.Forwarded
                        : mail.Note == MailNote::AttachedNotOpened ? say.AttachedNotOpened
                        : mail.Note == MailNote::FormatFlowed      ? say.FormatFlowed
                                                                   : nullptr;
-    return note != nullptr ? Line(note) : "";
+    std::string notes = note != nullptr ? Line(note) : "";
+    if (mail.Variant) {
+        notes += Line(Fill(say.VariantLabel, {QuotedValue(mail.Label), mail.Is->Name}));
+    }
+    return notes;
 }
 
 CheckedBody BodyOfMail(const Messages &say, const std::string &name, const std::string &bytes,

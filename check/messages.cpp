@@ -87,6 +87,8 @@ const Messages English = {
     "  A message is attached to it: the text around it is read, as the client shows it; the "
     "attached message is not opened.",
     "  Its text is sent as format=flowed: its lines are handed over as sent, not rejoined.",
+    "  Its charset {1} is a Japanese mail program's name for its variant of {2}: it is read as "
+    "{2}, as Japanese mail clients read it.",
     "  Were it an issue, the keywords would fare so:",
     "  The plugin shows {1} for this text.",
     "  The plugin shows no box for this text.",
@@ -200,6 +202,8 @@ const Messages Japanese = {
     "  メールが添付されています。そのまわりの本文を、メールソフトが表示するとおりに読みました。"
     "添付されたメールは開いていません。",
     "  本文は format=flowed で送られています。行はつなげずに、送られたとおりに渡されます。",
+    "  文字コード名 {1} は、日本のメールソフトが {2} の変種に付ける名前です。日本のメールソフト"
+    "と同じく {2} として読みました。",
     "  号として扱われたとすると、キーワードは次のとおりです:",
     "  この文章では、{1}が表示されます。",
     "  この文章では、ボックスは表示されません。",

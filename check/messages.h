@@ -56,6 +56,7 @@ struct Messages {
     const char *Forwarded;
     const char *AttachedNotOpened;
     const char *FormatFlowed;
+    const char *VariantLabel;
     const char *WereItAnIssue;
     const char *BoxCount;
     const char *NoBox;

@@ -124,6 +124,7 @@ bool DecodeText(const std::string &bytes, const std::string &label, DecodedText 
         return false;
     }
     text.ReadAs = ReadAs(label, normal, *text.Is);
+    text.Variant = NamesVariant(normal);
     text.Unreadable = Read(bytes, *text.Is, text.Wide);
     return true;
 }

@@ -13,6 +13,7 @@ struct DecodedText {
     WideText Wide;
     std::string ReadAs; // how the bytes were read, for the user: "ISO-2022-JP", "UTF-8 (...)"
     const Encoding *Is = nullptr; // the encoding they were read in
+    bool Variant = false;         // the label names a Japanese mail program's variant
     size_t Unreadable = 0;        // characters that could not be read, each now one U+FFFD
 };
 

@@ -31,14 +31,15 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 enum class LineKind { Empty, Blanks, Continued, Field, Odd };
 
-// A field's name: printable ASCII up to a colon.
+// A field's name: printable ASCII, blanks and tabs among it, up to a colon, as clients take it.
 bool OpensField(const std::string &line, size_t &colon) {
     colon = line.find(':');
     if (colon == 0 || colon == std::string::npos) {
         return false;
     }
     for (size_t i = 0; i < colon; ++i) {
-        if (line[i] < '!' || line[i] > '~') {
+        const char c = line[i];
+        if (!IsBlank(c) && (c < '!' || c > '~')) {
             return false;
         }
     }
@@ -85,6 +86,11 @@ bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBl
             ++block.BodyLine;
             return true;
         case LineKind::Blanks:
+            // Blank lines before the first field are passed over; after it they continue one.
+            if (!block.Fields.empty()) {
+                block.Fields.back().Value += line;
+            }
+            break;
         case LineKind::Continued:
             if (block.Fields.empty()) {
                 return false;
@@ -95,7 +101,11 @@ bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBl
             block.Fields.push_back(FieldOf(line, colon));
             break;
         case LineKind::Odd:
-            return false;
+            // A line that is no field is passed over once a field has come.
+            if (block.Fields.empty()) {
+                return false;
+            }
+            break;
         }
     }
     return false;

@@ -1,6 +1,9 @@
 #pragma once
-// A header block: the fields that a saved mail (.eml), a text copied with its headers, and each
-// MIME part open with, up to the empty line that ends them.
+// A header block read as mail clients read it: the fields that a saved mail (.eml), a text copied
+// with its headers, and each MIME part open with, up to the empty line that ends them. Clients
+// read on to that line past what they cannot take for a field: a name with blanks or marks in
+// it, a line with no colon, blank lines before the first field. A block must still open with a
+// field, so that a plain text is not taken for one.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -16,11 +19,12 @@ struct HeaderBlock {
     size_t BodyLine = 1;  // and its line, from 1 at the block's first
 };
 
-// True when the line (without its line break) opens a field: printable ASCII up to a colon.
+// True when the line (without its line break) opens a field: a name of printable ASCII, blanks and
+// tabs among it, up to a colon, as clients take one.
 bool IsFieldLine(const std::string &line);
 
-// The block that text[begin, end) opens with; false when a line is neither a field nor a field's
-// continuation, or no empty line ends it. An empty first line is a block of no fields.
+// The block that text[begin, end) opens with; false when no field comes before an odd line, or
+// no empty line ends it. An empty first line is a block of no fields.
 bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBlock &block);
 
 // The value of the block's first field of that name (in either case), or null.

@@ -7,6 +7,7 @@ namespace {
 struct Label {
     const char *Text;
     Encoding Is;
+    bool Variant = false; // a Japanese mail program's name for its variant of the encoding
 };
 
 constexpr Encoding Utf8Encoding = {"UTF-8", Decoder::Utf8, 65001, SequenceUnit::Utf8};
@@ -281,15 +282,15 @@ const Label Labels[] = {
     {"cseucpkdfmtjapanese", EucJpEncoding},
     {"euc-jp", EucJpEncoding},
     {"x-euc-jp", EucJpEncoding},
-    {"eucjp-ms", EucJpEncoding},
-    {"euc-jp-ms", EucJpEncoding},
+    {"eucjp-ms", EucJpEncoding, true},
+    {"euc-jp-ms", EucJpEncoding, true},
     {"cp51932", EucJpEncoding},
     {"x-euc", EucJpEncoding},
     {"iso-2022-jpeuc", EucJpEncoding},
     {"extended_unix_code_packed_format_for_japanese", EucJpEncoding},
     {"csiso2022jp", Iso2022JpEncoding},
     {"iso-2022-jp", Iso2022JpEncoding},
-    {"iso-2022-jp-ms", Iso2022JpEncoding},
+    {"iso-2022-jp-ms", Iso2022JpEncoding, true},
     {"iso-2022-jp-1", Iso2022JpEncoding},
     {"iso-2022-jp-2", Iso2022JpEncoding},
     {"csiso2022jp2", Iso2022JpEncoding},
@@ -345,6 +346,28 @@ const Label Labels[] = {
     {"utf-16", Utf16Little},
     {"utf-16le", Utf16Little},
     {"x-user-defined", {"x-user-defined", Decoder::UserDefined, 0, SequenceUnit::Byte}},
+    {"sjis-win", ShiftJisEncoding, true},
+    {"sjis-open", ShiftJisEncoding, true},
+    {"sjis-mac", ShiftJisEncoding, true},
+    {"sjis-ms", ShiftJisEncoding, true},
+    {"sjis-2004", ShiftJisEncoding, true},
+    {"shift_jis-2004", ShiftJisEncoding, true},
+    {"x-sjis_0213", ShiftJisEncoding, true},
+    {"sjis-mobile#docomo", ShiftJisEncoding, true},
+    {"sjis-mobile#kddi", ShiftJisEncoding, true},
+    {"sjis-mobile#softbank", ShiftJisEncoding, true},
+    {"cp943c", ShiftJisEncoding, true},
+    {"ibm-943c", ShiftJisEncoding, true},
+    {"eucjp-win", EucJpEncoding, true},
+    {"eucjp-open", EucJpEncoding, true},
+    {"x-eucjp-open", EucJpEncoding, true},
+    {"euc-jp-2004", EucJpEncoding, true},
+    {"euc-jis-2004", EucJpEncoding, true},
+    {"x-euc-jp-linux", EucJpEncoding, true},
+    {"iso-2022-jp-mobile#kddi", Iso2022JpEncoding, true},
+    {"cp50220raw", Iso2022JpEncoding, true},
+    {"x-windows-50220", Iso2022JpEncoding, true},
+    {"x-windows-50221", Iso2022JpEncoding, true},
 };
 
 bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
@@ -400,6 +423,11 @@ std::string NormalLabel(const std::string &label) {
 const Encoding *EncodingOfNormalLabel(const std::string &normal) {
     const Label *label = LabelOf(normal);
     return label != nullptr ? &label->Is : nullptr;
+}
+
+bool NamesVariant(const std::string &normal) {
+    const Label *label = LabelOf(normal);
+    return label != nullptr && label->Variant;
 }
 
 namespace {

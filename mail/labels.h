@@ -1,8 +1,8 @@
 #pragma once
 // The charset labels that senders write, read as browsers and Windows read them: the labels of
-// the WHATWG Encoding Standard, with the names that Windows adds for its Japanese code pages. Each
-// names the decoder it is read with: our own for the Japanese encodings and Unicode, else the
-// system's code page.
+// the WHATWG Encoding Standard, with the names that Windows adds for its Japanese code pages and
+// those that Japanese mail programs write for their variants. Each names the decoder it is read
+// with: our own for the Japanese encodings and Unicode, else the system's code page.
 #include <string>
 
 #include "platform/text_encoding.h"
@@ -31,6 +31,11 @@ std::string NormalLabel(const std::string &label);
 
 // The encoding of a label made normal by NormalLabel; null for one that the table does not hold.
 const Encoding *EncodingOfNormalLabel(const std::string &normal);
+
+// True for a label that names a Japanese mail program's variant of its encoding ("sjis-win",
+// "eucjp-win", "iso-2022-jp-ms"), which is read as the encoding it varies, as Japanese clients
+// read it.
+bool NamesVariant(const std::string &normal);
 
 // The encoding that text without a label is read in, by what its bytes are: ISO-2022-JP when it is
 // 7-bit with that encoding's escape sequences, as Japanese mailers sent it before MIME; UTF-8

@@ -59,6 +59,7 @@ void ReadPart(const std::string &bytes, const TextChoice &choice, size_t bodySta
                    body.Label, text);
     body.Is = text.Is;
     body.ReadAs = text.ReadAs;
+    body.Variant = text.Variant;
     if (!read) {
         body.Result = MailRead::UnreadCharset;
         return;

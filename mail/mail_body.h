@@ -35,6 +35,7 @@ struct MailBody {
     std::string Label;            // the part's charset parameter as sent; empty when it has none
     std::string ReadAs;           // how its bytes were read, as the preview says it: "ISO-2022-JP"
     const Encoding *Is = nullptr; // the encoding they were read in
+    bool Variant = false;         // the label names a Japanese mail program's variant
     std::string TransferEncoding; // "7bit", "base64", "quoted-printable" ...
     MailNote Note = MailNote::None;
     size_t Unheld = 0;   // characters unreadable or beyond the code page, written as "?"

@@ -62,6 +62,11 @@ std::vector<std::string> NotesOf(const MailBody &mail) {
     if (const char *note = NoteOf(mail.Note)) {
         notes.emplace_back(note);
     }
+    if (mail.Variant) {
+        notes.push_back("charset \"" + EscapedLabel(mail.Label) +
+                        "\" is a Japanese mail program's name for its variant of " + mail.Is->Name +
+                        ": it is read as " + mail.Is->Name + ", as Japanese mail clients read it");
+    }
     return notes;
 }
 

@@ -304,8 +304,9 @@ std::string MailFile(const char *name) {
 }
 
 // Mail that the preview shows boxes for is read alike: sent as HTML only, forwarded as an
-// attachment, in US-ASCII. Each shows the boxes the preview shows for it, and the account says
-// what the client does.
+// attachment, in US-ASCII, with header lines that are no fields, under the names Japanese mail
+// programs give their variants. Each shows the boxes the preview shows for it, and the account
+// says what the client does.
 TEST(CheckedBody, MailAsThePreviewReadsIt) {
     const Messages &say = UseCodePage(932);
     const struct {
@@ -318,6 +319,11 @@ TEST(CheckedBody, MailAsThePreviewReadsIt) {
         {"senders/16-forwarded-alone.eml", false, 2, &Messages::Forwarded},
         {"formats/forwarded-twice.eml", false, 1, &Messages::Forwarded},
         {"readers/01-us-ascii.eml", true, 2, nullptr},
+        {"readers/03-field-name-with-marks.eml", false, 2, nullptr},
+        {"readers/04-line-without-colon.eml", false, 2, nullptr},
+        {"readers/05-blanks-before-fields.eml", false, 2, nullptr},
+        {"readers/06-sjis-win.eml", false, 2, &Messages::VariantLabel},
+        {"readers/07-eucjp-win.eml", false, 2, &Messages::VariantLabel},
     };
     for (const auto &c : cases) {
         const CheckedBody checked = BodyOfFile(say, c.File, MailFile(c.File));

@@ -26,7 +26,11 @@ struct Exception {
     const char *Name; // as the mail source names the message, from its place on
     const char *Why;
 };
-const std::vector<Exception> Exceptions = {};
+const std::vector<Exception> Exceptions = {
+    {"tests/preview/mailboxes/readers/05-blanks-before-fields.eml",
+     "a first line of blanks makes GMime take the message for one without a header; clients read "
+     "on to the fields after it"},
+};
 
 struct OurReading {
     bool Found = false;
