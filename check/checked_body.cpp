@@ -2,7 +2,7 @@
 
 #include "diagnosis/quoted_value.h"
 #include "mail/header_block.h"
-#include "mail/mail_body.h"
+#include "mail/saved_file.h"
 
 namespace {
 
@@ -14,14 +14,14 @@ std::string Unheld(const Messages &say, size_t unheld) {
     return unheld == 0 ? "" : Line(Fill(say.Unheld, {std::to_string(unheld), CodePage()}));
 }
 
-// A text whose header lines the reader saved or copied with it: the plugin sees what follows.
-void TakeBody(const char *withHeaders, const std::string &text, CheckedBody &checked) {
+// A copied text whose header lines the reader copied with it: the plugin sees what follows.
+void TakeBody(const Messages &say, const std::string &text, CheckedBody &checked) {
     MailHeader header{};
     if (!FindMailHeader(text, header)) {
         checked.Body = text;
         return;
     }
-    checked.Account += Line(Fill(withHeaders, {std::to_string(header.BodyLine)}));
+    checked.Account += Line(Fill(say.CopiedWithHeaders, {std::to_string(header.BodyLine)}));
     checked.Body = text.substr(header.BodyStart);
     checked.Offset = header.BodyLine - 1;
 }
@@ -76,22 +76,26 @@ CheckedBody BodyOfMail(const Messages &say, const std::string &name, const std::
     return checked;
 }
 
-} // namespace
-
-CheckedBody BodyOfFile(const Messages &say, const std::string &name, const std::string &bytes) {
-    MailBody mail;
-    if (ReadMailBody(bytes, GetACP(), mail)) {
-        return BodyOfMail(say, name, bytes, mail);
-    }
-    const CheckedText text = TextOfFile(bytes);
-    CheckedBody checked{true, {}, 0, {}};
+// A text saved alone: the plugin sees what follows any header lines saved with it.
+CheckedBody BodyOfText(const Messages &say, const std::string &name, const PlainText &text) {
+    CheckedBody checked{true, text.Body(), 0, {}};
     checked.Account =
         Line(Fill(say.FileHeading,
                   {name, Fill(SavedAs(say, text.Saved), {CodePage()}),
-                   std::to_string(TextLength(text.Ansi)), std::to_string(LineCount(text.Ansi))})) +
+                   std::to_string(TextLength(text.Text)), std::to_string(LineCount(text.Text))})) +
         Unheld(say, text.Unheld);
-    TakeBody(say.SavedWithHeaders, text.Ansi, checked);
+    if (text.OpensWithHeader) {
+        checked.Account += Line(Fill(say.SavedWithHeaders, {std::to_string(text.Header.BodyLine)}));
+        checked.Offset = text.Header.BodyLine - 1;
+    }
     return checked;
+}
+
+} // namespace
+
+CheckedBody BodyOfFile(const Messages &say, const std::string &name, const std::string &bytes) {
+    const SavedFile file = ReadSavedFile(bytes, GetACP());
+    return file.IsMail ? BodyOfMail(say, name, bytes, file.Mail) : BodyOfText(say, name, file.Text);
 }
 
 CheckedBody BodyOfClipboard(const Messages &say, const CheckedText &text) {
@@ -99,6 +103,6 @@ CheckedBody BodyOfClipboard(const Messages &say, const CheckedText &text) {
     checked.Account = Line(Fill(say.ClipboardHeading, {std::to_string(TextLength(text.Ansi)),
                                                        std::to_string(LineCount(text.Ansi))})) +
                       Unheld(say, text.Unheld);
-    TakeBody(say.CopiedWithHeaders, text.Ansi, checked);
+    TakeBody(say, text.Ansi, checked);
     return checked;
 }

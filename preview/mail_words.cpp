@@ -70,6 +70,15 @@ std::vector<std::string> NotesOf(const MailBody &mail) {
     return notes;
 }
 
+std::vector<std::string> NotesOf(const PlainText &text) {
+    if (!text.OpensWithHeader) {
+        return {};
+    }
+    return {
+        "the saved text opens with a mail's header lines: the client shows its body, from line " +
+        std::to_string(text.Header.BodyLine) + ", and the plugin is handed that"};
+}
+
 std::string WhyUnread(const MailBody &mail) {
     switch (mail.Result) {
     case MailRead::NoTextPart:

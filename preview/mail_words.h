@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mail/mail_body.h"
-#include "mail/plain_text.h"
+#include "mail/saved_file.h"
 
 // How the mail's body was read, for the message's heading: "text/plain in ISO-2022-JP, 7bit".
 std::string OriginOf(const MailBody &mail, unsigned codePage);
@@ -13,8 +12,9 @@ std::string OriginOf(const MailBody &mail, unsigned codePage);
 // How a body saved as text alone was read; empty for one in the code page.
 std::string OriginOf(const PlainText &text);
 
-// What the client does with the mail that the reader should know, a line each.
+// What the client does with the mail, or the text, that the reader should know, a line each.
 std::vector<std::string> NotesOf(const MailBody &mail);
+std::vector<std::string> NotesOf(const PlainText &text);
 
 // Why a mail that is no piece has no body to show; empty when it has one.
 std::string WhyUnread(const MailBody &mail);

@@ -124,18 +124,19 @@ void PreviewRun::Skip(const std::string &name, const std::string &reason) {
 }
 
 // A message is read once: as mail, whose body is shown or which is a piece kept for later; or as
-// a bare body.
+// a text saved alone.
 void PreviewRun::TakeMessage(SavedMessage saved) {
     Message message;
-    MailBody mail;
-    if (!ReadMailBody(saved.Bytes, CodePage, mail)) {
-        PlainText plain = ReadPlainText(saved.Bytes, CodePage);
-        message.Origin = OriginOf(plain);
-        message.Body = std::move(plain.Text);
+    SavedFile file = ReadSavedFile(saved.Bytes, CodePage);
+    std::string().swap(saved.Bytes);
+    if (!file.IsMail) {
+        message.Origin = OriginOf(file.Text);
+        message.Notes = NotesOf(file.Text);
+        message.Body = file.Text.Body();
         ShowMessage(saved.Name, std::move(message));
         return;
     }
-    std::string().swap(saved.Bytes);
+    MailBody &mail = file.Mail;
     if (mail.Result == MailRead::Piece) {
         TakePiece(std::move(mail.Piece), saved.Name);
         return;
