@@ -13,9 +13,6 @@ using WideText = std::basic_string<WCHAR>;
 // The character every unreadable one becomes.
 constexpr WCHAR ReplacementCharacter = 0xFFFD;
 
-// How many bytes the character at `at` takes, with `left` bytes left, by the encoding's unit.
-size_t CharacterLength(const char *at, size_t left, SequenceUnit unit);
-
 // True when the system reads the code page.
 bool ReadsCodePage(UINT codePage);
 

@@ -43,3 +43,7 @@ enum class SequenceUnit {
     Utf16,      // a code unit
     Shifting,   // an encoding with shift states (UTF-7, ISO-2022-KR): read whole, never cut
 };
+
+// How many bytes the character at `at` takes, with `left` bytes left, by the encoding's unit: the
+// whole of a well-formed one, and as many as an unreadable one takes.
+size_t CharacterLength(const char *at, size_t left, SequenceUnit unit);
