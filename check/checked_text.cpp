@@ -3,26 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
-#include "check/conversions.h"
-#include "platform/saved_text.h"
+#include "mail/ansi_text.h"
+#include "mail/plain_text.h"
 
 CheckedText TextOfWide(const WCHAR *text, size_t length) {
     CheckedText checked;
-    checked.Ansi = AnsiOf(WideText(text, length), checked.Unheld);
+    checked.Ansi = AnsiOfWide(GetACP(), WideText(text, length), checked.Unheld);
     return checked;
 }
 
 CheckedText TextOfFile(const std::string &bytes) {
-    const SettingsEncoding saved = SavedEncodingOf(bytes.data(), bytes.size(), true);
-    if (saved == SettingsEncoding::Ansi) {
-        CheckedText checked;
-        checked.Ansi = bytes;
-        return checked;
-    }
-    WideText wide(bytes.size(), 0);
-    wide.resize(WideOfSavedText(bytes.data(), bytes.size(), saved, &wide[0], wide.size()));
-    CheckedText checked = TextOfWide(wide.data(), wide.size());
-    checked.Saved = saved;
+    PlainText plain = ReadPlainText(bytes, GetACP());
+    CheckedText checked;
+    checked.Ansi = std::move(plain.Text);
+    checked.Saved = plain.Saved;
+    checked.Unheld = plain.Unheld;
     return checked;
 }
 

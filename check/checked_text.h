@@ -10,11 +10,11 @@
 struct CheckedText {
     std::string Ansi;
     SettingsEncoding Saved = SettingsEncoding::Ansi; // how the file is saved, as settings are
-    size_t Unheld = 0; // characters that the code page cannot hold, each now "?"
+    size_t Unheld = 0; // characters that the code page cannot hold, now "?"
 };
 
-// A file's bytes as Notepad saves them: with the byte-order mark of UTF-8 or UTF-16, UTF-8
-// without one when all of it is well-formed UTF-8, else text of the code page.
+// A file's bytes as Notepad saves them, read by the one rule for saved plain text
+// (mail/plain_text.h).
 CheckedText TextOfFile(const std::string &bytes);
 
 // UTF-16 text, such as the clipboard's.

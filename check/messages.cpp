@@ -75,6 +75,15 @@ const Messages English = {
     "select all of it, copy it, and run the check again.",
     "  Its text is sent as {1}, which this check does not read: open the issue in the mail "
     "client, select all of it, copy it, and run the check again.",
+    "  It has no plain text: its HTML source is the text the plugin is handed, tags and all, as a "
+    "client without an HTML view shows it.",
+    "  It was forwarded as an attachment: the attached message's text is read, which the client "
+    "shows once the attachment is opened.",
+    "  A message is attached to it: the text around it is read, as the client shows it; the "
+    "attached message is not opened.",
+    "  Its text is sent as format=flowed: its lines are handed over as sent, not rejoined.",
+    "  Its charset {1} is a Japanese mail program's name for its variant of {2}: it is read as "
+    "{2}, as Japanese mail clients read it.",
     "  Were it an issue, the keywords would fare so:",
     "  The plugin shows {1} for this text.",
     "  The plugin shows no box for this text.",
@@ -177,6 +186,15 @@ const Messages Japanese = {
     "開き、全体を選択してコピーしてから、もう一度実行してください。",
     "  本文が {1} で送られていて、この確認では読めません。メールソフトで号を開き、全体を選択"
     "してコピーしてから、もう一度実行してください。",
+    "  プレーンテキストの部分がないため、HTML のソースを (タグも含めて) 本文として読みました。"
+    "HTML を表示しないメールソフトと同じです。",
+    "  添付として転送されたメールです。添付されたメールの本文を読みました。メールソフトでは、"
+    "添付を開くと表示されます。",
+    "  メールが添付されています。そのまわりの本文を、メールソフトが表示するとおりに読みました。"
+    "添付されたメールは開いていません。",
+    "  本文は format=flowed で送られています。行はつなげずに、送られたとおりに渡されます。",
+    "  文字コード名 {1} は、日本のメールソフトが {2} の変種に付ける名前です。日本のメールソフト"
+    "と同じく {2} として読みました。",
     "  号として扱われたとすると、キーワードは次のとおりです:",
     "  この文章では、{1}が表示されます。",
     "  この文章では、ボックスは表示されません。",

@@ -51,6 +51,11 @@ struct Messages {
     const char *CountedInBody;
     const char *NoTextPart;
     const char *UnreadCharset;
+    const char *HtmlOnly;
+    const char *Forwarded;
+    const char *AttachedNotOpened;
+    const char *FormatFlowed;
+    const char *VariantLabel;
     const char *WereItAnIssue;
     const char *BoxCount;
     const char *NoBox;

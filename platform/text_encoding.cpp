@@ -2,6 +2,20 @@
 
 namespace {
 
+bool InRange(unsigned char byte, unsigned first, unsigned last) {
+    return byte >= first && byte <= last;
+}
+
+bool IsCp932Lead(unsigned char byte) {
+    return InRange(byte, 0x81, 0x9F) || InRange(byte, 0xE0, 0xFC);
+}
+
+size_t DoubleByteLength(const unsigned char *at, size_t left) {
+    return left > 1 && InRange(at[0], 0x81, 0xFE) && InRange(at[1], 0x40, 0xFE) && at[1] != 0x7F
+               ? 2
+               : 1;
+}
+
 bool StartsWith(const char *bytes, size_t length, const char *mark, size_t markLength) {
     if (length < markLength) {
         return false;
@@ -95,6 +109,35 @@ SavedEncoding SavedEncodingOf(const char *bytes, size_t length, bool utf8Without
     }
     return utf8WithoutMark && IsUtf8BeyondAscii(bytes, length) ? SavedEncoding::Utf8
                                                                : SavedEncoding::Ansi;
+}
+
+size_t CharacterLength(const char *at, size_t left, SequenceUnit unit) {
+    const auto *bytes = reinterpret_cast<const unsigned char *>(at);
+    bool wellFormed = false;
+    switch (unit) {
+    case SequenceUnit::Utf8:
+        return Utf8SequenceLength(at, left, wellFormed);
+    case SequenceUnit::Cp932:
+        // A lead byte takes the byte after it when that may follow a lead, or is no ASCII.
+        return left > 1 && IsCp932Lead(bytes[0]) &&
+                       ((InRange(bytes[1], 0x40, 0xFC) && bytes[1] != 0x7F) || bytes[1] >= 0x80)
+                   ? 2
+                   : 1;
+    case SequenceUnit::DoubleByte:
+        return DoubleByteLength(bytes, left);
+    case SequenceUnit::Gb18030:
+        return left > 3 && InRange(bytes[0], 0x81, 0xFE) && InRange(bytes[1], 0x30, 0x39) &&
+                       InRange(bytes[2], 0x81, 0xFE) && InRange(bytes[3], 0x30, 0x39)
+                   ? 4
+                   : DoubleByteLength(bytes, left);
+    case SequenceUnit::Utf16:
+        return left > 1 ? 2 : 1;
+    case SequenceUnit::Shifting:
+        return left;
+    case SequenceUnit::Byte:
+        break;
+    }
+    return 1;
 }
 
 size_t SavedMarkLength(SavedEncoding encoding) {

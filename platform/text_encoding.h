@@ -41,4 +41,9 @@ enum class SequenceUnit {
     DoubleByte, // GBK, Big5, Windows' code page 949: a lead byte of 0x81 to 0xFE and its trail
     Gb18030,    // as DoubleByte, or four bytes: lead, digit, lead, digit
     Utf16,      // a code unit
+    Shifting,   // an encoding with shift states (UTF-7, ISO-2022-KR): read whole, never cut
 };
+
+// How many bytes the character at `at` takes, with `left` bytes left, by the encoding's unit: the
+// whole of a well-formed one, and as many as an unreadable one takes.
+size_t CharacterLength(const char *at, size_t left, SequenceUnit unit);

@@ -19,15 +19,64 @@ const CodePage KnownPages[] = {
     {1258, "CP1258", {}},
 };
 
-} // namespace
+// Windows' numbers for the encodings of other systems, with the names iconv gives them.
+const CodePage OtherPages[] = {
+    {437, "IBM437", {}},
+    {737, "CP737", {}},
+    {775, "IBM775", {}},
+    {850, "IBM850", {}},
+    {852, "IBM852", {}},
+    {855, "IBM855", {}},
+    {857, "IBM857", {}},
+    {858, "IBM858", {}},
+    {860, "IBM860", {}},
+    {861, "IBM861", {}},
+    {862, "IBM862", {}},
+    {863, "IBM863", {}},
+    {864, "IBM864", {}},
+    {865, "IBM865", {}},
+    {866, "IBM866", {}},
+    {869, "IBM869", {}},
+    {1361, "JOHAB", {0x84, 0xD3, 0xD8, 0xDE, 0xE0, 0xF9}},
+    {10000, "MACINTOSH", {}},
+    {10007, "MAC-CYRILLIC", {}},
+    {10029, "MAC-CENTRALEUROPE", {}},
+    {20866, "KOI8-R", {}},
+    {21866, "KOI8-U", {}},
+    {28592, "ISO-8859-2", {}},
+    {28593, "ISO-8859-3", {}},
+    {28594, "ISO-8859-4", {}},
+    {28595, "ISO-8859-5", {}},
+    {28596, "ISO-8859-6", {}},
+    {28597, "ISO-8859-7", {}},
+    {28598, "ISO-8859-8", {}},
+    {28603, "ISO-8859-13", {}},
+    {28605, "ISO-8859-15", {}},
+    {38598, "ISO-8859-8", {}},
+    {50225, "ISO-2022-KR", {}, CodePageForm::Shifting},
+    {54936, "GB18030", {0x81, 0xFE}, CodePageForm::FourByte},
+    {65000, "UTF-7", {}, CodePageForm::Shifting},
+};
 
-const CodePage *FindCodePage(UINT number) {
-    for (const CodePage &page : KnownPages) {
-        if (page.Number == number) {
-            return &page;
+const CodePage *FindIn(const CodePage *pages, size_t count, UINT number) {
+    for (size_t i = 0; i < count; ++i) {
+        if (pages[i].Number == number) {
+            return &pages[i];
         }
     }
     return nullptr;
+}
+
+} // namespace
+
+const CodePage *FindCodePage(UINT number) {
+    return FindIn(KnownPages, sizeof KnownPages / sizeof *KnownPages, number);
+}
+
+const CodePage *FindConvertedCodePage(UINT number) {
+    const CodePage *page = FindCodePage(number);
+    return page != nullptr ? page
+                           : FindIn(OtherPages, sizeof OtherPages / sizeof *OtherPages, number);
 }
 
 bool IsLeadByteOf(const CodePage &page, unsigned char byte) {

@@ -5,14 +5,28 @@
 
 #include "platform/posix/windows_api.h"
 
+// How a code page's characters are made of bytes.
+enum class CodePageForm : unsigned char {
+    Bytes,    // one byte, or a lead byte and its trail
+    FourByte, // as Bytes, or four bytes: lead, digit, lead, digit (GB18030)
+    Shifting, // with shift states (UTF-7, ISO-2022-KR): converted whole
+};
+
 struct CodePage {
     UINT Number;
     const char *IconvName;
     BYTE LeadByte[MAX_LEADBYTES]; // ranges as pairs of first and last byte, ended by a zero pair
+    CodePageForm Form = CodePageForm::Bytes;
 };
 
-// The code pages that the stand-ins know; null for any other number.
+// The ANSI code pages that the stand-ins know, which a process may run in; null for any other
+// number.
 const CodePage *FindCodePage(UINT number);
+
+// The code pages that the stand-ins convert from and to, as Windows does: the ANSI ones and those
+// of other systems that mail is sent in (ISO 8859, KOI8, DOS, Macintosh, GB18030, Johab, UTF-7,
+// ISO-2022-KR); null for any other number.
+const CodePage *FindConvertedCodePage(UINT number);
 
 // True at a byte that starts a double-byte character of the code page.
 bool IsLeadByteOf(const CodePage &page, unsigned char byte);

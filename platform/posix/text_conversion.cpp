@@ -8,54 +8,12 @@
 #include <map>
 #include <utility>
 
-#include "platform/posix/code_pages.h"
 #include "platform/text_encoding.h"
 
 namespace {
 
 constexpr size_t PieceSize = 1024;
 constexpr size_t MeasuredAbove = 1 << 20;
-
-bool IsCp932Lead(unsigned char byte) {
-    static const CodePage &cp932 = *FindCodePage(932);
-    return IsLeadByteOf(cp932, byte);
-}
-bool IsCp932Trail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
-
-bool InRange(unsigned char byte, unsigned first, unsigned last) {
-    return byte >= first && byte <= last;
-}
-
-size_t DoubleByteLength(const unsigned char *at, size_t left) {
-    return left > 1 && InRange(at[0], 0x81, 0xFE) && InRange(at[1], 0x40, 0xFE) && at[1] != 0x7F
-               ? 2
-               : 1;
-}
-
-size_t UnreadableLength(const char *at, size_t left, SequenceUnit unit) {
-    const auto *bytes = reinterpret_cast<const unsigned char *>(at);
-    bool wellFormed = false;
-    switch (unit) {
-    case SequenceUnit::Utf8:
-        return Utf8SequenceLength(at, left, wellFormed);
-    case SequenceUnit::Cp932:
-        // A lead byte takes the byte after it when that may follow a lead, or is no ASCII.
-        return left > 1 && IsCp932Lead(bytes[0]) && (IsCp932Trail(bytes[1]) || bytes[1] >= 0x80)
-                   ? 2
-                   : 1;
-    case SequenceUnit::DoubleByte:
-        return DoubleByteLength(bytes, left);
-    case SequenceUnit::Gb18030:
-        return left > 3 && InRange(bytes[0], 0x81, 0xFE) && InRange(bytes[1], 0x30, 0x39) &&
-                       InRange(bytes[2], 0x81, 0xFE) && InRange(bytes[3], 0x30, 0x39)
-                   ? 4
-                   : DoubleByteLength(bytes, left);
-    case SequenceUnit::Utf16:
-        return left > 1 ? 2 : 1;
-    default:
-        return 1;
-    }
-}
 
 // The converters opened so far, one for each pair of charsets. glibc loads a converter's module on
 // every iconv_open and drops it on iconv_close, a dozen system calls each time: converters stay
@@ -90,11 +48,6 @@ class OpenConverters {
     std::map<std::pair<std::string, std::string>, iconv_t> Open;
 };
 
-iconv_t ConverterFor(const char *from, const char *to) {
-    thread_local OpenConverters converters;
-    return converters.For(from, to);
-}
-
 // Runs the conversion, handing each converted piece to `take`.
 template <typename Take>
 void Convert(iconv_t converter, const std::string &text, SequenceUnit unit, const char *replacement,
@@ -118,7 +71,7 @@ void Convert(iconv_t converter, const std::string &text, SequenceUnit unit, cons
         // A character cut at the piece's end is read whole with the next piece.
         const bool cut = failure == EINVAL && !wholeRest && consumed > 0;
         if (result == static_cast<size_t>(-1) && failure != E2BIG && !cut) {
-            const size_t skip = UnreadableLength(in, inLeft, unit);
+            const size_t skip = CharacterLength(in, inLeft, unit);
             in += skip;
             inLeft -= skip;
             take(replacement, std::strlen(replacement));
@@ -134,9 +87,14 @@ void Convert(iconv_t converter, const std::string &text, SequenceUnit unit, cons
 
 } // namespace
 
+iconv_t OpenConverter(const char *from, const char *to) {
+    thread_local OpenConverters converters;
+    return converters.For(from, to);
+}
+
 bool ConvertText(const std::string &text, const char *from, const char *to, SequenceUnit unit,
                  const char *replacement, std::string &out, size_t &replaced) {
-    iconv_t converter = ConverterFor(from, to);
+    iconv_t converter = OpenConverter(from, to);
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         return false;
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/posix/code_pages.h"
+#include "platform/posix/text_conversion.h"
 #include "platform/posix/windows_api.h"
 #include "platform/text_encoding.h"
 
@@ -15,17 +16,11 @@ namespace {
 
 constexpr char16_t ReplacementChar = 0xFFFD;
 
-// One iconv converter for the length of a call.
+// An iconv converter, kept open for the thread, so that a text read a character at a time costs
+// no more than one read whole.
 class Converter {
   public:
-    Converter(const char *to, const char *from) : Handle(iconv_open(to, from)) {}
-    ~Converter() {
-        if (Usable()) {
-            iconv_close(Handle);
-        }
-    }
-    Converter(const Converter &) = delete;
-    Converter &operator=(const Converter &) = delete;
+    Converter(const char *to, const char *from) : Handle(OpenConverter(from, to)) {}
 
     bool Usable() const { return Handle != reinterpret_cast<iconv_t>(-1); }
 
@@ -49,7 +44,7 @@ class Converter {
 };
 
 const CodePage *PageOf(UINT codePage) {
-    return FindCodePage(codePage == CP_ACP ? GetACP() : codePage);
+    return FindConvertedCodePage(codePage == CP_ACP ? GetACP() : codePage);
 }
 
 void AppendCodePoint(char32_t c, std::u16string &out) {
@@ -86,6 +81,29 @@ bool DecodeUtf8(const char *text, size_t length, bool strict, std::u16string &ou
     return true;
 }
 
+// GB18030's four-byte form: lead, digit, lead, digit.
+bool IsFourByteAt(const CodePage &page, const char *text, size_t left) {
+    const auto digit = [text](size_t k) { return text[k] >= '0' && text[k] <= '9'; };
+    return page.Form == CodePageForm::FourByte && left > 3 && digit(1) &&
+           IsLeadByteOf(page, static_cast<unsigned char>(text[2])) && digit(3);
+}
+
+// A code page with shift states, converted whole; Windows takes no MB_ERR_INVALID_CHARS for one.
+bool DecodeShifting(const CodePage &page, const char *text, size_t length, bool strict,
+                    std::u16string &out) {
+    std::string utf16;
+    size_t replaced = 0;
+    if (strict || !ConvertText(std::string(text, length), page.IconvName, "UTF-16LE",
+                               SequenceUnit::Byte, "\xFD\xFF", utf16, replaced)) {
+        return false;
+    }
+    for (size_t i = 0; i + 1 < utf16.size(); i += 2) {
+        out += static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) |
+                                     static_cast<unsigned char>(utf16[i + 1]) << 8);
+    }
+    return true;
+}
+
 // A double-byte character's lead takes the next byte whatever it is: an unreadable pair (or a
 // lead at the end) is one unreadable character. Strictly, as with MB_ERR_INVALID_CHARS, such a
 // pair, or a byte that Windows reads only as a private-use stand-in, fails the conversion.
@@ -97,6 +115,15 @@ bool DecodeAnsi(const CodePage &page, const char *text, size_t length, bool stri
     }
     for (size_t i = 0; i < length;) {
         const auto byte = static_cast<unsigned char>(text[i]);
+        if (IsLeadByteOf(page, byte) && IsFourByteAt(page, text + i, length - i)) {
+            const char32_t c = CodePointOf(toUtf32, text + i, 4);
+            if (c == 0 && strict) {
+                return false;
+            }
+            AppendCodePoint(c != 0 ? c : UnreadableChar(page), out);
+            i += 4;
+            continue;
+        }
         if (IsLeadByteOf(page, byte)) {
             const char32_t c = i + 1 < length ? CodePointOf(toUtf32, text + i, 2) : 0;
             if (c == 0 && strict) {
@@ -228,7 +255,9 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, WCH
     if (codePage == CP_UTF8) {
         converted = DecodeUtf8(text, count, strict, out);
     } else if (const CodePage *page = PageOf(codePage)) {
-        converted = DecodeAnsi(*page, text, count, strict, out);
+        converted = page->Form == CodePageForm::Shifting
+                        ? DecodeShifting(*page, text, count, strict, out)
+                        : DecodeAnsi(*page, text, count, strict, out);
     }
     return converted ? Deliver(out, wide, wideLength) : 0;
 }

@@ -10,7 +10,7 @@
 #include <strings.h>
 #include <system_error>
 
-#include "diagnosis/mail/mail_header.h"
+#include "mail/header_block.h"
 #include "platform/text_encoding.h"
 #include "preview/mailbox/byte_source.h"
 #include "preview/mailbox/file_kind.h"

@@ -8,7 +8,7 @@
 #include <strings.h>
 #include <vector>
 
-#include "diagnosis/mail/mail_header.h"
+#include "mail/header_block.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "diagnosis/mail/mail_header.h"
+#include "mail/header_block.h"
 #include "preview/mailbox/byte_source.h"
 
 struct SavedMessage {

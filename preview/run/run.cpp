@@ -4,12 +4,12 @@
 
 #include "diagnosis/words.h"
 #include "platform/ansi_text.h"
+#include "platform/posix/code_page.h"
 #include "platform/posix/code_pages.h"
 #include "platform/posix/terminal_text.h"
-#include "preview/mail/mail_body.h"
-#include "preview/mail/plain_body.h"
 #include "preview/stand_in/host_exports.h"
 #include "preview/words/explanation.h"
+#include "preview/words/mail_words.h"
 #include "viewer/issue.h"
 
 namespace {
@@ -29,18 +29,6 @@ std::string ShellQuoted(const std::string &path) {
 
 std::string Count(size_t number, const char *one, const char *many) {
     return std::to_string(number) + " " + (number == 1 ? one : many);
-}
-
-// How the mail's body was read, for the heading.
-std::string OriginOf(const MailBody &mail, unsigned codePage) {
-    std::string origin = mail.Part + " in " + mail.Charset + ", " + mail.Encoding;
-    if (mail.Unrepresentable > 0) {
-        const bool one = mail.Unrepresentable == 1;
-        origin += "; " + Count(mail.Unrepresentable, "character", "characters") +
-                  " that could not be read or that code page " + std::to_string(codePage) +
-                  " cannot hold" + (one ? " shows" : " show") + " as \"?\"";
-    }
-    return origin;
 }
 
 // A client hands the body over as a C string: the plugin sees the text before a NUL.
@@ -137,34 +125,31 @@ void PreviewRun::Skip(const std::string &name, const std::string &reason) {
     ++Summary.Tally.Unreadable;
 }
 
-// A message is read once: as a bare body, or as mail, parsed once, whose body is shown or which
-// is a piece kept for later.
+// A message is read once: as mail, whose body is shown or which is a piece kept for later; or as
+// a text saved alone.
 void PreviewRun::TakeMessage(SavedMessage saved) {
-    const char *ansi = FindCodePage(CodePage)->IconvName;
     Message message;
-    std::string error;
-    if (!saved.IsMail) {
-        if (!ReadPlainBody(std::move(saved.Bytes), ansi, message.Body, message.Origin, error)) {
-            Skip(saved.Name, error);
-            return;
-        }
+    SavedFile file = ReadSavedFile(saved.Bytes, CodePage);
+    std::string().swap(saved.Bytes);
+    if (!file.IsMail) {
+        message.Origin = OriginOf(file.Text);
+        message.Notes = NotesOf(file.Text);
+        message.Body = file.Text.Body();
         ShowMessage(saved.Name, std::move(message));
         return;
     }
-    MailBody mail;
-    if (!ReadMailBody(std::move(saved.Bytes), ansi, mail, error)) {
-        Skip(saved.Name, error);
+    MailBody &mail = file.Mail;
+    if (mail.Result == MailRead::Piece) {
+        TakePiece(std::move(mail.Piece), saved.Name);
         return;
     }
-    if (mail.IsPiece) {
-        TakePiece(std::move(mail.Piece), saved.Name);
+    if (mail.Result != MailRead::Body) {
+        Skip(saved.Name, WhyUnread(mail));
         return;
     }
     message.Body = std::move(mail.Text);
     message.Subject = mail.Subject;
-    if (!mail.Note.empty()) {
-        message.Notes.push_back(mail.Note);
-    }
+    message.Notes = NotesOf(mail);
     message.Origin = OriginOf(mail, CodePage);
     ShowMessage(saved.Name, std::move(message));
 }

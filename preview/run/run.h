@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "diagnosis/proposal_words.h"
-#include "preview/mail/mail_body.h"
-#include "preview/mail/message_pieces.h"
+#include "mail/message_pieces.h"
 #include "preview/mailbox/mail_source.h"
 #include "preview/run/run_summary.h"
 #include "preview/stand_in/plugin_library.h"

@@ -205,9 +205,9 @@ TEST(CheckedText, FilesAsEditorsSaveThem) {
         {"\xE2\x97\x86\xE4\xBB\x8A", SettingsEncoding::Utf8, "\x81\x9F\x8D\xA1", 0},
         {"\xEF\xBB\xBF\xE2\x97\x86", SettingsEncoding::Utf8WithMark, "\x81\x9F", 0},
         // A character beyond the code page, such as an emoji, is a "?" for each of its units, as
-        // Windows writes it.
+        // Windows writes it, and one character the code page cannot hold.
         {std::string("\xFF\xFE\xC6\x25\x3D\xD8\x00\xDE", 8), SettingsEncoding::Utf16LittleEndian,
-         "\x81\x9F??", 2},
+         "\x81\x9F??", 1},
         {std::string("\xFE\xFF\x25\xC6", 4), SettingsEncoding::Utf16BigEndian, "\x81\x9F", 0},
     };
     for (const auto &c : cases) {
@@ -258,16 +258,16 @@ TEST(CheckedBody, SavedMailAndCopiedText) {
          "  保存したメールです。プラグインが見るのは本文だけで、本文は 5 行目からです。\n"
          "  本文 (UTF-8, base64) を、メールソフトが表示するとおりに読みました。\n"
          "  行番号は、メールソフトが表示する本文の先頭から数えます。\n"},
-        {"a charset the check does not read", false,
-         "From: a@example.jp\r\nContent-Type: text/plain; charset=euc-kr\r\n\r\nWeekly Vesk\r\n",
+        {"a charset no decoder knows", false,
+         "From: a@example.jp\r\nContent-Type: text/plain; charset=x-vesk\r\n\r\nWeekly Vesk\r\n",
          "", 0,
          "The text of x.eml (saved as a mail; 77 bytes, 4 lines)\n"
          "  A saved mail: the plugin sees its body only, which starts at line 4.\n"
-         "  Its text is sent as EUC-KR, which this check does not read: open the issue in the mail "
+         "  Its text is sent as x-vesk, which this check does not read: open the issue in the mail "
          "client, select all of it, copy it, and run the check again.\n",
          "x.eml の文章 (メール形式で保存、77 バイト、4 行)\n"
          "  保存したメールです。プラグインが見るのは本文だけで、本文は 4 行目からです。\n"
-         "  本文が EUC-KR で送られていて、この確認では読めません。メールソフトで号を開き、全体を"
+         "  本文が x-vesk で送られていて、この確認では読めません。メールソフトで号を開き、全体を"
          "選択してコピーしてから、もう一度実行してください。\n"},
         {"a copied text that opens with header lines", true,
          "From: a@example.jp\r\nSubject: Weekly Vesk\r\n\r\n" + body, body, 3,
@@ -290,6 +290,64 @@ TEST(CheckedBody, SavedMailAndCopiedText) {
             EXPECT_EQ(checked.Readable, !c.Body.empty()) << c.What;
             EXPECT_EQ(checked.Body, c.Body) << c.What;
             EXPECT_EQ(checked.Offset, c.Offset) << c.What;
+        }
+    }
+}
+
+// The settings of the mailbox cases (tests/preview/mailboxes/plugins/dovrink.ini): keywords with
+// characters only code page 932 holds.
+PluginSettings MailboxSettings() {
+    PluginSettings settings;
+    SetKeyword(settings, 0, "\x81\x9F\x81\x9F\x87\x40\x82\xA8\x92\x6D\x82\xE7\x82\xB9\x87\x8A");
+    SetKeyword(settings, 1, "\x81\x9F\x81\x9F\x97\x5C\x92\xE8\x81\x60");
+    SetSeparator(settings, "\x84\xAA\x84\xAA\x84\xAA");
+    settings.PageLines = 8;
+    return settings;
+}
+
+std::string MailFile(const char *name) {
+    std::ifstream file(std::string(TEST_MAIL_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Mail that the preview shows boxes for is read alike: sent as HTML only, forwarded as an
+// attachment, in US-ASCII, with header lines that are no fields, under the names Japanese mail
+// programs give their variants. Each shows the boxes the preview shows for it, and the account
+// says what the client does.
+TEST(CheckedBody, MailAsThePreviewReadsIt) {
+    const Messages &say = UseCodePage(932);
+    const struct {
+        const char *File;
+        bool English;
+        size_t Boxes; // as the preview's transcripts have them
+        const char *Messages::*Note;
+    } cases[] = {
+        {"senders/11-html-only.eml", false, 2, &Messages::HtmlOnly},
+        {"senders/16-forwarded-alone.eml", false, 2, &Messages::Forwarded},
+        {"formats/forwarded-twice.eml", false, 1, &Messages::Forwarded},
+        {"readers/01-us-ascii.eml", true, 2, nullptr},
+        {"readers/03-field-name-with-marks.eml", false, 2, nullptr},
+        {"readers/04-line-without-colon.eml", false, 2, nullptr},
+        {"readers/05-blanks-before-fields.eml", false, 2, nullptr},
+        {"readers/06-sjis-win.eml", false, 2, &Messages::VariantLabel},
+        {"readers/07-eucjp-win.eml", false, 2, &Messages::VariantLabel},
+    };
+    for (const auto &c : cases) {
+        const CheckedBody checked = BodyOfFile(say, c.File, MailFile(c.File));
+        ASSERT_TRUE(checked.Readable) << c.File << "\n" << checked.Account;
+        TextJudgement judgement{};
+        const PluginSettings settings = c.English ? SettingsFor(1252) : MailboxSettings();
+        JudgeText(checked.Body.c_str(), checked.Body.size() + 1, settings, NoBoxCancelled,
+                  judgement);
+        EXPECT_EQ(judgement.Boxes, c.Boxes) << c.File;
+        // The heading, where the body starts, how it was read, how lines count; and the note.
+        const auto lines = std::count(checked.Account.begin(), checked.Account.end(), '\n');
+        EXPECT_EQ(lines, c.Note != nullptr ? 5 : 4) << c.File << "\n" << checked.Account;
+        if (c.Note != nullptr) {
+            const std::string note = say.*(c.Note);
+            EXPECT_NE(checked.Account.find(note.substr(0, note.find('{'))), std::string::npos)
+                << c.File << "\n"
+                << checked.Account;
         }
     }
 }

@@ -1,5 +1,6 @@
 // Arbitrary bytes through the preview tool's whole path: taken apart as an mbox, each message
-// read by GMime and decoded as the mail client reads it, shown by a view update, and explained.
+// read by mail/ as the mail client reads it (or as a text saved alone), shown by a view update,
+// and explained.
 // Nothing may crash, the explanation agrees with the boxes the update showed, and every keyword
 // that the advice offers is found where it says, with a caption that starts a character.
 #include <cstdint>
@@ -7,10 +8,11 @@
 #include "diagnosis/trial_text.h"
 #include "fuzz_support.h"
 #include "host/copy_text.h"
+#include "mail/mail_body.h"
+#include "mail/plain_text.h"
 #include "platform/lead_bytes.h"
 #include "platform/windows_api.h"
 #include "plugin/view_update.h"
-#include "preview/mail/mail_body.h"
 #include "preview/mailbox/mbox_reader.h"
 #include "preview/words/explanation.h"
 #include "settings/settings_text.h"
@@ -97,14 +99,13 @@ void CheckProposal(const SetupProposal &proposal) {
 }
 
 void Preview(const std::string &saved) {
-    Body = saved;
-    if (MessageOf("message", saved).IsMail) {
-        MailBody mail;
-        std::string error;
-        if (!ReadMailBody(saved, "CP932", mail, error)) {
-            Check(!error.empty());
-            return;
-        }
+    MailBody mail;
+    if (!ReadMailBody(saved, 932, mail)) {
+        Body = ReadPlainText(saved, 932).Text;
+    } else if (mail.Result != MailRead::Body) {
+        Check(mail.Text.empty() && (mail.Result != MailRead::Piece || !mail.Piece.Id.empty()));
+        return;
+    } else {
         Body = mail.Text;
     }
     Boxes.clear();
