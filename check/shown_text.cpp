@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "check/conversions.h"
+#include "platform/text_encoding.h"
 #include "platform/windows_api.h"
 
 namespace {
 
 // The UTF-16 units of the character at `at`: two for a surrogate pair.
 size_t UnitsAt(const WideText &text, size_t at) {
-    const bool pair = text[at] >= 0xD800 && text[at] <= 0xDBFF && at + 1 < text.size();
+    const bool pair = IsHighSurrogate(text[at]) && at + 1 < text.size();
     return pair ? 2 : 1;
 }
 
@@ -65,7 +66,7 @@ bool MayBreakBefore(const WideText &line, size_t at) {
     if (here == L' ') {
         return true;
     }
-    if (IsClosingMark(here) || IsOpeningMark(before) || (here >= 0xDC00 && here <= 0xDFFF)) {
+    if (IsClosingMark(here) || IsOpeningMark(before) || IsLowSurrogate(here)) {
         return false;
     }
     return before == L' ' || before >= 0x1100 || here >= 0x1100;

@@ -1,11 +1,9 @@
 #include "mail/ansi_text.h"
+#include "platform/text_encoding.h"
 
 #include <algorithm>
 
 namespace {
-
-bool IsHighSurrogate(WCHAR unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(WCHAR unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 // The characters beyond the Basic Multilingual Plane, which no ANSI code page holds: each is two
 // "?" for one character.

@@ -1,10 +1,9 @@
 #include "mail/content_type.h"
+#include "mail/white_space.h"
 
 #include <algorithm>
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The quoted string that opens at `at` (its quote), unescaped; `end` gets the byte after it.
 std::string QuotedAt(const std::string &value, size_t at, size_t &end) {
@@ -57,7 +56,7 @@ std::string ParameterOf(const std::string &value, const char *name) {
         }
         const std::string key = Lowered(Trimmed(value.substr(at + 1, equals - at - 1)));
         size_t start = equals + 1;
-        while (start < value.size() && IsBlank(value[start])) {
+        while (start < value.size() && IsWhiteSpace(value[start])) {
             ++start;
         }
         std::string found;

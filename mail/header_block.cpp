@@ -1,4 +1,5 @@
 #include "mail/header_block.h"
+#include "mail/white_space.h"
 
 namespace {
 
@@ -27,8 +28,6 @@ bool IsMailField(const std::string &name) {
     return false;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 enum class LineKind { Empty, Blanks, Continued, Field, Odd };
 
 // A field's name: printable ASCII, blanks and tabs among it, up to a colon, as clients take it.
@@ -39,7 +38,7 @@ bool OpensField(const std::string &line, size_t &colon) {
     }
     for (size_t i = 0; i < colon; ++i) {
         const char c = line[i];
-        if (!IsBlank(c) && (c < '!' || c > '~')) {
+        if (!IsWhiteSpace(c) && (c < '!' || c > '~')) {
             return false;
         }
     }
@@ -50,7 +49,7 @@ LineKind KindOf(const std::string &line, size_t &colon) {
     if (line.empty()) {
         return LineKind::Empty;
     }
-    if (IsBlank(line[0])) {
+    if (IsWhiteSpace(line[0])) {
         return line.find_first_not_of(" \t") == std::string::npos ? LineKind::Blanks
                                                                   : LineKind::Continued;
     }
@@ -66,7 +65,7 @@ HeaderField FieldOf(const std::string &line, size_t colon) {
 
 bool IsFieldLine(const std::string &line) {
     size_t colon = 0;
-    return !line.empty() && !IsBlank(line[0]) && OpensField(line, colon);
+    return !line.empty() && !IsWhiteSpace(line[0]) && OpensField(line, colon);
 }
 
 bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBlock &block) {

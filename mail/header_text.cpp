@@ -5,6 +5,7 @@
 #include "mail/charset_decoding.h"
 #include "mail/transfer_encoding.h"
 #include "mail/unicode_text.h"
+#include "mail/white_space.h"
 
 namespace {
 
@@ -16,11 +17,9 @@ struct Piece {
     std::string Source; // the encoded word as written, shown when its charset is unknown
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsBlankText(const std::string &text) {
+bool IsWhiteSpaceOnly(const std::string &text) {
     for (const char c : text) {
-        if (!IsBlank(c)) {
+        if (!IsWhiteSpace(c)) {
             return false;
         }
     }
@@ -69,7 +68,7 @@ bool ReadEncodedWord(const std::string &line, size_t at, Piece &word, size_t &le
     }
     const std::string text = line.substr(textStart, textEnd - textStart);
     for (const char c : text) {
-        if (IsBlank(c) || c == '?') {
+        if (IsWhiteSpace(c) || c == '?') {
             return false;
         }
     }
@@ -89,7 +88,8 @@ std::vector<Piece> Pieces(const std::string &line) {
         size_t length = 0;
         if (ReadEncodedWord(line, at, word, length)) {
             // Blanks between two encoded words are not part of the text.
-            if (!text.empty() && !(IsBlankText(text) && !pieces.empty() && pieces.back().Encoded)) {
+            if (!text.empty() &&
+                !(IsWhiteSpaceOnly(text) && !pieces.empty() && pieces.back().Encoded)) {
                 pieces.push_back({false, "", text, text});
             }
             text.clear();

@@ -370,7 +370,9 @@ const Label Labels[] = {
     {"x-windows-50221", Iso2022JpEncoding, true},
 };
 
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool IsAsciiWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
 
 // The label without its comments: "(...)", nested, as RFC 822 writes them.
 std::string WithoutComments(const std::string &label) {
@@ -404,11 +406,11 @@ std::string NormalLabel(const std::string &label) {
     size_t begin = 0;
     size_t end = text.size();
     while (begin < end &&
-           (IsWhiteSpace(text[begin]) || text[begin] == '"' || text[begin] == '\'')) {
+           (IsAsciiWhiteSpace(text[begin]) || text[begin] == '"' || text[begin] == '\'')) {
         ++begin;
     }
     while (end > begin &&
-           (IsWhiteSpace(text[end - 1]) || text[end - 1] == '"' || text[end - 1] == '\'')) {
+           (IsAsciiWhiteSpace(text[end - 1]) || text[end - 1] == '"' || text[end - 1] == '\'')) {
         --end;
     }
     text = text.substr(begin, end - begin);

@@ -1,4 +1,5 @@
 #include "mail/transfer_encoding.h"
+#include "mail/white_space.h"
 
 namespace {
 
@@ -25,8 +26,6 @@ int HexValue(char c) {
     }
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The length of the line break at `at`, or 0.
 size_t LineBreakAt(const std::string &text, size_t at) {
@@ -77,13 +76,13 @@ std::string DecodeQuotedPrintable(const std::string &text) {
             continue;
         }
         if (text[at] != '=') {
-            blanks = IsBlank(text[at]) ? blanks + 1 : 0;
+            blanks = IsWhiteSpace(text[at]) ? blanks + 1 : 0;
             bytes += text[at++];
             continue;
         }
         blanks = 0;
         size_t after = at + 1;
-        while (after < text.size() && IsBlank(text[after])) {
+        while (after < text.size() && IsWhiteSpace(text[after])) {
             ++after;
         }
         if (after == text.size()) {

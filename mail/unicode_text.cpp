@@ -14,9 +14,6 @@ char32_t CodePointOf(const unsigned char *bytes, size_t length) {
     return c;
 }
 
-bool IsHighSurrogate(unsigned unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(unsigned unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 } // namespace
 
 size_t AppendUtf8Text(const std::string &bytes, WideText &wide) {

@@ -9,6 +9,10 @@
 // byte, which a reader takes as one unreadable character.
 size_t Utf8SequenceLength(const char *at, size_t left, bool &wellFormed);
 
+// UTF-16's surrogates: the first and the second unit of a character beyond U+FFFF.
+constexpr bool IsHighSurrogate(unsigned long unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool IsLowSurrogate(unsigned long unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 // Writes the code point in UTF-8 (below U+110000, surrogates excepted) into `out`; its length.
 size_t EncodeUtf8(char32_t codePoint, char (&out)[4]);
 

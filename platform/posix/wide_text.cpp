@@ -152,8 +152,7 @@ bool DecodeAnsi(const CodePage &page, const char *text, size_t length, bool stri
 // itself.
 char32_t NextCodePoint(const WCHAR *wide, size_t length, size_t &i) {
     const char32_t first = wide[i++];
-    if (first >= 0xD800 && first <= 0xDBFF && i < length && wide[i] >= 0xDC00 &&
-        wide[i] <= 0xDFFF) {
+    if (IsHighSurrogate(first) && i < length && IsLowSurrogate(wide[i])) {
         return 0x10000 + ((first - 0xD800) << 10) + (wide[i++] - 0xDC00);
     }
     return first;
