@@ -37,7 +37,7 @@ std::string LineBytes(const std::string &text, const TextLine &line) {
 // The heading to its last word and the first blank of the padding after it: what tells a framed
 // heading from its copy in a table of contents, however long the padding.
 std::string PaddedBytes(const std::string &text, const TextLine &line) {
-    const std::string heading = HeadingBytes(text, line);
+    std::string heading = HeadingBytes(text, line);
     const size_t end = line.Start + heading.size();
     const auto next = std::lower_bound(line.Bytes.begin(), line.Bytes.end(), end);
     const size_t at = static_cast<size_t>(next - line.Bytes.begin());

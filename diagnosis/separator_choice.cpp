@@ -122,11 +122,13 @@ FormChoice ChooseForms(const Issues &issues, const std::vector<SectionForms> &se
     std::vector<std::vector<size_t>> shown(sections.size(), std::vector<size_t>(FormsTried, 0));
     for (size_t rank = 0; rank < FormsTried; ++rank) {
         std::vector<std::string> keywords;
+        keywords.reserve(sections.size());
         for (const SectionForms &section : sections) {
             keywords.push_back(rank < section.Forms.size() ? section.Forms[rank].Keyword : "");
         }
         for (size_t issue = first; issue < last; ++issue) {
             std::vector<size_t> lines;
+            lines.reserve(sections.size());
             for (const SectionForms &section : sections) {
                 lines.push_back(section.Lines[issue]);
             }

@@ -160,6 +160,7 @@ SetupProposal ProposeSetup(const std::vector<std::string> &given, const PluginSe
     }
     for (size_t issue = 0; issue < issues.Read.size(); ++issue) {
         std::vector<size_t> lines;
+        lines.reserve(sections.size());
         for (const SectionForms &section : sections) {
             lines.push_back(section.Lines[issue]);
         }

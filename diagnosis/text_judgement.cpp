@@ -81,6 +81,9 @@ void AnswerBoxes(const KeywordSection (&sections)[KeywordCount], size_t cancelle
     bool reached[KeywordCount] = {};
     judgement.Boxes = 0;
     ShowInTurn(sections, [&](int key) {
+        if (byKey[key] == nullptr) {
+            return true; // only the keywords that are set come to their turn
+        }
         KeywordJudgement &keyword = *byKey[key];
         reached[key] = true;
         const size_t left = cancelledBox - judgement.Boxes;

@@ -129,12 +129,17 @@ std::vector<Newsletter> ReadCorpus(const std::string &root) {
     std::vector<Newsletter> corpus;
     for (const std::string &name : Entries(root)) {
         Newsletter newsletter{name, {}};
-        for (const std::string &file : Entries(root + "/" + name)) {
+        std::string folder = root;
+        folder.append("/").append(name);
+        for (const std::string &file : Entries(folder)) {
             if (file.size() < 4 || file.compare(file.size() - 4, 4, ".txt") != 0) {
                 continue;
             }
-            const std::string stem = root + "/" + name + "/" + file.substr(0, file.size() - 4);
-            CorpusIssue issue{name + "/" + file, FileBytes(stem + ".txt"), {}, {}};
+            std::string stem = folder;
+            stem.append("/").append(file, 0, file.size() - 4);
+            std::string named = name;
+            named.append("/").append(file);
+            CorpusIssue issue{named, FileBytes(stem + ".txt"), {}, {}};
             issue.Lines = LinesOf(issue.Text);
             issue.Truth = ReadTruth(stem + ".sections");
             newsletter.Issues.push_back(std::move(issue));
@@ -156,6 +161,7 @@ PluginSettings NoSettings() {
 // The settings made from the issues together.
 Proposal ProposeFor(const std::vector<const CorpusIssue *> &issues) {
     std::vector<std::string> texts;
+    texts.reserve(issues.size());
     for (const CorpusIssue *issue : issues) {
         texts.push_back(issue->Text);
     }

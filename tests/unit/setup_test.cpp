@@ -3,6 +3,7 @@
 // chosen section with its text under a whole caption.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -241,10 +242,11 @@ TEST_F(Setup, AdviceAndProposalChooseOneSeparator) {
         const std::string text = Bytes(file);
         PluginSettings settings;
         LoadSettings(settings);
-        std::strcpy(settings.SeparatorText, "\n*****");
+        std::snprintf(settings.SeparatorText, sizeof settings.SeparatorText, "\n*****");
         const SetupProposal proposal = ProposeSetup({text}, settings);
         for (size_t i = 0; i < proposal.Sections.size() && i < KeywordCount; ++i) {
-            std::strcpy(settings.Keywords[i], proposal.Sections[i].Keyword.c_str());
+            std::snprintf(settings.Keywords[i], sizeof settings.Keywords[i], "%s",
+                          proposal.Sections[i].Keyword.c_str());
         }
         for (const TextAdvice &advice : AdviseOnText(text, settings)) {
             if (advice.Kind == AdviceKind::RuleMissed || advice.Kind == AdviceKind::HeadingOnly) {
