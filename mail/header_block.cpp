@@ -70,6 +70,10 @@ bool IsFieldLine(const std::string &line) {
 
 bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBlock &block) {
     block = HeaderBlock{};
+    // Odd lines are passed over only in a block of two fields or more, as a mail's header is: a
+    // text whose first line merely reads like a field (a newsletter's "Date: ..." above its
+    // title) is no header.
+    bool odd = false;
     for (size_t start = begin; start < end; ++block.BodyLine) {
         const size_t feed = text.find('\n', start);
         const size_t next = feed == std::string::npos || feed >= end ? end : feed + 1;
@@ -81,6 +85,9 @@ bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBl
         size_t colon = 0;
         switch (KindOf(line, colon)) {
         case LineKind::Empty:
+            if (odd && block.Fields.size() < 2) {
+                return false;
+            }
             block.BodyStart = next;
             ++block.BodyLine;
             return true;
@@ -104,6 +111,7 @@ bool ReadHeaderBlock(const std::string &text, size_t begin, size_t end, HeaderBl
             if (block.Fields.empty()) {
                 return false;
             }
+            odd = true;
             break;
         }
     }

@@ -3,7 +3,8 @@
 // with its headers, and each MIME part open with, up to the empty line that ends them. Clients
 // read on to that line past what they cannot take for a field: a name with blanks or marks in
 // it, a line with no colon, blank lines before the first field. A block must still open with a
-// field, so that a plain text is not taken for one.
+// field, and one with a line that is no field must hold two, so that a plain text is not taken
+// for one.
 #include <cstddef>
 #include <string>
 #include <vector>

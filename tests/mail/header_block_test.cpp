@@ -23,17 +23,19 @@ TEST(MailHeader, ReadOnToTheEmptyLineAsClientsDo) {
          true, 5},
         {"a line with no colon between two fields",
          "From: a@example.jp\r\nsent by the club's mailer\r\nSubject: x\r\n\r\n" + Body, true, 5},
-        {"a line of 8-bit bytes after the fields", "Subject: x\r\n\x8C\x8F\x96\xBC\r\n\r\n" + Body,
-         true, 4},
+        {"a line of 8-bit bytes after the fields",
+         "From: a@example.jp\r\nSubject: x\r\n\x8C\x8F\x96\xBC\r\n\r\n" + Body, true, 5},
         {"a first line of blanks before the fields", " \t \r\nFrom: a@example.jp\r\n\r\n" + Body,
          true, 4},
         {"lines of blanks, LF alone", "  \n  \nSubject: x\n\n" + Body, true, 5},
-        // Still no mail: a plain issue, a text whose fields no mail carries, a continued line
-        // before any field, a header that never ends.
+        // Still no mail: a plain issue, a text whose fields no mail carries, one that reads like
+        // a field above a title, a continued line before any field, a header that never ends.
         {"a plain issue", Body + "\r\nFrom: a@example.jp\r\n", false, 0},
         {"no field that every mail carries", "Note: x\r\nWhere: y\r\n\r\n" + Body, false, 0},
         {"an odd line before the first field", "Weekly Vesk\r\nFrom: a@example.jp\r\n\r\n" + Body,
          false, 0},
+        {"a newsletter whose first line reads like a field",
+         "Date: 2027-01-18\r\nWeekly Vesk Vol.47\r\n\r\n" + Body, false, 0},
         {"a continued line first", " x\r\nFrom: a@example.jp\r\n\r\n" + Body, false, 0},
         {"no empty line", "From: a@example.jp\r\nSubject: x\r\n", false, 0},
     };
