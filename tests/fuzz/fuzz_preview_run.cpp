@@ -21,6 +21,7 @@
 #include "plugin/view_update.h"
 #include "preview/run/run.h"
 #include "preview/stand_in/host_exports.h"
+#include "settings/settings_text.h"
 #include "settings_record.h"
 
 namespace fs = std::filesystem;
