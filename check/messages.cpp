@@ -34,7 +34,7 @@ const Messages English = {
     "Where the plugin reads its settings",
     "  Keywords (keyword0 to keyword8): {1} in the plugins folder beside the mail "
     "client's program",
-    "  separator and line: {2} under the mail client's working folder, which is "
+    "  separator and line: {1} under the mail client's working folder, which is "
     "the client's own folder when it starts from its usual shortcut",
     "    {1}\n      saved {2}",
     "    {1}\n      no such file: no keyword is set, so nothing is shown",
@@ -144,7 +144,7 @@ const Messages Japanese = {
     "プラグインが設定を読む場所",
     "  キーワード (keyword0～keyword8): メールソフト本体の横にある plugins フォルダーの "
     "{1}",
-    "  separator と line: メールソフトの作業フォルダーの下の {2} "
+    "  separator と line: メールソフトの作業フォルダーの下の {1} "
     "(いつものショートカットから起動したときは、メールソフト本体のフォルダーです)",
     "    {1}\n      {2}で保存されています",
     "    {1}\n      ファイルがありません。キーワードがないので、何も表示されません",

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -634,6 +635,9 @@ TEST(SelfCheckRun, FromTheCommandLineToTheExitStatus) {
             EXPECT_NE(found, std::string::npos) << c.What << ": " << said << "\n" << seen.Written;
             at = found == std::string::npos ? at : found + said.size();
         }
+        EXPECT_FALSE(std::regex_search(seen.Written, std::regex(R"(\{[0-9]\})")))
+            << c.What << ": a slot left unfilled\n"
+            << seen.Written;
         const std::vector<std::string> awaited = {"Press any key to close this window."};
         EXPECT_EQ(seen.KeysAwaited, c.Given.OwnWindow ? awaited : std::vector<std::string>())
             << c.What;
