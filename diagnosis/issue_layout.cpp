@@ -15,6 +15,7 @@ enum class Place : unsigned char {
     AfterEmpty,   // under an empty line, or at the top
     AfterEmpties, // under two empty lines or more
     AfterFrame,   // under a frame, empty lines between or not
+    Ruled,        // words set in a rule, which carry their frame on their own line
     Framed,       // between two frames (a subtitle or a byline before the lower one at most)
 };
 
@@ -29,6 +30,7 @@ double Weight(Place place) {
         return 1.5;
     case Place::AfterFrame:
         return 2;
+    case Place::Ruled:
     case Place::Framed:
         break;
     }
@@ -38,10 +40,11 @@ double Weight(Place place) {
 struct Candidate {
     size_t Line; // from 1
     Place Where;
-    WCHAR Mark;  // the first mark of its opening, in its lenient form; 0 when it opens with a word
-    WCHAR Above; // the first mark of the frame above it (0 for none), and of the one below when
-    WCHAR Below; // it is framed
-    bool Named;  // a table of contents names it
+    WCHAR Mark;   // the first mark of its opening, in its lenient form; 0 when it opens with a word
+    bool Doubled; // its opening repeats that mark (■■): a level above the mark's single lines
+    WCHAR Above;  // the first mark of the frame above it (0 for none), and of the one below when
+    WCHAR Below;  // it is framed
+    bool Named;   // a table of contents names it
 };
 
 // Whether a place sets a line well apart: by a frame, or by more than one empty line.
@@ -52,6 +55,7 @@ bool IsApart(Place place) { return place >= Place::AfterEmpties; }
 struct Level {
     bool ByFrame;
     WCHAR Mark; // the mark they open with, or that the frames above them open with
+    bool Doubled;
     bool Apart;
     std::vector<size_t> Members; // indices into the candidates, in order
     size_t Named;
@@ -112,6 +116,15 @@ bool NamesFooter(const WideText &words) {
     return HoldsAny(words, FooterWords, sizeof FooterWords / sizeof *FooterWords);
 }
 
+// The columns of blanks a line opens with: a full-width blank takes two.
+size_t Indentation(const WideText &line) {
+    size_t columns = 0;
+    for (size_t i = 0; i < line.size() && IsBlank(line[i]); ++i) {
+        columns += line[i] == 0x3000 ? 2 : 1;
+    }
+    return columns;
+}
+
 bool IsFraming(LineShape shape) {
     return shape == LineShape::Frame || shape == LineShape::RuledText;
 }
@@ -155,6 +168,7 @@ class LayoutReader {
     double ScoreOf(const Level &level) const;
     const Level *Best(const std::vector<Level> &levels) const;
     std::vector<size_t> Members(const Level &level) const;
+    bool ListedAlike(const Level &level, const Level &best) const;
     std::vector<size_t> Headings(const std::vector<Level> &levels, const Level &best) const;
     void SetRoles(const std::vector<size_t> &headings);
 
@@ -165,7 +179,8 @@ class LayoutReader {
     size_t BannerEnd = 0;        // the last line of the title block
     std::vector<bool> Headables; // by line: whether it could head a part by its look
     std::vector<Candidate> Candidates;
-    std::vector<size_t> NamedLines; // lines that an entry of the table of contents names
+    // The lines that an entry of the table of contents names, with the first mark of the entry.
+    std::map<size_t, WCHAR> Named;
 };
 
 size_t LayoutReader::NonEmptyAbove(size_t line) const {
@@ -273,8 +288,15 @@ Place LayoutReader::PlaceOf(size_t line) const {
         }
         return LowerFrame(line) != 0 ? Place::Framed : Place::AfterFrame;
     }
+    if (Shape(line).Shape == LineShape::RuledText) {
+        return Place::Ruled;
+    }
     if (above == 0) {
         return Place::AfterEmpty;
+    }
+    // The title block sets the line right under it apart, as the first section's heading.
+    if (above <= BannerEnd && above + 1 == line) {
+        return Place::AfterEmpties;
     }
     const size_t empties = line - above - 1;
     return empties >= 2 ? Place::AfterEmpties : empties == 1 ? Place::AfterEmpty : Place::InBody;
@@ -337,8 +359,21 @@ void LayoutReader::FindContents() {
             Roles[line - 1] = LineRole::Contents;
         }
     }
-    NamedLines.assign(named.begin() + static_cast<long>(bestFirst),
-                      named.begin() + static_cast<long>(bestFirst + bestCount));
+    // Entries set in deeper than most of the table's, a few under one of them, name items inside
+    // a section; where the deeper ones are the most, the others name groups of sections.
+    size_t least = LongestHeading;
+    for (size_t i = bestFirst; i < bestFirst + bestCount; ++i) {
+        least = std::min(least, Indentation(Lines[entries[i] - 1].Characters));
+    }
+    size_t outer = 0;
+    for (size_t i = bestFirst; i < bestFirst + bestCount; ++i) {
+        outer += Indentation(Lines[entries[i] - 1].Characters) <= least ? 1 : 0;
+    }
+    for (size_t i = bestFirst; i < bestFirst + bestCount; ++i) {
+        if (2 * outer <= bestCount || Indentation(Lines[entries[i] - 1].Characters) <= least) {
+            Named[named[i]] = FirstMark(Shape(entries[i]).Form.Opening);
+        }
+    }
 }
 
 void LayoutReader::FindCandidates() {
@@ -347,8 +382,7 @@ void LayoutReader::FindCandidates() {
             continue;
         }
         const HeadingForm &form = Shape(line).Form;
-        const bool named =
-            std::find(NamedLines.begin(), NamedLines.end(), line) != NamedLines.end();
+        const bool named = Named.count(line) != 0;
         const Place where = PlaceOf(line);
         // A line that opens with a word heads a part only where it is set well apart; a line that
         // names the footer heads none.
@@ -356,8 +390,9 @@ void LayoutReader::FindCandidates() {
             NamesFooter(form.Words) || IsContentsTitle(form.Words)) {
             continue;
         }
-        Candidate candidate{line, where, FirstMark(form.Opening), 0, 0, named};
-        if (where >= Place::AfterFrame) {
+        const bool doubled = form.Opening.size() >= 2 && form.Opening[0] == form.Opening[1];
+        Candidate candidate{line, where, FirstMark(form.Opening), doubled, 0, 0, named};
+        if (where == Place::AfterFrame || where == Place::Framed) {
             candidate.Above = FirstMark(TrimmedLine(Lines[NonEmptyAbove(line) - 1]));
         }
         if (where == Place::Framed) {
@@ -368,12 +403,14 @@ void LayoutReader::FindCandidates() {
 }
 
 std::vector<Level> LayoutReader::Levels() const {
-    std::map<std::tuple<bool, WCHAR, bool>, Level> levels;
+    std::map<std::tuple<bool, WCHAR, bool, bool>, Level> levels;
     const auto add = [&levels, this](bool byFrame, WCHAR mark, size_t i) {
         const Candidate &candidate = Candidates[i];
-        Level &level = levels[{byFrame, mark, IsApart(candidate.Where)}];
+        const bool doubled = !byFrame && candidate.Doubled;
+        Level &level = levels[{byFrame, mark, doubled, IsApart(candidate.Where)}];
         level.ByFrame = byFrame;
         level.Mark = mark;
+        level.Doubled = doubled;
         level.Apart = IsApart(candidate.Where);
         level.Members.push_back(i);
         level.Named += candidate.Named ? 1 : 0;
@@ -459,8 +496,9 @@ std::vector<size_t> LayoutReader::Members(const Level &level) const {
         });
     std::vector<size_t> headings;
     for (const Candidate &candidate : Candidates) {
-        const bool alike =
-            level.ByFrame ? candidate.Above == level.Mark : candidate.Mark == level.Mark;
+        const bool alike = level.ByFrame
+                               ? candidate.Above == level.Mark
+                               : candidate.Mark == level.Mark && candidate.Doubled == level.Doubled;
         // A line set farther apart than its level's (the first section's, under the banner's
         // frame) belongs to it still.
         const bool placed = IsApart(candidate.Where) || !level.Apart;
@@ -475,6 +513,29 @@ std::vector<size_t> LayoutReader::Members(const Level &level) const {
     return headings;
 }
 
+// Whether the level is a second style of heading beside the best level's: most of its lines (two
+// or more, opening with a mark of their own) named by entries of the table of contents that open as
+// the entries naming the best level's lines do.
+bool LayoutReader::ListedAlike(const Level &level, const Level &best) const {
+    if (level.ByFrame || level.Mark == 0 || level.Named < 2 ||
+        2 * level.Named <= level.Members.size() || best.Named == 0) {
+        return false;
+    }
+    const auto entryMark = [this](size_t member) {
+        const auto entry = Named.find(Candidates[member].Line);
+        return entry == Named.end() ? WCHAR{0} : entry->second;
+    };
+    const auto named = std::find_if(best.Members.begin(), best.Members.end(),
+                                    [this](size_t member) { return Candidates[member].Named; });
+    const WCHAR mark = entryMark(*named);
+    if (level.Mark == Candidates[*named].Mark) {
+        return false; // the same style, set apart otherwise: items under the headings
+    }
+    return std::all_of(level.Members.begin(), level.Members.end(), [&](size_t member) {
+        return !Candidates[member].Named || entryMark(member) == mark;
+    });
+}
+
 // The headings of the best level, with those of the levels that head sections before or after
 // it alike: set well apart, of more than one line, scoring near it, and none among its own.
 std::vector<size_t> LayoutReader::Headings(const std::vector<Level> &levels,
@@ -484,14 +545,17 @@ std::vector<size_t> LayoutReader::Headings(const std::vector<Level> &levels,
         return headings;
     }
     for (const Level &level : levels) {
-        if (&level == &best || !level.Apart || level.Members.size() < 2 ||
-            level.Score + NearScore < best.Score) {
+        // A second style of heading, which the table of contents lists as it lists the first.
+        const bool listed = ListedAlike(level, best);
+        if (&level == &best ||
+            ((!level.Apart || level.Members.size() < 2 || level.Score + NearScore < best.Score) &&
+             !listed)) {
             continue;
         }
         const std::vector<size_t> more = Members(level);
         const bool before = !more.empty() && more.back() < headings.front();
         const bool after = !more.empty() && more.front() > headings.back();
-        if (before || after) {
+        if (before || after || listed) {
             headings.insert(headings.end(), more.begin(), more.end());
             std::sort(headings.begin(), headings.end());
             headings.erase(std::unique(headings.begin(), headings.end()), headings.end());

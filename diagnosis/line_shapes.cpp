@@ -1,19 +1,27 @@
 #include "diagnosis/line_shapes.h"
 
 #include <algorithm>
+#include <map>
 
 #include "diagnosis/characters.h"
 
 namespace {
 
-// A frame has at least so many marks; a rule that carries words, a run of so many alike.
+// A frame has at least so many marks. A rule that carries words holds a run of RuleMarks alike,
+// longer than the marks a heading opens with (###, ■■■), or of two marks in turn FrameMarks times.
 constexpr size_t FrameMarks = 3;
+constexpr size_t RuleMarks = 4;
 
 // The words of one heading match another's copy within it only from so many letters on.
 constexpr size_t ShortestContained = 3;
 
 // A label that heads headings of changing words has at least so many letters.
 constexpr size_t ShortestLabel = 2;
+
+// A mark is a border where it opens so many of the lines with words or marks, and this many at
+// least.
+constexpr double BorderShare = 0.6;
+constexpr size_t FewestBordered = 5;
 
 // A number larger than this is no heading's number (a year, a count) and is not read further.
 constexpr unsigned LargestNumber = 9999;
@@ -36,21 +44,30 @@ unsigned NumberSign(WCHAR c) {
 
 unsigned DigitValue(WCHAR c) { return static_cast<unsigned>(c >= 0xFF10 ? c - 0xFF10 : c - '0'); }
 
-// Whether the marks hold a run of one mark repeated, or of two in turn, FrameMarks long.
-bool HoldsRule(const WideText &line) {
-    size_t single = 1;
-    size_t pair = 1;
-    for (size_t i = 1; i < line.size(); ++i) {
-        single = IsMark(line[i]) && line[i] == line[i - 1] ? single + 1 : 1;
-        pair = i >= 2 && IsMark(line[i]) && IsMark(line[i - 1]) && line[i] == line[i - 2] &&
-                       line[i] != line[i - 1]
+// Whether the marks hold a rule's run: one mark repeated, or two in turn.
+bool HoldsRun(WideText::const_iterator begin, WideText::const_iterator end) {
+    size_t single = 0;
+    size_t pair = 0;
+    for (auto at = begin; at != end; ++at) {
+        const bool mark = IsMark(*at);
+        single = mark && at != begin && *at == at[-1] ? single + 1 : 1;
+        pair = at - begin >= 2 && mark && IsMark(at[-1]) && *at == at[-2] && *at != at[-1]
                    ? pair + 1
                    : 1;
-        if (single >= FrameMarks || pair >= 2 * FrameMarks) {
+        if (single >= RuleMarks || pair >= 2 * FrameMarks) {
             return true;
         }
     }
     return false;
+}
+
+// Whether the words are set in a rule: a run of marks before their first word or after their
+// last (an ellipsis "・・・" between words is none).
+bool HoldsRule(const WideText &line) {
+    const auto word = [](WCHAR c) { return IsLetter(c) || IsDigit(c); };
+    const auto first = std::find_if(line.begin(), line.end(), word);
+    const auto last = std::find_if(line.rbegin(), line.rend(), word).base();
+    return HoldsRun(line.begin(), first) || HoldsRun(last, line.end());
 }
 
 // The marks as a form: digits and number signs as NumberPlace, a run of them once, blanks left
@@ -125,13 +142,51 @@ HeadingForm FormOf(const WideText &line) {
     return form;
 }
 
+// The mark that opens a line, after its blanks; 0 for a word, or for no character.
+WCHAR OpeningMark(const WideText &line) {
+    const auto first = std::find_if(line.begin(), line.end(), [](WCHAR c) { return !IsBlank(c); });
+    return first != line.end() && IsMark(*first) ? *first : 0;
+}
+
+// A box left open down the issue sets one mark (┃, |) before most of its lines: that mark is a
+// border, and each line is read as what stands inside it. 0 when the issue has no border.
+WCHAR BorderOf(const std::vector<TextLine> &lines) {
+    std::map<WCHAR, size_t> opening;
+    size_t worded = 0;
+    for (const TextLine &line : lines) {
+        if (std::any_of(line.Characters.begin(), line.Characters.end(),
+                        [](WCHAR c) { return !IsBlank(c); })) {
+            ++worded;
+            ++opening[OpeningMark(line.Characters)];
+        }
+    }
+    opening.erase(0);
+    const auto most =
+        std::max_element(opening.begin(), opening.end(), [](const auto &one, const auto &other) {
+            return one.second < other.second;
+        });
+    const bool border =
+        most != opening.end() && most->second >= FewestBordered &&
+        static_cast<double>(most->second) >= BorderShare * static_cast<double>(worded);
+    return border ? most->first : 0;
+}
+
+// The line inside the border: what follows the border's mark, or the line as it stands.
+WideText InsideBorder(const WideText &line, WCHAR border) {
+    if (border == 0 || OpeningMark(line) != border) {
+        return line;
+    }
+    return line.substr(line.find(border) + 1);
+}
+
 } // namespace
 
 std::vector<ShapedLine> ShapeLines(const std::vector<TextLine> &lines) {
     std::vector<ShapedLine> shaped;
     shaped.reserve(lines.size());
+    const WCHAR border = BorderOf(lines);
     for (const TextLine &line : lines) {
-        const WideText &characters = line.Characters;
+        const WideText characters = InsideBorder(line.Characters, border);
         const size_t marks = static_cast<size_t>(std::count_if(
             characters.begin(), characters.end(), [](WCHAR c) { return !IsBlank(c); }));
         const bool words = std::any_of(characters.begin(), characters.end(),
