@@ -428,8 +428,10 @@ Tally Measure(const std::vector<const CorpusIssue *> &issues, const std::string 
     return tally;
 }
 
-double Share(size_t part, size_t whole) {
-    return whole == 0 ? 1.0 : static_cast<double>(part) / static_cast<double>(whole);
+// The share of the part in the whole; `none` where the whole is empty (all found of nothing,
+// none listed wrongly of nothing listed).
+double Share(size_t part, size_t whole, double none = 1.0) {
+    return whole == 0 ? none : static_cast<double>(part) / static_cast<double>(whole);
 }
 
 // For each newsletter of several issues, given its issues with the first issue of the next
@@ -466,10 +468,10 @@ size_t ToldApart(const std::vector<Newsletter> &corpus, size_t &tried) {
 // The figures that the floors hold, by name.
 std::map<std::string, double> Figures(const Tally &alone, const Tally &together) {
     return {{"alone.found", Share(alone.Found, alone.Sections)},
-            {"alone.no-section", Share(alone.NoSection, alone.Listed)},
+            {"alone.no-section", Share(alone.NoSection, alone.Listed, 0)},
             {"alone.shown", Share(alone.Shown, alone.Endable)},
             {"together.found", Share(together.Found, together.Sections)},
-            {"together.no-section", Share(together.NoSection, together.Listed)},
+            {"together.no-section", Share(together.NoSection, together.Listed, 0)},
             {"together.shown", Share(together.Shown, together.Endable)},
             {"together.every-issue", Share(together.EveryIssue, together.Keywords)}};
 }
@@ -494,7 +496,7 @@ void PrintTotals(const char *title, const Tally &tally, bool keywords) {
                 "of the %zu that one separator can end; %zu more under a caption that leaves out "
                 "letters)",
                 title, 100 * Share(tally.Found, tally.Sections), tally.Found, tally.Sections,
-                100 * Share(tally.NoSection, tally.Listed), tally.NoSection, tally.Listed,
+                100 * Share(tally.NoSection, tally.Listed, 0), tally.NoSection, tally.Listed,
                 100 * Share(tally.Shown, tally.Endable), tally.Shown, tally.Endable,
                 tally.ShownCut);
     if (keywords) {
