@@ -359,18 +359,19 @@ void LayoutReader::FindContents() {
             Roles[line - 1] = LineRole::Contents;
         }
     }
-    // Entries set in deeper than most of the table's, a few under one of them, name items inside
-    // a section; where the deeper ones are the most, the others name groups of sections.
-    size_t least = LongestHeading;
+    // Where most entries are set as the first one is, those set otherwise (deeper, or opening
+    // with another mark), a few under one of them, name items inside a section.
+    const auto kindOf = [this](size_t entry) {
+        return std::make_pair(Indentation(Lines[entry - 1].Characters),
+                              FirstMark(Shape(entry).Form.Opening));
+    };
+    const auto first = kindOf(entries[bestFirst]);
+    size_t alike = 0;
     for (size_t i = bestFirst; i < bestFirst + bestCount; ++i) {
-        least = std::min(least, Indentation(Lines[entries[i] - 1].Characters));
+        alike += kindOf(entries[i]) == first ? 1 : 0;
     }
-    size_t outer = 0;
     for (size_t i = bestFirst; i < bestFirst + bestCount; ++i) {
-        outer += Indentation(Lines[entries[i] - 1].Characters) <= least ? 1 : 0;
-    }
-    for (size_t i = bestFirst; i < bestFirst + bestCount; ++i) {
-        if (2 * outer <= bestCount || Indentation(Lines[entries[i] - 1].Characters) <= least) {
+        if (2 * alike <= bestCount || kindOf(entries[i]) == first) {
             Named[named[i]] = FirstMark(Shape(entries[i]).Form.Opening);
         }
     }
