@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 #include "diagnosis/section_fates.h"
 #include "settings/settings_text.h"
@@ -30,6 +31,22 @@ size_t LastEnd(const IssueLayout &layout, size_t heading) {
         }
     }
     return 0;
+}
+
+// The last line of each section but the last, above the next heading's block: where sections
+// end alike (a link back to the contents, a closing line), what ends them.
+std::vector<size_t> SectionEnds(const IssueLayout &layout) {
+    std::vector<size_t> ends;
+    for (size_t i = 1; i < layout.Headings.size(); ++i) {
+        size_t above = BlockTop(layout, layout.Headings[i]) - 1;
+        while (above > layout.Headings[i - 1] && layout.Roles[above - 1] == LineRole::Empty) {
+            --above;
+        }
+        if (above > layout.Headings[i - 1]) {
+            ends.push_back(above);
+        }
+    }
+    return ends;
 }
 
 void AddBeginnings(const TrialText &text, size_t line, std::vector<std::string> &candidates) {
@@ -95,6 +112,19 @@ void AddSeparatorsToTry(const TrialText &text, const IssueLayout &layout,
     const size_t most = candidates.size() + MostSeparators;
     for (const std::string &beginning : last) {
         AddSeparatorCandidate(beginning, candidates, most);
+    }
+    std::map<std::string, size_t> ending; // the beginnings of the sections' last lines, counted
+    for (const size_t line : SectionEnds(layout)) {
+        std::vector<std::string> own;
+        AddBeginnings(text, line, own);
+        for (const std::string &beginning : own) {
+            ++ending[beginning];
+        }
+    }
+    for (const auto &counted : ending) {
+        if (counted.second > 1) {
+            AddSeparatorCandidate(counted.first, candidates, most);
+        }
     }
     for (const size_t i : order) {
         if (opened[i] > 1) {
