@@ -464,7 +464,7 @@ double LayoutReader::ScoreOf(const Level &level) const {
 
 // The level that heads the sections: among those a table of contents names, where it names two
 // lines or more of one, else among those of more than one line, else among all; of two that
-// score alike, the larger.
+// score alike, the larger, else the one whose lines open with a mark.
 const Level *LayoutReader::Best(const std::vector<Level> &levels) const {
     const bool contents = std::any_of(levels.begin(), levels.end(),
                                       [](const Level &level) { return level.Named >= 2; });
@@ -473,9 +473,12 @@ const Level *LayoutReader::Best(const std::vector<Level> &levels) const {
     const Level *best = nullptr;
     for (const Level &level : levels) {
         const bool eligible = contents ? level.Named >= 2 : !several || level.Members.size() >= 2;
-        const bool better =
-            best == nullptr || level.Score > best->Score ||
-            (level.Score == best->Score && level.Members.size() > best->Members.size());
+        const bool alike = best != nullptr && level.Score == best->Score;
+        const bool larger = alike && level.Members.size() > best->Members.size();
+        // Of two alike, lines that open with a mark rather than a word (■題 over 参考ページ).
+        const bool marked = alike && level.Members.size() == best->Members.size() &&
+                            best->Mark == 0 && level.Mark != 0;
+        const bool better = best == nullptr || level.Score > best->Score || larger || marked;
         if (eligible && better) {
             best = &level;
         }

@@ -187,6 +187,10 @@ const LayoutCase Cases[] = {
       "出欠はメールでも受けます。",
       ""},
      {10, 14, 20, 24}},
+    {"a column of one article, with a word-led line of links after it",
+     {"第12回 Weekly Vesk", "", "", "■朝の配達の話 その6", "", "", "配達の人が足りません。", "",
+      "話し合う場を作りましょう。", "", "", "参考ページ", "", "注1.前回の話", ""},
+     {4}},
 };
 
 class Layout : public ScenarioTest {};
