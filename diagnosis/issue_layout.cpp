@@ -314,8 +314,11 @@ void LayoutReader::FindContents() {
     }
     std::vector<size_t> entries;
     std::vector<size_t> named;
+    // The issue marker's line names no heading, though a heading may quote the newsletter's name.
+    const size_t marker = Text.find(IssueMarker);
+    const size_t title = marker != std::string::npos ? LineAt(Lines, marker) : 0;
     for (size_t line = 1; line <= Lines.size() && line <= LatestEntry; ++line) {
-        if (!HasWords(Shape(line))) {
+        if (!HasWords(Shape(line)) || line == title) {
             continue;
         }
         for (const size_t later : headable) {
